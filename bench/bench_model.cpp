@@ -1,0 +1,55 @@
+// ComputeSection on a full profile against a plain loop over the same records: the
+// floor is reading the 255 records, the target within 20x of it.
+#include "LineLibrary.h"
+#include "SectionProperties.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+TProfile FullProfile() {
+    TProfile p;
+    for (int i = 1; i <= TProfile::Capacity; ++i) {
+        p.createObject(okBar, {i % 400, (i * 7) % 250}, 1 + i % 100);
+        p.Objects(i).P2 = {(i * 13) % 400, (i * 3) % 250};
+    }
+    return p;
+}
+
+void BM_SumOfThicknesses(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    for (auto _ : state) {
+        double sum = 0;
+        for (const TProfileObject& o : p.objects())
+            sum += o.Thickness;
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_SumOfThicknesses);
+
+void BM_ComputeSection(benchmark::State& state) {
+    TProfile p = FullProfile();
+    for (auto _ : state) {
+        TSectionResults r = ComputeSection(p, "Aço - 7,75", ',');
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ComputeSection);
+
+// The press hit tests walk every object: the worst case is a press that hits nothing.
+void BM_HitTestsMiss(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    const TPoint press{-50, -50};
+    for (auto _ : state) {
+        bool hit = false;
+        for (const TProfileObject& o : p.objects())
+            hit |= PointNearPoint(o.P1, 4, press) || PointNearPoint(o.P2, 4, press) ||
+                   PointNearSegment(press, o.P1, o.P2);
+        benchmark::DoNotOptimize(hit);
+    }
+}
+BENCHMARK(BM_HitTestsMiss);
+
+} // namespace
+
+BENCHMARK_MAIN();

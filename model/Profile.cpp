@@ -1,0 +1,63 @@
+#include "Profile.h"
+
+#include <stdexcept>
+
+TProfileObject& TProfile::Objects(int i) {
+    if (i < 1 || i > Capacity)
+        throw std::out_of_range("profile slot out of range");
+    return m_slots[static_cast<std::size_t>(i - 1)];
+}
+
+const TProfileObject& TProfile::Objects(int i) const {
+    return const_cast<TProfile*>(this)->Objects(i);
+}
+
+bool TProfile::createObject(TObjectKind kind, TPoint point, int thicknessTenths) {
+    if (m_objectCount >= Capacity)
+        return false;
+    const int n = ++m_objectCount;
+    TProfileObject& o = Objects(n);
+    o.Number = n;
+    o.Kind = kind;
+    o.Thickness = static_cast<double>(thicknessTenths) / 10.0;
+    o.P1 = point;
+    if (kind == okBar)
+        o.P2 = point;
+    m_currentIndex = n;
+    return true;
+}
+
+void TProfile::deleteCurrent() {
+    // A current index past the end marks a stale slot, which compaction never looks at.
+    if (m_currentIndex >= 1 && m_currentIndex <= Capacity)
+        Objects(m_currentIndex).Number = 0;
+    CompactObjects();
+}
+
+void TProfile::CompactObjects() {
+    // In place is equivalent to the copy through a temporary list: k never passes i.
+    int k = 0;
+    for (int i = 1; i <= m_objectCount; ++i) {
+        if (Objects(i).Number == 0)
+            continue;
+        ++k;
+        if (k != i)
+            Objects(k) = Objects(i);
+        Objects(k).Number = k;
+    }
+    m_objectCount = k;
+}
+
+void TProfile::reset() {
+    m_objectCount = 0;
+    m_currentIndex = 1;
+}
+
+void TProfile::replace(std::span<const TProfileObject> records, std::int32_t materialIndex) {
+    if (records.size() > static_cast<std::size_t>(Capacity))
+        throw std::length_error("more records than the profile holds");
+    std::copy(records.begin(), records.end(), m_slots.begin());
+    m_objectCount = static_cast<int>(records.size());
+    m_currentIndex = 1;
+    m_materialIndex = materialIndex;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ProfileObject.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The profile being edited: a fixed list of at most 255 objects, indexed from 1, the
+// current object and the chosen material. Slots above ObjectCount are stale, never
+// cleared: a new object overwrites only the fields that creation sets, so e.g. a new
+// appendix keeps the slot's old P2 and Reserved bytes.
+class TProfile {
+public:
+    static constexpr int Capacity = 255;
+
+    // Slot i, 1 <= i <= Capacity (checked: throws std::out_of_range otherwise).
+    TProfileObject& Objects(int i);
+    const TProfileObject& Objects(int i) const;
+
+    int ObjectCount() const { return m_objectCount; }
+    int CurrentIndex() const { return m_currentIndex; }
+    int MaterialIndex() const { return m_materialIndex; }
+
+    // True when CurrentIndex designates an object of the profile.
+    bool hasCurrent() const { return m_currentIndex >= 1 && m_currentIndex <= m_objectCount; }
+    void setCurrentIndex(int index) { m_currentIndex = index; }
+
+    // Appends a new object at the (already snapped) point, thickness thicknessTenths / 10
+    // mm, and makes it current. A bar gets P2 = P1. Returns false, changing nothing, when
+    // the profile is full.
+    bool createObject(TObjectKind kind, TPoint point, int thicknessTenths);
+
+    // Marks the current object deleted and compacts. CurrentIndex is kept, so it then
+    // designates the object that moved into the place (or lies past the end).
+    void deleteCurrent();
+
+    // Drops slots whose Number is 0 and renumbers the survivors 1..ObjectCount.
+    void CompactObjects();
+
+    // Empties the profile; slots and material stay as they are.
+    void reset();
+
+    // Material box changed: its selected item index, -1 for typed text.
+    void selectMaterial(int index) { m_materialIndex = index; }
+
+    // Replaces the profile by loaded records: ObjectCount, the first slots and the
+    // material index; CurrentIndex becomes 1. Throws std::length_error for more than
+    // Capacity records (callers validate first).
+    void replace(std::span<const TProfileObject> records, std::int32_t materialIndex);
+
+    // The objects 1..ObjectCount.
+    std::span<const TProfileObject> objects() const {
+        return {m_slots.data(), static_cast<std::size_t>(m_objectCount)};
+    }
+
+private:
+    std::array<TProfileObject, Capacity> m_slots{};
+    int m_objectCount = 0;
+    int m_currentIndex = 1;
+    std::int32_t m_materialIndex = 0;
+};

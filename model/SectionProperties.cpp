@@ -1,0 +1,129 @@
+#include "SectionProperties.h"
+
+#include "Density.h"
+#include "PerfilError.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+double Quotient(double numerator, double denominator) {
+    if (denominator == 0.0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return numerator / denominator;
+}
+
+struct BarValues {
+    double MidX = 0, MidY = 0, Area = 0, Ix = 0, Iy = 0;
+};
+
+// The larger distance from the centroid to the extremes; a zero distance falls back
+// to half the first object's thickness.
+double Fibre(double max, double min, double centroid, double fallbackThickness) {
+    const double a = std::abs(max - centroid);
+    const double b = std::abs(centroid - min);
+    const double fibre = a >= b ? a : b;
+    return fibre == 0.0 ? fallbackThickness / 2 : fibre;
+}
+
+} // namespace
+
+double TSectionResults::Wx() const { return Quotient(Jxc, FibreY); }
+double TSectionResults::Wy() const { return Quotient(Jyc, FibreX); }
+
+TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
+                               char decimalSeparator) {
+    profile.CompactObjects();
+    TSectionResults r;
+    double maxX = 0.0, maxY = 0.0, minX = 600.0, minY = 600.0;
+    r.Density = ReadDensity(materialText, decimalSeparator);
+
+    const auto objects = profile.objects();
+    std::array<BarValues, TProfile::Capacity> bars{};
+
+    // Pass 1: bars as thin strips. Differences and sums of coordinates are taken in
+    // 64 bits / float64 so that coordinates anywhere in the int32 range stay exact.
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
+        if (!o.isBar())
+            continue;
+        const double t = o.Thickness;
+        double dx = static_cast<double>(std::llabs(std::int64_t{o.P2.X} - o.P1.X));
+        double dy = static_cast<double>(std::llabs(std::int64_t{o.P2.Y} - o.P1.Y));
+        const double length = std::sqrt(dx * dx + dy * dy);
+        r.Perimeter += length;
+        // The strip's own bending about its long axis uses the thickness as its depth.
+        if (dy == 0.0)
+            dy = t;
+        if (dx == 0.0)
+            dx = t;
+        BarValues& b = bars[i];
+        b.MidX = std::abs((static_cast<double>(o.P1.X) + o.P2.X) / 2);
+        b.MidY = std::abs((static_cast<double>(o.P1.Y) + o.P2.Y) / 2);
+        b.Area = length * t;
+        b.Ix = dy * dy * (t * length) / 12;
+        b.Iy = dx * dx * (t * length) / 12;
+        r.Area += b.Area;
+        r.SumAy += b.Area * b.MidY;
+        r.SumAx += b.Area * b.MidX;
+    }
+    // Pass 2: appendices as concentrated areas of t + 4.
+    for (const TProfileObject& o : objects) {
+        if (!o.isAppendix())
+            continue;
+        const double a = o.Thickness + 4;
+        r.Area += a;
+        r.SumAy += a * o.P1.Y;
+        r.SumAx += a * o.P1.X;
+    }
+    // Pass 3: extremes of the bar ends.
+    for (const TProfileObject& o : objects) {
+        if (!o.isBar())
+            continue;
+        for (const TPoint p : {o.P2, o.P1}) {
+            const double x = p.X, y = p.Y;
+            if (x >= maxX)
+                maxX = x;
+            if (x < minX)
+                minX = x;
+            if (y >= maxY)
+                maxY = y;
+            if (y < minY)
+                minY = y;
+        }
+    }
+    // Centroid: 0/0 is the one invalid operation a profile drawn in the editor can reach.
+    if (r.Area == 0.0)
+        throw PerfilError("Invalid floating point operation");
+    r.Yg = r.SumAy / r.Area;
+    r.Xg = r.SumAx / r.Area;
+
+    const double firstThickness = objects.front().Thickness;
+    r.FibreX = Fibre(maxX, minX, r.Xg, firstThickness);
+    r.FibreY = Fibre(maxY, minY, r.Yg, firstThickness);
+
+    // Pass 4: parallel-axis rule for the bars.
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (!objects[i].isBar())
+            continue;
+        const BarValues& b = bars[i];
+        const double ey = std::abs(b.MidY - r.Yg);
+        const double ex = std::abs(b.MidX - r.Xg);
+        r.Jxc += b.Ix + b.Area * ey * ey;
+        r.Jyc += b.Iy + b.Area * ex * ex;
+    }
+    // Pass 5: appendices add 4 x distance squared, and 2 to the perimeter.
+    for (const TProfileObject& o : objects) {
+        if (!o.isAppendix())
+            continue;
+        const double ex = std::abs(o.P1.X - r.Xg);
+        const double ey = std::abs(o.P1.Y - r.Yg);
+        r.Jxc += 4 * ey * ey;
+        r.Jyc += 4 * ex * ex;
+        r.Perimeter += 2;
+    }
+    return r;
+}
