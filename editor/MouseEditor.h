@@ -50,7 +50,7 @@ struct TMouseResponse {
 // tools, grips, the selection marker, snapping and hit tests. The window forwards its
 // mouse events here and carries out the response; nothing here needs a window.
 class TMouseEditor {
-public:
+  public:
     static constexpr std::int32_t HandleSize = 4;
 
     explicit TMouseEditor(TProfile& profile) : m_profile(profile) {}
@@ -71,6 +71,8 @@ public:
     bool markerShown() const { return Grip == gmP1 || Grip == gmP2 || Grip == gmBar; }
     void invalidateMarker() { MarkP1.X = NoMarkerX; }
 
-private:
+  private:
+    bool objectWithinReach(TPoint p) const; // hover feedback: would a selecting press grab?
+
     TProfile& m_profile;
 };

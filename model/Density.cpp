@@ -21,7 +21,9 @@ std::string_view TakeCharacters(std::string_view text, std::size_t from, int cou
     return text.substr(from, end - from);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 enum class Conversion { Ok, Invalid, Overflow };
 

@@ -4,9 +4,13 @@
 
 #include <cstdlib>
 
-TPoint AddPoint(TPoint a, TPoint b) { return {WrapAdd(a.X, b.X), WrapAdd(a.Y, b.Y)}; }
+TPoint AddPoint(TPoint a, TPoint b) {
+    return {WrapAdd(a.X, b.X), WrapAdd(a.Y, b.Y)};
+}
 
-TPoint SubPoint(TPoint a, TPoint b) { return {WrapSub(a.X, b.X), WrapSub(a.Y, b.Y)}; }
+TPoint SubPoint(TPoint a, TPoint b) {
+    return {WrapSub(a.X, b.X), WrapSub(a.Y, b.Y)};
+}
 
 void LineEquation(TPoint a, TPoint b, double& slope, double& intercept,
                   TLineOrientation& orientation) {

@@ -7,6 +7,6 @@
 // error box (without the full stop that the box appends). Commands throw it; the
 // editor catches it at a single boundary and the program goes on.
 class PerfilError : public std::runtime_error {
-public:
+  public:
     explicit PerfilError(const std::string& message) : std::runtime_error(message) {}
 };

@@ -11,7 +11,7 @@
 // cleared: a new object overwrites only the fields that creation sets, so e.g. a new
 // appendix keeps the slot's old P2 and Reserved bytes.
 class TProfile {
-public:
+  public:
     static constexpr int Capacity = 255;
 
     // Slot i, 1 <= i <= Capacity (checked: throws std::out_of_range otherwise).
@@ -54,7 +54,7 @@ public:
         return {m_slots.data(), static_cast<std::size_t>(m_objectCount)};
     }
 
-private:
+  private:
     std::array<TProfileObject, Capacity> m_slots{};
     int m_objectCount = 0;
     int m_currentIndex = 1;

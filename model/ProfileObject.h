@@ -18,7 +18,7 @@ enum TObjectKind : std::uint8_t {
 struct TProfileObject {
     std::int32_t Number = 0; // position in the list after compaction; 0 = deleted slot
     std::array<std::uint8_t, 4> Gap1{};
-    double Thickness = 0.0; // millimetres
+    double Thickness = 0.0;    // millimetres
     std::uint8_t Kind = okBar; // a TObjectKind, or any byte from a file
     std::array<std::uint8_t, 3> Gap2{};
     TPoint P1; // bar's first end; an appendix's position

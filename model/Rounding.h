@@ -6,7 +6,9 @@
 // Rounds to the nearest integer, ties to even (0.5 -> 0, 1.5 -> 2, 2.5 -> 2).
 // nearbyint follows the current rounding mode, which nothing in the program changes
 // from the default round-to-nearest-even.
-inline double RoundTiesEven(double value) { return std::nearbyint(value); }
+inline double RoundTiesEven(double value) {
+    return std::nearbyint(value);
+}
 
 // Integer arithmetic that wraps like 32-bit two's complement instead of overflowing:
 // coordinates come from files and may lie anywhere in the int32 range.

@@ -31,8 +31,12 @@ double Fibre(double max, double min, double centroid, double fallbackThickness) 
 
 } // namespace
 
-double TSectionResults::Wx() const { return Quotient(Jxc, FibreY); }
-double TSectionResults::Wy() const { return Quotient(Jyc, FibreX); }
+double TSectionResults::Wx() const {
+    return Quotient(Jxc, FibreY);
+}
+double TSectionResults::Wy() const {
+    return Quotient(Jyc, FibreX);
+}
 
 TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
                                char decimalSeparator) {

@@ -64,8 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                     NearCase{"zero_length_never_hit", {4, 4}, {4, 4}, {4, 4}, false},
                     NearCase{"bar_body_edge", {50, 104}, {0, 100}, {100, 100}, true},
                     NearCase{"bar_body_miss", {50, 105}, {0, 100}, {100, 100}, false},
-                    NearCase{"int32_extremes_without_overflow", {0, 0}, {INT_MIN, INT_MIN},
-                             {INT_MAX, INT_MAX}, true}),
+                    NearCase{"int32_extremes_without_overflow",
+                             {0, 0},
+                             {INT_MIN, INT_MIN},
+                             {INT_MAX, INT_MAX},
+                             true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PointNearPointTest, IsAnInclusiveSquare) {

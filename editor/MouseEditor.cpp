@@ -1,0 +1,170 @@
+#include "MouseEditor.h"
+
+#include "Rounding.h"
+
+namespace {
+
+TMouseResponse Redraw() {
+    TMouseResponse r;
+    r.redraw = true;
+    return r;
+}
+
+std::int32_t SnapCoordinate(std::int32_t value, std::int32_t step) {
+    // |value / step| <= 2^31, so the rounded quotient always fits an int32; the product
+    // wraps like the integer arithmetic it stands for.
+    const double steps = RoundTiesEven(static_cast<double>(value) / step);
+    return WrapMul(static_cast<std::int32_t>(steps), step);
+}
+
+} // namespace
+
+TPoint TMouseEditor::SnapPoint(TPoint p, const TEditSettings& settings) const {
+    if (!settings.snapToGrid)
+        return p;
+    const std::int32_t step = settings.GridStep < 1 ? 1 : settings.GridStep;
+    return {SnapCoordinate(p.X, step), SnapCoordinate(p.Y, step)};
+}
+
+TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
+    if (Tool == etAddBar || Tool == etAddAppendix) {
+        const TPoint snapped = SnapPoint(p, settings);
+        const TObjectKind kind = Tool == etAddBar ? okBar : okAppendix;
+        if (!m_profile.createObject(kind, snapped, settings.thicknessTenths)) {
+            TMouseResponse full;
+            full.profileFull = true;
+            return full;
+        }
+        TMouseResponse r = Redraw();
+        if (kind == okBar) {
+            // The new bar's second end follows the drag.
+            MarkP1 = snapped;
+            MarkP2 = snapped;
+            r.cursor = TCursorShape::crDrag;
+            Grip = gmP2;
+        }
+        r.confineCursor = true;
+        return r;
+    }
+
+    TMouseResponse r = Redraw();
+    Grip = gmNone;
+    DownPoint = p;
+    auto grab = [&](int i, TGripMode grip) {
+        Grip = grip;
+        m_profile.setCurrentIndex(i);
+        const TProfileObject& o = m_profile.Objects(i);
+        MarkP1 = o.P1;
+        MarkP2 = o.isAppendix() ? o.P1 : o.P2;
+        r.cursor = TCursorShape::crDrag;
+        r.confineCursor = true;
+    };
+    auto nearEnd = [&](const TProfileObject& bar) {
+        if (PointNearPoint(bar.P1, HandleSize, p))
+            return gmP1;
+        if (PointNearPoint(bar.P2, HandleSize, p))
+            return gmP2;
+        return gmNone;
+    };
+    const int count = m_profile.ObjectCount();
+
+    // The current bar's own ends win over everything, so a bar can always be stretched
+    // even where other objects crowd its ends.
+    if (m_profile.hasCurrent() && m_profile.Objects(m_profile.CurrentIndex()).isBar()) {
+        const int current = m_profile.CurrentIndex();
+        if (const TGripMode end = nearEnd(m_profile.Objects(current)); end != gmNone)
+            grab(current, end);
+    }
+    // Appendices: the scan runs downwards without stopping, so the lowest index wins.
+    if (Grip == gmNone)
+        for (int i = count; i >= 1; --i)
+            if (m_profile.Objects(i).isAppendix() &&
+                PointNearPoint(m_profile.Objects(i).P1, HandleSize, p))
+                grab(i, gmAppendix);
+    // Bar ends: the highest index wins, P1 before P2.
+    if (Grip == gmNone)
+        for (int i = count; i >= 1; --i)
+            if (m_profile.Objects(i).isBar())
+                if (const TGripMode end = nearEnd(m_profile.Objects(i)); end != gmNone) {
+                    grab(i, end);
+                    break;
+                }
+    // Bar bodies: the lowest index wins.
+    if (Grip == gmNone)
+        for (int i = 1; i <= count; ++i) {
+            const TProfileObject& o = m_profile.Objects(i);
+            if (o.isBar() && PointNearSegment(p, o.P1, o.P2)) {
+                grab(i, gmBar);
+                break;
+            }
+        }
+    return r;
+}
+
+TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
+    if (Grip == gmNone) {
+        TMouseResponse hover;
+        hover.cursor = objectWithinReach(p) ? TCursorShape::crHandPoint : TCursorShape::crDefault;
+        return hover;
+    }
+    const TPoint m = SnapPoint(p, settings);
+    switch (Grip) {
+    case gmP1:
+        MarkP1 = m;
+        break;
+    case gmP2:
+        MarkP2 = m;
+        break;
+    case gmBar: {
+        // The difference of two snapped points: with snapping on, the bar moves by whole
+        // grid steps and keeps its shape.
+        const TPoint delta = SubPoint(m, SnapPoint(DownPoint, settings));
+        DownPoint = p;
+        MarkP1 = AddPoint(MarkP1, delta);
+        MarkP2 = AddPoint(MarkP2, delta);
+        break;
+    }
+    case gmAppendix:
+        MarkP1 = m;
+        MarkP2 = m;
+        break;
+    case gmNone:
+        break;
+    }
+    if (m_profile.hasCurrent()) {
+        TProfileObject& current = m_profile.Objects(m_profile.CurrentIndex());
+        current.P1 = SnapPoint(MarkP1, settings);
+        if (Grip != gmAppendix)
+            current.P2 = SnapPoint(MarkP2, settings);
+    }
+    return Redraw();
+}
+
+TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
+    TMouseResponse r;
+    r.releaseCursor = true;
+    if (MarkP1.X == NoMarkerX)
+        return r;
+    const bool currentBar =
+        m_profile.hasCurrent() && m_profile.Objects(m_profile.CurrentIndex()).isBar();
+    if (currentBar) {
+        TProfileObject& bar = m_profile.Objects(m_profile.CurrentIndex());
+        bar.P1 = SnapPoint(MarkP1, settings);
+        bar.P2 = SnapPoint(MarkP2, settings);
+        r.removeCurrent = bar.P1 == bar.P2; // a bar shrunk to a point is no bar
+    }
+    r.cursor = TCursorShape::crDefault;
+    Grip = gmNone;
+    return r;
+}
+
+bool TMouseEditor::objectWithinReach(TPoint p) const {
+    for (const TProfileObject& o : m_profile.objects()) {
+        if (o.isBar() && (PointNearPoint(o.P1, HandleSize, p) ||
+                          PointNearPoint(o.P2, HandleSize, p) || PointNearSegment(p, o.P1, o.P2)))
+            return true;
+        if (o.isAppendix() && PointNearPoint(o.P1, HandleSize, p))
+            return true;
+    }
+    return false;
+}
