@@ -1,0 +1,15 @@
+#include "ProfileFile.h"
+
+#include "FileBytes.h"
+#include "ProfileFileCodec.h"
+
+void SaveProfile(TProfile& profile, const std::string& path) {
+    profile.CompactObjects();
+    WriteFileBytes(path, EncodeProfile(profile.objects(), profile.MaterialIndex()));
+}
+
+void LoadProfile(TProfile& profile, const std::string& path) {
+    // Reading one byte past the largest profile file is enough to refuse a bigger one.
+    const TProfileFileContents contents = DecodeProfile(ReadFileBytes(path, ProfileFileMaxSize));
+    profile.replace(contents.Records, contents.MaterialIndex);
+}
