@@ -1,0 +1,524 @@
+#include "FileError.h"
+#include "PerfilError.h"
+#include "ProfileFile.h"
+#include "SectionProperties.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string Invalid = "Arquivo de perfil inválido";
+
+// A fresh directory of this test's own, removed with everything in it.
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "perfil-file-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~TempDir() {
+        // Tests take permissions away from entries directly inside.
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(m_path, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(m_path, ignored);
+    }
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    const fs::path& path() const { return m_path; }
+
+  private:
+    fs::path m_path;
+};
+
+Bytes ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::string> Listing(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// True when file modes stop this process (they do not stop root).
+bool PermissionsEnforced(const TempDir& dir) {
+    const std::string probe = dir / "probe";
+    WriteAll(probe, {1});
+    fs::permissions(probe, fs::perms::none);
+    const bool enforced = !std::ifstream(probe).is_open();
+    fs::remove(probe);
+    return enforced;
+}
+
+// The file layout written out by hand, independently of the codec.
+void PutLE(Bytes& out, std::uint64_t value, int width) {
+    for (int i = 0; i < width; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+struct Record {
+    std::int32_t number = 1;
+    std::uint64_t thicknessBits = std::bit_cast<std::uint64_t>(1.5);
+    std::uint8_t kind = 0;
+    std::int32_t x1 = 10, y1 = 20, x2 = 30, y2 = 40;
+    std::uint8_t fill = 0xA0; // gaps and Reserved hold fill, fill + 1, ...
+};
+
+Bytes FileOf(std::int32_t count, const std::vector<Record>& records, std::int32_t material) {
+    Bytes out;
+    PutLE(out, static_cast<std::uint32_t>(count), 4);
+    for (const Record& r : records) {
+        PutLE(out, static_cast<std::uint32_t>(r.number), 4);
+        auto fill = [&out, &r](int n, int from) {
+            for (int i = 0; i < n; ++i)
+                out.push_back(static_cast<std::uint8_t>(r.fill + from + i));
+        };
+        fill(4, 0);
+        PutLE(out, r.thicknessBits, 8);
+        out.push_back(r.kind);
+        fill(3, 4);
+        for (std::int32_t v : {r.x1, r.y1, r.x2, r.y2})
+            PutLE(out, static_cast<std::uint32_t>(v), 4);
+        fill(36, 7);
+    }
+    PutLE(out, static_cast<std::uint32_t>(material), 4);
+    return out;
+}
+
+Bytes FileOf(const std::vector<Record>& records, std::int32_t material) {
+    return FileOf(static_cast<std::int32_t>(records.size()), records, material);
+}
+
+// Everything a load may change, byte for byte (NaN thicknesses compare equal here).
+struct Snapshot {
+    Bytes slots;
+    int count, current, material;
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+Snapshot Snap(const TProfile& p) {
+    const auto* first = reinterpret_cast<const std::uint8_t*>(&p.Objects(1));
+    return {Bytes(first, first + sizeof(TProfileObject) * TProfile::Capacity), p.ObjectCount(),
+            p.CurrentIndex(), p.MaterialIndex()};
+}
+
+TProfile SomeProfile() {
+    TProfile p;
+    p.createObject(okBar, {10, 10}, 15);
+    p.createObject(okAppendix, {50, 60}, 20);
+    p.selectMaterial(4);
+    p.setCurrentIndex(2);
+    return p;
+}
+
+std::int32_t Int32At(const Bytes& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= std::uint32_t{b[at + i]} << (8 * i);
+    return static_cast<std::int32_t>(v);
+}
+
+std::string MessageOf(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const PerfilError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+TEST(ProfileFileTest, LoadReadsEveryFieldAtItsOffset) {
+    TempDir dir;
+    Record r;
+    r.number = 9;
+    r.kind = 2;
+    r.x1 = -3;
+    WriteAll(dir / "a.per", FileOf({r}, 3));
+    TProfile p = SomeProfile();
+    LoadProfile(p, dir / "a.per");
+    ASSERT_EQ(p.ObjectCount(), 1);
+    EXPECT_EQ(p.CurrentIndex(), 1);
+    EXPECT_EQ(p.MaterialIndex(), 3);
+    const TProfileObject& o = p.Objects(1);
+    EXPECT_EQ(o.Number, 9);
+    EXPECT_EQ(o.Gap1, (std::array<std::uint8_t, 4>{0xA0, 0xA1, 0xA2, 0xA3}));
+    EXPECT_EQ(o.Thickness, 1.5);
+    EXPECT_EQ(o.Kind, okAppendix);
+    EXPECT_EQ(o.Gap2, (std::array<std::uint8_t, 3>{0xA4, 0xA5, 0xA6}));
+    EXPECT_EQ(o.P1, (TPoint{-3, 20}));
+    EXPECT_EQ(o.P2, (TPoint{30, 40}));
+    EXPECT_EQ(o.Reserved[0], 0xA7);
+    EXPECT_EQ(o.Reserved[35], 0xA7 + 35);
+}
+
+TEST(ProfileFileTest, EmptyProfileSavesAsEightBytes) {
+    TempDir dir;
+    TProfile p;
+    p.selectMaterial(-1);
+    SaveProfile(p, dir / "e.per");
+    EXPECT_EQ(ReadAll(dir / "e.per"), (Bytes{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(ProfileFileTest, SaveCompactsFirstAndStoresThicknessAsBinary64) {
+    TempDir dir;
+    TProfile p;
+    for (int i = 1; i <= 5; ++i)
+        p.createObject(okBar, {i, 0}, 15);
+    p.setCurrentIndex(4);
+    p.deleteCurrent();
+    p.Objects(2).Number = 0; // marked, not yet compacted: the save must drop it itself
+    SaveProfile(p, dir / "c.per");
+    const Bytes b = ReadAll(dir / "c.per");
+    ASSERT_EQ(b.size(), 224u);
+    EXPECT_EQ(p.ObjectCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t at = 4 + 72 * static_cast<std::size_t>(i);
+        EXPECT_EQ(Int32At(b, at), i + 1);
+        EXPECT_EQ(Int32At(b, at + 20), (std::array{1, 3, 5})[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(Bytes(b.begin() + at + 8, b.begin() + at + 16),
+                  (Bytes{0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));
+    }
+}
+
+TEST(ProfileFileTest, SaveRenumbersLoadedRecordsAndKeepsTheirOtherBytes) {
+    TempDir dir;
+    Record a, deleted, c;
+    a.number = 5;
+    deleted.number = 0;
+    c.number = 7;
+    c.fill = 0x10;
+    WriteAll(dir / "in.per", FileOf({a, deleted, c}, 6));
+    TProfile p;
+    LoadProfile(p, dir / "in.per");
+    SaveProfile(p, dir / "out.per");
+    a.number = 1;
+    c.number = 2;
+    EXPECT_EQ(ReadAll(dir / "out.per"), FileOf({a, c}, 6));
+}
+
+struct RoundTripCase {
+    const char* name;
+    std::function<void(Record&)> change;
+    std::int32_t material = 0;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProfileFileRoundTripTest : public testing::TestWithParam<RoundTripCase> {};
+
+// Whatever a stored file holds must survive loading, computing and saving unchanged.
+TEST_P(ProfileFileRoundTripTest, LoadComputeSaveIsByteIdentical) {
+    TempDir dir;
+    Record odd, plain, appendix;
+    GetParam().change(odd);
+    plain.number = 2;
+    plain.fill = 0;
+    appendix.number = 3;
+    appendix.kind = 2;
+    const Bytes file = FileOf({odd, plain, appendix}, GetParam().material);
+    WriteAll(dir / "in.per", file);
+    TProfile p;
+    LoadProfile(p, dir / "in.per");
+    EXPECT_EQ(p.MaterialIndex(), GetParam().material);
+    try {
+        ComputeSection(p, "Aço - 7,75", ',');
+    } catch (const PerfilError&) {
+        // Refusing to compute is fine; only undefined behaviour is not.
+    }
+    SaveProfile(p, dir / "out.per");
+    EXPECT_EQ(ReadAll(dir / "out.per"), file);
+}
+
+constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
+
+void Thickness(Record& r, double t) {
+    r.thicknessBits = std::bit_cast<std::uint64_t>(t);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ProfileFileRoundTripTest,
+    testing::Values(
+        RoundTripCase{"plain", [](Record&) {}},
+        RoundTripCase{"quiet_nan",
+                      [](Record& r) { Thickness(r, std::numeric_limits<double>::quiet_NaN()); }},
+        RoundTripCase{"signalling_nan_payload",
+                      [](Record& r) { r.thicknessBits = 0x7FF0'0000'0000'1234; }},
+        RoundTripCase{"plus_infinity",
+                      [](Record& r) { Thickness(r, std::numeric_limits<double>::infinity()); }},
+        RoundTripCase{"minus_infinity",
+                      [](Record& r) { Thickness(r, -std::numeric_limits<double>::infinity()); }},
+        RoundTripCase{"thickness_1e308", [](Record& r) { Thickness(r, 1e308); }},
+        RoundTripCase{"negative_thickness", [](Record& r) { Thickness(r, -2.5); }},
+        RoundTripCase{"zero_thickness", [](Record& r) { Thickness(r, 0.0); }},
+        RoundTripCase{"coordinates_at_int32_limits",
+                      [](Record& r) { r.x1 = Min32, r.y1 = Max32, r.x2 = Max32, r.y2 = Min32; }},
+        RoundTripCase{"kind_1", [](Record& r) { r.kind = 1; }},
+        RoundTripCase{"kind_255", [](Record& r) { r.kind = 255; }},
+        RoundTripCase{"appendix_at_int32_min",
+                      [](Record& r) { r.kind = 2, r.x1 = Min32, r.y1 = Min32; }},
+        RoundTripCase{"material_minus_1", [](Record&) {}, -1},
+        RoundTripCase{"material_int32_max", [](Record&) {}, Max32},
+        RoundTripCase{"all_gap_bytes_ff", [](Record& r) { r.fill = 0xFF; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileFileTest, FullProfileRoundTrips) {
+    TempDir dir;
+    std::vector<Record> records(TProfile::Capacity);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].number = static_cast<std::int32_t>(i + 1);
+        records[i].fill = static_cast<std::uint8_t>(i);
+        records[i].x2 = static_cast<std::int32_t>(i * 1000);
+    }
+    const Bytes file = FileOf(records, 7);
+    ASSERT_EQ(file.size(), 18368u);
+    WriteAll(dir / "in.per", file);
+    TProfile p;
+    LoadProfile(p, dir / "in.per");
+    SaveProfile(p, dir / "out.per");
+    EXPECT_EQ(ReadAll(dir / "out.per"), file);
+}
+
+struct BadFileCase {
+    const char* name;
+    // Makes the thing to load inside dir and returns its path.
+    std::function<std::string(const TempDir&)> make;
+    std::string message;
+    bool needsEnforcedPermissions = false;
+};
+
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::function<std::string(const TempDir&)> FileWith(Bytes bytes) {
+    return [bytes](const TempDir& dir) {
+        WriteAll(dir / "bad.per", bytes);
+        return dir / "bad.per";
+    };
+}
+
+Bytes Grown(Bytes b, std::size_t by) {
+    b.resize(b.size() + by, 0);
+    return b;
+}
+
+Bytes Shrunk(Bytes b, std::size_t by) {
+    b.resize(b.size() - by);
+    return b;
+}
+
+class ProfileFileBadLoadTest : public testing::TestWithParam<BadFileCase> {};
+
+TEST_P(ProfileFileBadLoadTest, RefusesAndLeavesTheProfileAlone) {
+    const BadFileCase& c = GetParam();
+    TempDir dir;
+    if (c.needsEnforcedPermissions && !PermissionsEnforced(dir))
+        GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    const std::string path = c.make(dir);
+    TProfile p = SomeProfile();
+    const Snapshot before = Snap(p);
+    EXPECT_EQ(MessageOf([&] { LoadProfile(p, path); }), c.message);
+    EXPECT_EQ(Snap(p), before);
+}
+
+const Bytes TwoRecords = FileOf({Record{}, Record{}}, 1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProfileFileBadLoadTest,
+    testing::Values(
+        BadFileCase{"empty", FileWith({}), Invalid},
+        BadFileCase{"three_bytes", FileWith({1, 0, 0}), Invalid},
+        BadFileCase{"count_minus_1", FileWith(FileOf(-1, {}, 0)), Invalid},
+        BadFileCase{"count_256", FileWith(FileOf(256, std::vector<Record>(256), 0)), Invalid},
+        BadFileCase{"count_int32_max", FileWith(FileOf(Max32, {}, 0)), Invalid},
+        BadFileCase{"one_record_short", FileWith(FileOf(2, {Record{}}, 0)), Invalid},
+        BadFileCase{"one_byte_short", FileWith(Shrunk(TwoRecords, 1)), Invalid},
+        BadFileCase{"one_byte_long", FileWith(Grown(TwoRecords, 1)), Invalid},
+        BadFileCase{"far_too_long", FileWith(Grown(FileOf({}, 0), 1 << 20)), Invalid},
+        BadFileCase{"unreadable",
+                    [](const TempDir& dir) {
+                        WriteAll(dir / "locked.per", TwoRecords);
+                        fs::permissions(dir / "locked.per", fs::perms::none);
+                        return dir / "locked.per";
+                    },
+                    "File access denied", true},
+        BadFileCase{"a_directory",
+                    [](const TempDir& dir) {
+                        fs::create_directory(dir / "sub.per");
+                        return dir / "sub.per";
+                    },
+                    "File access denied"},
+        BadFileCase{"missing", [](const TempDir& dir) { return dir / "none.per"; },
+                    "File not found"},
+        BadFileCase{"path_under_a_file",
+                    [](const TempDir& dir) {
+                        WriteAll(dir / "plain", TwoRecords);
+                        return dir / "plain/x.per";
+                    },
+                    "Invalid filename"},
+        BadFileCase{"empty_name", [](const TempDir&) { return std::string(); }, "Invalid filename"},
+        BadFileCase{"name_too_long", [](const TempDir& dir) { return dir / std::string(300, 'n'); },
+                    "Invalid filename"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A failed save must leave the file it was to replace as it was, and no litter beside it.
+struct SaveFailureCase {
+    const char* name;
+    // Prepares dir, in which old.per already exists; returns the path to save to.
+    std::function<std::string(const TempDir&)> prepare;
+    std::string message;
+    bool needsEnforcedPermissions = false;
+};
+
+void PrintTo(const SaveFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProfileFileSaveFailureTest : public testing::TestWithParam<SaveFailureCase> {};
+
+TEST_P(ProfileFileSaveFailureTest, KeepsTheOldFile) {
+    const SaveFailureCase& c = GetParam();
+    TempDir dir;
+    if (c.needsEnforcedPermissions && !PermissionsEnforced(dir))
+        GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    const Bytes old = FileOf({Record{}}, 2);
+    WriteAll(dir / "old.per", old);
+    const std::string target = c.prepare(dir);
+    const auto before = Listing(dir.path());
+    TProfile p = SomeProfile();
+    EXPECT_EQ(MessageOf([&] { SaveProfile(p, target); }), c.message);
+    fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(ReadAll(dir / "old.per"), old);
+    EXPECT_EQ(Listing(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, ProfileFileSaveFailureTest,
+    testing::Values(SaveFailureCase{"target_is_a_directory",
+                                    [](const TempDir& dir) {
+                                        fs::create_directory(dir / "sub.per");
+                                        return dir / "sub.per";
+                                    },
+                                    "File access denied"},
+                    SaveFailureCase{"missing_directory",
+                                    [](const TempDir& dir) { return dir / "none/new.per"; },
+                                    "File not found"},
+                    SaveFailureCase{"path_under_a_file",
+                                    [](const TempDir& dir) { return dir / "old.per/new.per"; },
+                                    "Invalid filename"},
+                    SaveFailureCase{"read_only_file",
+                                    [](const TempDir& dir) {
+                                        fs::permissions(dir / "old.per", fs::perms::owner_read);
+                                        return dir / "old.per";
+                                    },
+                                    "File access denied", true},
+                    SaveFailureCase{"read_only_directory",
+                                    [](const TempDir& dir) {
+                                        fs::permissions(dir.path(), fs::perms::owner_read |
+                                                                        fs::perms::owner_exec);
+                                        return dir / "old.per";
+                                    },
+                                    "File access denied", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Caps the size of files this process writes, as a full disk would, for one scope.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit capped{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &capped);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+  private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+TEST(ProfileFileTest, WriteFailingMidwayKeepsTheOldFile) {
+    TempDir dir;
+    const Bytes old = FileOf({Record{}}, 2);
+    WriteAll(dir / "old.per", old);
+    TProfile p = SomeProfile();
+    for (int i = 0; i < 10; ++i)
+        p.createObject(okBar, {i, i}, 10);
+    std::string message;
+    {
+        const FileSizeLimit limit(100);
+        message = MessageOf([&] { SaveProfile(p, dir / "old.per"); });
+    }
+    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(ReadAll(dir / "old.per"), old);
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"old.per"});
+}
+
+TEST(ProfileFileTest, FullDeviceReportsItsErrorAndStaysADevice) {
+    struct stat st {};
+    if (::stat("/dev/full", &st) != 0 || !S_ISCHR(st.st_mode))
+        GTEST_SKIP() << "no full device on this system";
+    TProfile p = SomeProfile();
+    EXPECT_EQ(MessageOf([&] { SaveProfile(p, "/dev/full"); }), "I/O error 28");
+    ASSERT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST(ProfileFileTest, SaveKeepsPermissionsAndSymbolicLinks) {
+    TempDir dir;
+    WriteAll(dir / "real.per", FileOf({Record{}}, 2));
+    fs::permissions(dir / "real.per",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(dir / "real.per", dir / "link.per");
+    TProfile p;
+    SaveProfile(p, dir / "link.per");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.per"));
+    EXPECT_EQ(ReadAll(dir / "real.per").size(), 8u);
+    EXPECT_EQ(fs::status(dir / "real.per").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(FileErrorTest, MessagesByErrorCode) {
+    const std::vector<std::pair<int, std::string>> cases{
+        {ENOENT, "File not found"},      {ENAMETOOLONG, "Invalid filename"},
+        {EMFILE, "Too many open files"}, {ENFILE, "Too many open files"},
+        {EACCES, "File access denied"},  {EROFS, "File access denied"},
+        {ENOSPC, "I/O error 28"},        {EIO, "I/O error 5"}};
+    for (const auto& [code, message] : cases)
+        EXPECT_EQ(FileErrorMessage(code), message) << std::strerror(code);
+}
+
+} // namespace
