@@ -129,6 +129,11 @@ Snapshot Snap(const TProfile& p) {
             p.CurrentIndex(), p.MaterialIndex()};
 }
 
+Bytes EncodedObjects(const TProfile& p) {
+    const auto* first = reinterpret_cast<const std::uint8_t*>(p.objects().data());
+    return Bytes(first, first + p.objects().size_bytes());
+}
+
 TProfile SomeProfile() {
     TProfile p;
     p.createObject(okBar, {10, 10}, 15);
@@ -509,6 +514,33 @@ TEST(ProfileFileTest, SaveKeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(ReadAll(dir / "real.per").size(), 8u);
     EXPECT_EQ(fs::status(dir / "real.per").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// The fuzzer's seeds, and every input it ever tripped over, stay regression cases here:
+// valid_* files load, compute and survive a save and reload; refused_* files are refused.
+TEST(ProfileFileTest, FuzzInputsLoadOrAreRefused) {
+    TempDir dir;
+    int seen = 0;
+    for (const auto& entry : fs::directory_iterator(PERFIL_FUZZ_SEEDS)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        ++seen;
+        TProfile p = SomeProfile();
+        ASSERT_TRUE(name.starts_with("valid_") || name.starts_with("refused_"));
+        if (name.starts_with("refused_")) {
+            const Snapshot before = Snap(p);
+            EXPECT_EQ(MessageOf([&] { LoadProfile(p, entry.path()); }), Invalid);
+            EXPECT_EQ(Snap(p), before);
+            continue;
+        }
+        ASSERT_EQ(MessageOf([&] { LoadProfile(p, entry.path()); }), "(no error)");
+        MessageOf([&] { ComputeSection(p, "Aço - 7,75", ','); });
+        SaveProfile(p, dir / "out.per");
+        TProfile reloaded;
+        LoadProfile(reloaded, dir / "out.per");
+        EXPECT_EQ(EncodedObjects(reloaded), EncodedObjects(p));
+    }
+    EXPECT_GE(seen, 10);
 }
 
 TEST(FileErrorTest, MessagesByErrorCode) {
