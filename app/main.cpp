@@ -1,11 +1,15 @@
-#include <QApplication>
+#include "TFormLineStretch.h"
 
-#include <cstdio>
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("perfil");
-    QApplication::setApplicationVersion(PERFIL_VERSION);
-    std::printf("perfil %s\n", PERFIL_VERSION);
-    return 0;
+    // The application's title: the caption of the error box.
+    QApplication::setApplicationName(QStringLiteral("Perfil"));
+    QApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
+
+    // Created first, the editor is the main window; closing it ends the program.
+    TFormLineStretch editor;
+    editor.show();
+    return app.exec();
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+// The text of the error box: the message, with a full stop added when it ends in a letter.
+QString ErrorBoxText(const QString& message);
+
+// The one boundary of the editor's commands: runs command and, should it fail, shows the
+// failure in the error box instead of letting it reach Qt's event loop. The program then
+// goes on; whatever the command changed before failing stays changed.
+template <typename Command> void RunCommand(Dialogs& dialogs, Command&& command) {
+    try {
+        std::forward<Command>(command)();
+    } catch (const std::exception& e) {
+        dialogs.showError(ErrorBoxText(QString::fromUtf8(e.what())));
+    }
+}

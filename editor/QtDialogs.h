@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QWidget;
+
+// The dialogs on screen: message boxes and Qt's file dialogs, modal to the parent.
+class QtDialogs : public Dialogs {
+  public:
+    // parent is not owned and must outlive this object; errorCaption titles the error box.
+    QtDialogs(QWidget* parent, const QString& errorCaption);
+
+    bool confirm(const QString& question) override;
+    std::optional<QString> chooseOpenFile(const QStringList& filters,
+                                          const QString& initialName) override;
+    std::optional<QString> chooseSaveFile(const QStringList& filters,
+                                          const QString& initialName) override;
+    void showError(const QString& message) override;
+    void notify(const QString& text) override;
+
+  private:
+    std::optional<QString> chooseFile(bool save, const QStringList& filters,
+                                      const QString& initialName);
+
+    QWidget* m_parent;
+    QString m_errorCaption;
+};

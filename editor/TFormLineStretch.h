@@ -1,0 +1,105 @@
+#pragma once
+
+#include "ApplicationCursor.h"
+#include "Dialogs.h"
+#include "DrawingSurface.h"
+#include "LineStretchControls.h"
+#include "MouseEditor.h"
+#include "Profile.h"
+#include "ProfileFileDialog.h"
+#include "SectionProperties.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// The editor window: the program's main window and, for the whole run, the owner of the
+// profile, the mouse editing state, the grid step and the section results of the last
+// print command. Its handlers are thin: they hand the work to the profile, the mouse
+// editor and the drawing surface, and end with the redraw that they need.
+//
+// Errors: a handler that fails (a file that cannot be read or written, a section that
+// cannot be computed) ends there and shows the error box through its Dialogs; no
+// exception ever leaves a handler.
+class TFormLineStretch : public QWidget {
+    Q_OBJECT
+  public:
+    // The print command's last step, given the compacted profile, its fresh results and
+    // a copy of the drawing as shown.
+    using PrintHook = std::function<void(const TProfile&, const TSectionResults&, const QImage&)>;
+
+    // dialogs receives every question and message (owned); null means the on-screen ones.
+    explicit TFormLineStretch(std::unique_ptr<Dialogs> dialogs = nullptr,
+                              QWidget* parent = nullptr);
+    ~TFormLineStretch() override;
+
+    // Without a hook the print command stops after computing the results.
+    void setPrintHook(PrintHook hook) { m_printHook = std::move(hook); }
+
+    const TProfile& profile() const { return m_profile; }
+    // For callers that build a profile directly; changes show from the next redraw().
+    TProfile& profile() { return m_profile; }
+    const TMouseEditor& mouseEditor() const { return m_editor; }
+    const TSectionResults& sectionResults() const { return m_results; }
+    int GridStep() const { return m_gridStep; }
+    // The drawing as ImageArea shows it.
+    const QImage& drawing() const { return m_surface.image(); }
+
+    // ShowBackground then DrawObjects.
+    void redraw();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void FormCreate();
+    void connectHandlers();
+    bool FormCloseQuery();
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpinEdit1Change();
+    void chDrawGridClick();
+    void chTravaGridClick();
+    void ComboBox1Change();
+    void tEspessuraChange();
+
+    void ImageAreaMouseDown(QPoint position);
+    void ImageAreaMouseMove(QPoint position);
+    void ImageAreaMouseUp();
+
+    void RebuildBackground();
+    void ShowBackground();
+    void DrawObjects();
+
+    TEditSettings editSettings() const;
+    TPoint editorPoint(QPoint position) const;
+    void carryOut(const TMouseResponse& response);
+    void syncToolButtons();
+    void showMaterialOfProfile();
+
+    // The handler as a slot behind the error boundary.
+    template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
+
+    std::unique_ptr<Dialogs> m_dialogs;
+    LineStretchControls m_ui;
+    TProfile m_profile;
+    TMouseEditor m_editor{m_profile};
+    TSectionResults m_results;
+    int m_gridStep = 10;
+    DrawingSurface m_surface;
+    ProfileFileDialog OpenDialog1{ProfileFileDialog::Mode::Open};
+    ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
+    ApplicationCursor m_cursor;
+    PrintHook m_printHook;
+    bool m_dragging = false; // between a confining press and the next release
+    bool m_placed = false;   // centred on the screen at the first show
+};
