@@ -55,7 +55,12 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file that path designates, through any symbolic links; resolving costs a system
+// call per path component, so only links pay for it.
 std::string RealPath(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && !S_ISLNK(link.st_mode))
+        return path;
     const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
                                                                &std::free);
     if (!resolved)

@@ -1,0 +1,127 @@
+// Saving and loading a full profile (255 records, 18,368 bytes) against writing and
+// reading the same bytes raw, in the same directory and run: the target is within 3x.
+// Saving syncs the new file before renaming it into place, so its floor is the synced
+// raw write; the unsynced one shows what the sync costs. The directory is a fresh one
+// under TMPDIR: point TMPDIR at a memory file system to see the cost without the disk.
+#include "ProfileFile.h"
+#include "ProfileFileCodec.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <stdexcept>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TProfile FullProfile() {
+    TProfile p;
+    for (int i = 1; i <= TProfile::Capacity; ++i) {
+        p.createObject(okBar, {i % 400, (i * 7) % 250}, 1 + i % 100);
+        p.Objects(i).P2 = {(i * 13) % 400, (i * 3) % 250};
+    }
+    return p;
+}
+
+class BenchDir {
+  public:
+    BenchDir() {
+        std::string pattern = (fs::temp_directory_path() / "perfil-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~BenchDir() { fs::remove_all(m_path); }
+    std::string file(const char* name) const { return (m_path / name).string(); }
+
+  private:
+    fs::path m_path;
+};
+
+const BenchDir& Dir() {
+    static const BenchDir dir;
+    return dir;
+}
+
+std::vector<std::uint8_t> FullFileBytes() {
+    const TProfile p = FullProfile();
+    return EncodeProfile(p.objects(), p.MaterialIndex());
+}
+
+void RawWrite(benchmark::State& state, bool sync) {
+    const std::vector<std::uint8_t> bytes = FullFileBytes();
+    const std::string path = Dir().file("raw.per");
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        bool ok = fd >= 0 &&
+                  ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        ok = ok && (!sync || ::fsync(fd) == 0);
+        ok = ::close(fd) == 0 && ok;
+        if (!ok)
+            state.SkipWithError("raw write failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_RawWrite(benchmark::State& state) {
+    RawWrite(state, false);
+}
+BENCHMARK(BM_RawWrite);
+
+void BM_RawWriteSynced(benchmark::State& state) {
+    RawWrite(state, true);
+}
+BENCHMARK(BM_RawWriteSynced);
+
+void BM_SaveProfile(benchmark::State& state) {
+    TProfile p = FullProfile();
+    const std::string path = Dir().file("saved.per");
+    for (auto _ : state)
+        SaveProfile(p, path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * ProfileFileMaxSize));
+}
+BENCHMARK(BM_SaveProfile);
+
+void BM_EncodeProfile(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeProfile(p.objects(), p.MaterialIndex()));
+}
+BENCHMARK(BM_EncodeProfile);
+
+void BM_RawRead(benchmark::State& state) {
+    const std::vector<std::uint8_t> bytes = FullFileBytes();
+    const std::string path = Dir().file("read.per");
+    TProfile p = FullProfile();
+    SaveProfile(p, path);
+    std::vector<std::uint8_t> buffer(bytes.size());
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        const bool ok = fd >= 0 && ::read(fd, buffer.data(), buffer.size()) ==
+                                       static_cast<ssize_t>(buffer.size());
+        if (::close(fd) != 0 || !ok)
+            state.SkipWithError("raw read failed");
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_RawRead);
+
+void BM_LoadProfile(benchmark::State& state) {
+    const std::string path = Dir().file("read.per");
+    TProfile p = FullProfile();
+    SaveProfile(p, path);
+    for (auto _ : state)
+        LoadProfile(p, path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * ProfileFileMaxSize));
+}
+BENCHMARK(BM_LoadProfile);
+
+} // namespace
+
+BENCHMARK_MAIN();
