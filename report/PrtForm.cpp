@@ -1,0 +1,109 @@
+#include "PrtForm.h"
+
+#include "PdfExporter.h"
+#include "PerfilError.h"
+#include "ReportError.h"
+#include "ReportImage.h"
+#include "ReportLabel.h"
+#include "ReportPreview.h"
+#include "ReportTexts.h"
+
+#include <QLocale>
+
+TPrtForm::TPrtForm(QObject* parent) : QObject(parent) {
+    m_layout = ProfileReportLayout::build(ProfileReport);
+    ProfileReport.beforePrint = [this](bool& print) { ProfileReportBeforePrint(print); };
+    ProfileReport.needData = [this](bool& more) { ProfileReportNeedData(more); };
+    m_layout.RepBand3->beforePrint = [this](bool& print) { RepBand3BeforePrint(print); };
+    m_layout.RepSubDetail1->needData = [this](bool& more) { RepSubDetail1NeedData(more); };
+    m_layout.RepSubDetail3->needData = [this](bool& more) { RepSubDetail3NeedData(more); };
+}
+
+TPrtForm::~TPrtForm() = default;
+
+void TPrtForm::bind(const TProfile& profile, const TSectionResults& results,
+                    const QImage& drawing) {
+    m_profile = &profile;
+    m_results = results;
+    m_layout.RepImage1->setImage(drawing);
+}
+
+void TPrtForm::preview(const TProfile& profile, const TSectionResults& results,
+                       const QImage& drawing) {
+    const ReportDocument pages = producePages(profile, results, drawing);
+    if (!m_preview)
+        m_preview = std::make_unique<ReportPreview>(ProfileReport, *m_dialogs);
+    m_preview->showDocument(pages);
+}
+
+void TPrtForm::writePdf(const TProfile& profile, const TSectionResults& results,
+                        const QImage& drawing, const QString& path) {
+    try {
+        PdfExporter::write(producePages(profile, results, drawing), path);
+    } catch (const ReportError& error) {
+        throw PerfilError(error.what());
+    }
+}
+
+ReportDocument TPrtForm::producePages(const TProfile& profile, const TSectionResults& results,
+                                      const QImage& drawing) {
+    bind(profile, results, drawing);
+    return ProfileReport.run();
+}
+
+void TPrtForm::ProfileReportBeforePrint([[maybe_unused]] bool& PrintReport) {
+    RowIndex = 1;
+}
+
+void TPrtForm::ProfileReportNeedData(bool& MoreData) {
+    MoreData = m_profile->ObjectCount() >= RowIndex;
+}
+
+void TPrtForm::RepBand3BeforePrint([[maybe_unused]] bool& PrintBand) {
+    const QStringList texts = ReportTexts::sectionResults(m_results, QLocale());
+    for (std::size_t i = 0; i < m_layout.resultLabels.size(); ++i)
+        m_layout.resultLabels[i]->setText(texts[static_cast<qsizetype>(i)]);
+}
+
+void TPrtForm::RepSubDetail1NeedData(bool& MoreData) {
+    MoreData = fillRow(okBar, m_layout.barSlots);
+    if (!MoreData)
+        RowIndex = 1; // the appendix rows search from the first object
+}
+
+void TPrtForm::RepSubDetail3NeedData(bool& MoreData) {
+    // Left past the last object, RowIndex also ends the report's record loop.
+    MoreData = fillRow(okAppendix, m_layout.appendixSlots);
+}
+
+void TPrtForm::advance(TObjectKind kind) {
+    while (RowIndex <= m_profile->ObjectCount() && m_profile->Objects(RowIndex).Kind != kind)
+        ++RowIndex;
+}
+
+// Fills the three row of one row with the next objects of this kind; true when the row
+// prints, which is exactly when its first slot found one. Only the last row can have empty
+// row; a row that does not print leaves its first slot as it was.
+bool TPrtForm::fillRow(TObjectKind kind, const std::array<ProfileReportLayout::Slot, 3>& row) {
+    const QLocale locale;
+    const auto texts = [&](const TProfileObject& object) {
+        return kind == okBar ? ReportTexts::barTexts(object, locale)
+                             : ReportTexts::appendixTexts(object, locale);
+    };
+    const int count = m_profile->ObjectCount();
+    advance(kind);
+    if (RowIndex <= count)
+        writeSlot(row[0], texts(m_profile->Objects(RowIndex)));
+    for (std::size_t s = 1; s < row.size(); ++s) {
+        ++RowIndex;
+        advance(kind);
+        writeSlot(row[s], RowIndex <= count ? texts(m_profile->Objects(RowIndex)) : QStringList());
+    }
+    ++RowIndex;
+    return RowIndex <= count + 3;
+}
+
+void TPrtForm::writeSlot(const ProfileReportLayout::Slot& slot, const QStringList& texts) {
+    for (std::size_t i = 0; i < slot.size(); ++i)
+        slot[i]->setText(texts.value(static_cast<qsizetype>(i)));
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ProfileReportLayout.h"
+#include "Report.h"
+#include "SectionProperties.h"
+#include "WidgetPreviewDialogs.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class ReportPreview;
+
+// The report form: holds the profile report ProfileReport, its handlers and its preview
+// window. It owns no profile data: preview() and writePdf() bind the editor's live profile
+// (read afresh by every run, including a print started later from the open preview) and keep
+// copies of the results and of the drawing as they were at the print command. The profile
+// must outlive the form, or at least every run of its report.
+class TPrtForm : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit TPrtForm(QObject* parent = nullptr);
+    ~TPrtForm() override;
+
+    // Binds the live profile and the results of the last print command (both owned by the
+    // editor window, which outlives this form) and the drawing copy; then shows the preview
+    // (a second call while the preview is open refreshes its pages and raises it).
+    // Returns at once: the preview is not modal.
+    void preview(const TProfile& profile, const TSectionResults& results, const QImage& drawing);
+
+    // Same run, written as a PDF atomically; throws PerfilError (model/PerfilError.h) with a
+    // readable message on failure. Works without a display (QT_QPA_PLATFORM=offscreen).
+    void writePdf(const TProfile& profile, const TSectionResults& results, const QImage& drawing,
+                  const QString& path);
+
+    // Same binding, then one run; its pages. An empty profile gives no page.
+    ReportDocument producePages(const TProfile& profile, const TSectionResults& results,
+                                const QImage& drawing);
+
+    // The preview window once preview() has created it, else nullptr. The form owns it.
+    ReportPreview* previewWindow() const { return m_preview.get(); }
+
+    // The dialogs the preview window uses from its creation on; they must outlive the form.
+    // By default Qt's own dialogs.
+    void setPreviewDialogs(PreviewDialogs& dialogs) { m_dialogs = &dialogs; }
+
+    // The handlers the engine calls during a run.
+    void ProfileReportBeforePrint(bool& PrintReport);
+    void ProfileReportNeedData(bool& MoreData);
+    void RepBand3BeforePrint(bool& PrintBand);
+    void RepSubDetail1NeedData(bool& MoreData);
+    void RepSubDetail3NeedData(bool& MoreData);
+
+    Report ProfileReport{QStringLiteral("Perfil")};
+    // 1-based index into the profile's objects of the next object to look at; shared by the
+    // record loop, the bar rows and the appendix rows of a run, in that order.
+    int RowIndex = 1;
+
+  private:
+    void bind(const TProfile& profile, const TSectionResults& results, const QImage& drawing);
+    void advance(TObjectKind kind);
+    bool fillRow(TObjectKind kind, const std::array<ProfileReportLayout::Slot, 3>& row);
+    void writeSlot(const ProfileReportLayout::Slot& slot, const QStringList& texts);
+
+    ProfileReportLayout m_layout;
+    const TProfile* m_profile = nullptr;
+    TSectionResults m_results;
+    WidgetPreviewDialogs m_widgetDialogs;
+    PreviewDialogs* m_dialogs = &m_widgetDialogs;
+    std::unique_ptr<ReportPreview> m_preview;
+};

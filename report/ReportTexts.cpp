@@ -1,0 +1,58 @@
+#include "ReportTexts.h"
+
+#include <cmath>
+
+namespace {
+
+const QString NotANumber = QStringLiteral("—");
+
+QLocale withoutGroups(QLocale locale) {
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString resultLine(const char* prefix, double value, const char* unit, const QLocale& locale) {
+    return QString::fromUtf8(prefix) + ReportTexts::fixed8(value, locale) + QString::fromUtf8(unit);
+}
+
+} // namespace
+
+QString ReportTexts::fixed8(double value, const QLocale& locale) {
+    const QString number =
+        std::isfinite(value) ? withoutGroups(locale).toString(value, 'f', 2) : NotANumber;
+    return number.rightJustified(8, QLatin1Char(' '));
+}
+
+QStringList ReportTexts::sectionResults(const TSectionResults& r, const QLocale& locale) {
+    return {
+        resultLine("Peso: ", r.Weight(), " kg/m", locale),
+        resultLine("Perímetro: ", r.Perimeter, " mm", locale),
+        resultLine("Área: ", r.Area, " mm2", locale),
+        resultLine("jxc: ", r.Jxc, " mm4", locale),
+        resultLine("jyc: ", r.Jyc, " mm4", locale),
+        resultLine("xg: ", r.Xg, " mm", locale),
+        resultLine("yg: ", r.Yg, " mm", locale),
+        resultLine("wx: ", r.Wx(), " mm3", locale),
+        resultLine("wy: ", r.Wy(), " mm3", locale),
+    };
+}
+
+QString ReportTexts::thickness(double millimetres, const QLocale& locale) {
+    if (!std::isfinite(millimetres))
+        return NotANumber;
+    return withoutGroups(locale).toString(millimetres, 'g', 15);
+}
+
+QString ReportTexts::point(TPoint p) {
+    return QString::number(p.X) + QLatin1Char(',') + QString::number(p.Y);
+}
+
+QStringList ReportTexts::barTexts(const TProfileObject& bar, const QLocale& locale) {
+    return {QString::number(bar.Number), point(bar.P1), point(bar.P2),
+            thickness(bar.Thickness, locale)};
+}
+
+QStringList ReportTexts::appendixTexts(const TProfileObject& appendix, const QLocale& locale) {
+    return {QString::number(appendix.Number), point(appendix.P1),
+            thickness(appendix.Thickness, locale)};
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ProfileObject.h"
+#include "SectionProperties.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The texts of the profile report: the one place that formats numbers for it, so that every
+// output of the results (report pages, PDF, command line) writes them alike. Numbers use the
+// given locale's decimal separator and never a group separator. A value that is not finite
+// (NaN or infinity, e.g. a section modulus with a zero fibre distance) is written as "—".
+namespace ReportTexts {
+
+// printf's "%8.2f" under the locale: fixed, two decimals, blanks on the left up to 8 characters.
+QString fixed8(double value, const QLocale& locale);
+
+// The nine result lines of the detail band, in its order: weight, perimeter, area, jxc, jyc,
+// xg, yg, wx, wy; e.g. "Peso:     1,55 kg/m".
+QStringList sectionResults(const TSectionResults& results, const QLocale& locale);
+
+// Thickness in mm: the shortest decimal of at most 15 significant digits ("1,5", "2").
+QString thickness(double millimetres, const QLocale& locale);
+
+// "x,y" without blanks.
+QString point(TPoint p);
+
+// A bar's slot texts: number, P1, P2, thickness.
+QStringList barTexts(const TProfileObject& bar, const QLocale& locale);
+
+// An appendix's slot texts: number, point, thickness.
+QStringList appendixTexts(const TProfileObject& appendix, const QLocale& locale);
+
+} // namespace ReportTexts

@@ -1,0 +1,43 @@
+#include "PageFlow.h"
+
+#include "Report.h"
+
+namespace {
+// Band heights are decimal millimetres; their sums are not exact in binary.
+constexpr qreal Tolerance = 1e-6;
+} // namespace
+
+PageFlow::PageFlow(const Report& report, const QDateTime& runTime) : m_report(report) {
+    m_document.title = report.title();
+    m_document.paperSize = report.paperSize();
+    m_context.runTime = runTime;
+}
+
+void PageFlow::place(const ReportBand& band) {
+    const qreal top = m_report.margins().top();
+    const qreal bottom = m_report.paperSize().height() - m_report.margins().bottom();
+    if (m_document.pages.isEmpty()) {
+        startPage();
+    } else if (m_y + band.height() > bottom + Tolerance && m_y > top + Tolerance) {
+        endPage();
+        startPage();
+    }
+    band.record(m_document.pages.last(), QPointF(m_report.margins().left(), m_y), m_context);
+    m_y += band.height();
+}
+
+ReportDocument PageFlow::finish() {
+    if (!m_document.pages.isEmpty())
+        endPage();
+    return std::move(m_document);
+}
+
+void PageFlow::startPage() {
+    m_document.pages.append(ReportPage());
+    m_context.pageNumber = static_cast<int>(m_document.pages.size());
+    m_y = m_report.margins().top();
+}
+
+void PageFlow::endPage() {
+    m_report.pageElements().record(m_document.pages.last(), QPointF(0, 0), m_context);
+}

@@ -1,0 +1,94 @@
+#include "PageRenderer.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace {
+
+// Millimetres to the device's pixels.
+QTransform deviceScale(const QPaintDevice& device) {
+    return QTransform::fromScale(device.logicalDpiX() / 25.4, device.logicalDpiY() / 25.4);
+}
+
+QPen outlinePen(const PageItem& item, const QTransform& scale) {
+    QPen pen(item.color, item.penWidth * scale.m22(), item.dashed ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void paintText(QPainter& painter, const PageItem& item, const QTransform& scale) {
+    QFont font(item.fontFamily);
+    font.setPointSizeF(item.pointSize);
+    font.setBold(item.bold);
+    const QFontMetricsF metrics(font, painter.device());
+    const QPointF topLeft = scale.map(item.frame.topLeft());
+    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(item.text), metrics.height()));
+    if (item.fill.isValid())
+        painter.fillRect(box, item.fill);
+    painter.setFont(font);
+    painter.setPen(item.color);
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), item.text);
+}
+
+void paintLine(QPainter& painter, const PageItem& item, const QTransform& scale) {
+    painter.setPen(outlinePen(item, scale));
+    painter.drawLine(scale.map(item.frame.topLeft()), scale.map(item.frame.topRight()));
+}
+
+void paintRectangle(QPainter& painter, const PageItem& item, const QTransform& scale) {
+    painter.setPen(outlinePen(item, scale));
+    painter.setBrush(item.fill.isValid() ? QBrush(item.fill) : QBrush(Qt::NoBrush));
+    painter.drawRect(scale.mapRect(item.frame));
+}
+
+void paintImage(QPainter& painter, const PageItem& item, const QTransform& scale) {
+    painter.save();
+    painter.setClipRect(scale.mapRect(item.frame), Qt::IntersectClip);
+    painter.drawImage(scale.mapRect(QRectF(item.frame.topLeft(), item.imageSize)), item.image);
+    painter.restore();
+}
+
+} // namespace
+
+void PageRenderer::preparePages(QPagedPaintDevice& device, const ReportDocument& document) {
+    // Page sizes are named in portrait; the orientation turns them.
+    const QSizeF paper = document.paperSize;
+    const bool landscape = paper.width() > paper.height();
+    const QPageSize size(landscape ? paper.transposed() : paper, QPageSize::Millimeter);
+    const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    device.setPageLayout(QPageLayout(size, orientation, QMarginsF(), QPageLayout::Millimeter));
+}
+
+void PageRenderer::paintDocument(QPainter& painter, QPagedPaintDevice& device,
+                                 const ReportDocument& document) {
+    for (qsizetype i = 0; i < document.pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        paintPage(painter, document.pages[i]);
+    }
+}
+
+void PageRenderer::paintPage(QPainter& painter, const ReportPage& page) {
+    const QTransform scale = deviceScale(*painter.device());
+    painter.save();
+    for (const PageItem& item : page.items) {
+        switch (item.kind) {
+        case PageItem::Kind::Text:
+            paintText(painter, item, scale);
+            break;
+        case PageItem::Kind::Line:
+            paintLine(painter, item, scale);
+            break;
+        case PageItem::Kind::Rectangle:
+            paintRectangle(painter, item, scale);
+            break;
+        case PageItem::Kind::Image:
+            paintImage(painter, item, scale);
+            break;
+        }
+    }
+    painter.restore();
+}

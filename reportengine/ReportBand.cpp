@@ -1,0 +1,16 @@
+#include "ReportBand.h"
+
+ReportBand::ReportBand(const QString& name, Kind kind, qreal height)
+    : m_name(name), m_kind(kind), m_height(height) {}
+
+ReportElement* ReportBand::element(const QString& name) const {
+    for (const auto& element : m_elements)
+        if (element->name() == name)
+            return element.get();
+    return nullptr;
+}
+
+void ReportBand::record(ReportPage& page, QPointF origin, const PrintContext& context) const {
+    for (const auto& element : m_elements)
+        element->record(page, origin, context);
+}

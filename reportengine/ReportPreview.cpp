@@ -1,0 +1,189 @@
+#include "ReportPreview.h"
+
+#include "PageFile.h"
+#include "PageRenderer.h"
+#include "PdfExporter.h"
+#include "PreviewDialogs.h"
+#include "Report.h"
+#include "ReportError.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+
+namespace {
+const QString PageFileFilter = QStringLiteral("Páginas de relatório (*.pag)");
+const QString PdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+} // namespace
+
+ReportPreview::ReportPreview(Report& report, PreviewDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_report(report), m_dialogs(dialogs) {
+    setWindowTitle(report.title());
+    // The window that owns the application's life is the caller's, not this one.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_printer.setDocName(report.title());
+    m_printer.setCopyCount(1);
+    m_printer.setDuplex(QPrinter::DuplexNone);
+    m_printer.setPrintRange(QPrinter::AllPages);
+    m_printer.setFullPage(true);
+    ReportDocument paper;
+    paper.paperSize = report.paperSize();
+    PageRenderer::preparePages(m_printer, paper);
+
+    m_view = new QPrintPreviewWidget(&m_printer, this);
+    setCentralWidget(m_view);
+    connect(m_view, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
+    connect(m_view, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::updatePageLabel);
+    buildToolBar();
+}
+
+ReportPreview::~ReportPreview() = default;
+
+void ReportPreview::buildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Visualização"));
+    bar->setMovable(false);
+    addCommand(bar, QStringLiteral("zoomIn"), QStringLiteral("Ampliar"), QKeySequence::ZoomIn,
+               [this] { m_view->zoomIn(); });
+    addCommand(bar, QStringLiteral("zoomOut"), QStringLiteral("Reduzir"), QKeySequence::ZoomOut,
+               [this] { m_view->zoomOut(); });
+    addCommand(bar, QStringLiteral("fitWidth"), QStringLiteral("Largura da página"), {},
+               [this] { m_view->fitToWidth(); });
+    addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {},
+               [this] { m_view->fitInView(); });
+    bar->addSeparator();
+    addCommand(bar, QStringLiteral("firstPage"), QStringLiteral("Primeira"), Qt::Key_Home,
+               [this] { goToPage(1); });
+    addCommand(bar, QStringLiteral("previousPage"), QStringLiteral("Anterior"), Qt::Key_PageUp,
+               [this] { goToPage(currentPage() - 1); });
+    m_pageLabel = new QLabel(bar);
+    m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
+    m_pageLabel->setContentsMargins(8, 0, 8, 0);
+    bar->addWidget(m_pageLabel);
+    addCommand(bar, QStringLiteral("nextPage"), QStringLiteral("Próxima"), Qt::Key_PageDown,
+               [this] { goToPage(currentPage() + 1); });
+    addCommand(bar, QStringLiteral("lastPage"), QStringLiteral("Última"), Qt::Key_End,
+               [this] { goToPage(pageCount()); });
+    bar->addSeparator();
+    addCommand(bar, QStringLiteral("printerSetup"), QStringLiteral("Configurar impressora"), {},
+               [this] { setupPrinter(); });
+    addCommand(bar, QStringLiteral("print"), QStringLiteral("Imprimir"), QKeySequence::Print,
+               [this] { printReport(); });
+    bar->addSeparator();
+    addCommand(bar, QStringLiteral("savePages"), QStringLiteral("Salvar páginas"),
+               QKeySequence::Save, [this] { savePages(); });
+    addCommand(bar, QStringLiteral("loadPages"), QStringLiteral("Abrir páginas"),
+               QKeySequence::Open, [this] { loadPages(); });
+    addCommand(bar, QStringLiteral("exportPdf"), QStringLiteral("Exportar PDF"), {},
+               [this] { exportPdf(); });
+    bar->addSeparator();
+    addCommand(bar, QStringLiteral("close"), QStringLiteral("Fechar"), QKeySequence::Close,
+               [this] { close(); });
+    updatePageLabel();
+}
+
+void ReportPreview::addCommand(QToolBar* bar, const QString& name, const QString& text,
+                               const QKeySequence& shortcut, const std::function<void()>& command) {
+    QAction* action = bar->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, command);
+}
+
+void ReportPreview::showDocument(const ReportDocument& document) {
+    setDocument(document);
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void ReportPreview::setDocument(const ReportDocument& document) {
+    m_document = document;
+    m_view->updatePreview();
+    goToPage(1);
+    updatePageLabel();
+}
+
+int ReportPreview::currentPage() const {
+    return pageCount() == 0 ? 0 : m_view->currentPage();
+}
+
+int ReportPreview::pageCount() const {
+    return m_view->pageCount();
+}
+
+void ReportPreview::goToPage(int page) {
+    if (page >= 1 && page <= pageCount())
+        m_view->setCurrentPage(page);
+    updatePageLabel();
+}
+
+void ReportPreview::paintPages(QPrinter* printer) {
+    if (m_document.pages.isEmpty())
+        return;
+    QPainter painter(printer);
+    PageRenderer::paintDocument(painter, *printer, m_document);
+}
+
+void ReportPreview::updatePageLabel() {
+    m_pageLabel->setText(
+        pageCount() == 0 ? QStringLiteral("Sem páginas")
+                         : QStringLiteral("Página %1 de %2").arg(currentPage()).arg(pageCount()));
+}
+
+void ReportPreview::setupPrinter() {
+    m_dialogs.setupPrinter(this, m_printer);
+}
+
+void ReportPreview::printReport() {
+    if (!m_dialogs.confirmPrint(this, m_printer))
+        return;
+    const ReportDocument run = m_report.run();
+    if (run.pages.isEmpty())
+        return;
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        m_dialogs.showError(this, QStringLiteral("Não foi possível iniciar a impressão."));
+        return;
+    }
+    PageRenderer::paintDocument(painter, m_printer, run);
+}
+
+void ReportPreview::savePages() {
+    const QString path = m_dialogs.saveFile(this, QStringLiteral("Salvar páginas"), PageFileFilter,
+                                            QStringLiteral("pag"));
+    if (path.isEmpty())
+        return;
+    try {
+        PageFile::save(m_document, path);
+    } catch (const ReportError& error) {
+        m_dialogs.showError(this, error.message());
+    }
+}
+
+void ReportPreview::loadPages() {
+    const QString path = m_dialogs.openFile(this, QStringLiteral("Abrir páginas"), PageFileFilter);
+    if (path.isEmpty())
+        return;
+    try {
+        const ReportDocument loaded = PageFile::load(path);
+        PageRenderer::preparePages(m_printer, loaded);
+        setDocument(loaded);
+    } catch (const ReportError& error) {
+        m_dialogs.showError(this, error.message());
+    }
+}
+
+void ReportPreview::exportPdf() {
+    const QString path =
+        m_dialogs.saveFile(this, QStringLiteral("Exportar PDF"), PdfFilter, QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    try {
+        PdfExporter::write(m_document, path);
+    } catch (const ReportError& error) {
+        m_dialogs.showError(this, error.message());
+    }
+}
