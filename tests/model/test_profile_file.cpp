@@ -228,6 +228,8 @@ TEST(ProfileFileTest, SaveRenumbersLoadedRecordsAndKeepsTheirOtherBytes) {
     EXPECT_EQ(ReadAll(dir / "out.per"), FileOf({a, c}, 6));
 }
 
+const auto CaseName = [](const auto& info) { return std::string(info.param.name); };
+
 struct RoundTripCase {
     const char* name;
     std::function<void(Record&)> change;
@@ -294,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"material_minus_1", [](Record&) {}, -1},
         RoundTripCase{"material_int32_max", [](Record&) {}, Max32},
         RoundTripCase{"all_gap_bytes_ff", [](Record& r) { r.fill = 0xFF; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 
 TEST(ProfileFileTest, FullProfileRoundTrips) {
     TempDir dir;
@@ -313,15 +315,17 @@ TEST(ProfileFileTest, FullProfileRoundTrips) {
     EXPECT_EQ(ReadAll(dir / "out.per"), file);
 }
 
-struct BadFileCase {
+// A file or folder made in a fresh directory, what loading or saving it must report, and
+// whether the case depends on file modes (which do not stop root).
+struct FileCase {
     const char* name;
-    // Makes the thing to load inside dir and returns its path.
+    // Makes its things inside dir and returns the path to load from or save to.
     std::function<std::string(const TempDir&)> make;
     std::string message;
     bool needsEnforcedPermissions = false;
 };
 
-void PrintTo(const BadFileCase& c, std::ostream* os) {
+void PrintTo(const FileCase& c, std::ostream* os) {
     *os << c.name;
 }
 
@@ -342,13 +346,20 @@ Bytes Shrunk(Bytes b, std::size_t by) {
     return b;
 }
 
-class ProfileFileBadLoadTest : public testing::TestWithParam<BadFileCase> {};
+// Each case gets a fresh directory; those that rely on file modes skip where modes do not bind.
+class FileCaseTest : public testing::TestWithParam<FileCase> {
+  protected:
+    void SetUp() override {
+        if (GetParam().needsEnforcedPermissions && !PermissionsEnforced(dir))
+            GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    }
+    TempDir dir;
+};
+
+class ProfileFileBadLoadTest : public FileCaseTest {};
 
 TEST_P(ProfileFileBadLoadTest, RefusesAndLeavesTheProfileAlone) {
-    const BadFileCase& c = GetParam();
-    TempDir dir;
-    if (c.needsEnforcedPermissions && !PermissionsEnforced(dir))
-        GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    const FileCase& c = GetParam();
     const std::string path = c.make(dir);
     TProfile p = SomeProfile();
     const Snapshot before = Snap(p);
@@ -361,64 +372,48 @@ const Bytes TwoRecords = FileOf({Record{}, Record{}}, 1);
 INSTANTIATE_TEST_SUITE_P(
     Files, ProfileFileBadLoadTest,
     testing::Values(
-        BadFileCase{"empty", FileWith({}), Invalid},
-        BadFileCase{"three_bytes", FileWith({1, 0, 0}), Invalid},
-        BadFileCase{"count_minus_1", FileWith(FileOf(-1, {}, 0)), Invalid},
-        BadFileCase{"count_256", FileWith(FileOf(256, std::vector<Record>(256), 0)), Invalid},
-        BadFileCase{"count_int32_max", FileWith(FileOf(Max32, {}, 0)), Invalid},
-        BadFileCase{"one_record_short", FileWith(FileOf(2, {Record{}}, 0)), Invalid},
-        BadFileCase{"one_byte_short", FileWith(Shrunk(TwoRecords, 1)), Invalid},
-        BadFileCase{"one_byte_long", FileWith(Grown(TwoRecords, 1)), Invalid},
-        BadFileCase{"far_too_long", FileWith(Grown(FileOf({}, 0), 1 << 20)), Invalid},
-        BadFileCase{"unreadable",
-                    [](const TempDir& dir) {
-                        WriteAll(dir / "locked.per", TwoRecords);
-                        fs::permissions(dir / "locked.per", fs::perms::none);
-                        return dir / "locked.per";
-                    },
-                    "File access denied", true},
-        BadFileCase{"a_directory",
-                    [](const TempDir& dir) {
-                        fs::create_directory(dir / "sub.per");
-                        return dir / "sub.per";
-                    },
-                    "File access denied"},
-        BadFileCase{"missing", [](const TempDir& dir) { return dir / "none.per"; },
-                    "File not found"},
-        BadFileCase{"path_under_a_file",
-                    [](const TempDir& dir) {
-                        WriteAll(dir / "plain", TwoRecords);
-                        return dir / "plain/x.per";
-                    },
-                    "Invalid filename"},
-        BadFileCase{"empty_name", [](const TempDir&) { return std::string(); }, "Invalid filename"},
-        BadFileCase{"name_too_long", [](const TempDir& dir) { return dir / std::string(300, 'n'); },
-                    "Invalid filename"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        FileCase{"empty", FileWith({}), Invalid},
+        FileCase{"three_bytes", FileWith({1, 0, 0}), Invalid},
+        FileCase{"count_minus_1", FileWith(FileOf(-1, {}, 0)), Invalid},
+        FileCase{"count_256", FileWith(FileOf(256, std::vector<Record>(256), 0)), Invalid},
+        FileCase{"count_int32_max", FileWith(FileOf(Max32, {}, 0)), Invalid},
+        FileCase{"one_record_short", FileWith(FileOf(2, {Record{}}, 0)), Invalid},
+        FileCase{"one_byte_short", FileWith(Shrunk(TwoRecords, 1)), Invalid},
+        FileCase{"one_byte_long", FileWith(Grown(TwoRecords, 1)), Invalid},
+        FileCase{"far_too_long", FileWith(Grown(FileOf({}, 0), 1 << 20)), Invalid},
+        FileCase{"unreadable",
+                 [](const TempDir& dir) {
+                     WriteAll(dir / "locked.per", TwoRecords);
+                     fs::permissions(dir / "locked.per", fs::perms::none);
+                     return dir / "locked.per";
+                 },
+                 "File access denied", true},
+        FileCase{"a_directory",
+                 [](const TempDir& dir) {
+                     fs::create_directory(dir / "sub.per");
+                     return dir / "sub.per";
+                 },
+                 "File access denied"},
+        FileCase{"missing", [](const TempDir& dir) { return dir / "none.per"; }, "File not found"},
+        FileCase{"path_under_a_file",
+                 [](const TempDir& dir) {
+                     WriteAll(dir / "plain", TwoRecords);
+                     return dir / "plain/x.per";
+                 },
+                 "Invalid filename"},
+        FileCase{"empty_name", [](const TempDir&) { return std::string(); }, "Invalid filename"},
+        FileCase{"name_too_long", [](const TempDir& dir) { return dir / std::string(300, 'n'); },
+                 "Invalid filename"}),
+    CaseName);
 
 // A failed save must leave the file it was to replace as it was, and no litter beside it.
-struct SaveFailureCase {
-    const char* name;
-    // Prepares dir, in which old.per already exists; returns the path to save to.
-    std::function<std::string(const TempDir&)> prepare;
-    std::string message;
-    bool needsEnforcedPermissions = false;
-};
-
-void PrintTo(const SaveFailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ProfileFileSaveFailureTest : public testing::TestWithParam<SaveFailureCase> {};
+class ProfileFileSaveFailureTest : public FileCaseTest {};
 
 TEST_P(ProfileFileSaveFailureTest, KeepsTheOldFile) {
-    const SaveFailureCase& c = GetParam();
-    TempDir dir;
-    if (c.needsEnforcedPermissions && !PermissionsEnforced(dir))
-        GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    const FileCase& c = GetParam();
     const Bytes old = FileOf({Record{}}, 2);
     WriteAll(dir / "old.per", old);
-    const std::string target = c.prepare(dir);
+    const std::string target = c.make(dir); // old.per already exists
     const auto before = Listing(dir.path());
     TProfile p = SomeProfile();
     EXPECT_EQ(MessageOf([&] { SaveProfile(p, target); }), c.message);
@@ -429,32 +424,30 @@ TEST_P(ProfileFileSaveFailureTest, KeepsTheOldFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, ProfileFileSaveFailureTest,
-    testing::Values(SaveFailureCase{"target_is_a_directory",
-                                    [](const TempDir& dir) {
-                                        fs::create_directory(dir / "sub.per");
-                                        return dir / "sub.per";
-                                    },
-                                    "File access denied"},
-                    SaveFailureCase{"missing_directory",
-                                    [](const TempDir& dir) { return dir / "none/new.per"; },
-                                    "File not found"},
-                    SaveFailureCase{"path_under_a_file",
-                                    [](const TempDir& dir) { return dir / "old.per/new.per"; },
-                                    "Invalid filename"},
-                    SaveFailureCase{"read_only_file",
-                                    [](const TempDir& dir) {
-                                        fs::permissions(dir / "old.per", fs::perms::owner_read);
-                                        return dir / "old.per";
-                                    },
-                                    "File access denied", true},
-                    SaveFailureCase{"read_only_directory",
-                                    [](const TempDir& dir) {
-                                        fs::permissions(dir.path(), fs::perms::owner_read |
-                                                                        fs::perms::owner_exec);
-                                        return dir / "old.per";
-                                    },
-                                    "File access denied", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(
+        FileCase{"target_is_a_directory",
+                 [](const TempDir& dir) {
+                     fs::create_directory(dir / "sub.per");
+                     return dir / "sub.per";
+                 },
+                 "File access denied"},
+        FileCase{"missing_directory", [](const TempDir& dir) { return dir / "none/new.per"; },
+                 "File not found"},
+        FileCase{"path_under_a_file", [](const TempDir& dir) { return dir / "old.per/new.per"; },
+                 "Invalid filename"},
+        FileCase{"read_only_file",
+                 [](const TempDir& dir) {
+                     fs::permissions(dir / "old.per", fs::perms::owner_read);
+                     return dir / "old.per";
+                 },
+                 "File access denied", true},
+        FileCase{"read_only_directory",
+                 [](const TempDir& dir) {
+                     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+                     return dir / "old.per";
+                 },
+                 "File access denied", true}),
+    CaseName);
 
 // Caps the size of files this process writes, as a full disk would, for one scope.
 class FileSizeLimit {
