@@ -23,12 +23,9 @@ constexpr int AppendixHalfSide = 2;
 // would look no different, so widths stop here.
 constexpr double MaxPenWidth = 1000;
 
-// Qt's raster engine drops cosmetic lines whose ends lie billions of pixels away, so
-// geometry is first clipped, in double precision, to this frame around the image. It is
-// wide enough that no pen of at most MaxPenWidth that reaches into the image is cut.
-constexpr double Guard = 2048;
-const QRectF GuardFrame(-Guard, -Guard, DrawingSurface::Width + 2 * Guard,
-                        DrawingSurface::Height + 2 * Guard);
+// Squares around points farther out than this cannot reach into the image, not even with
+// the widest pen; skipping them keeps the corner arithmetic far from int32 overflow.
+constexpr int Reach = 2048;
 
 int PenWidth(double thickness) {
     if (std::isnan(thickness))
@@ -44,53 +41,19 @@ QPen SolidPen(const QColor& colour, int width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// Liang-Barsky: shortens a-b to its part inside GuardFrame; false when none is.
-bool ClipToGuard(QPointF& a, QPointF& b) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0;
-    double t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - GuardFrame.left(), GuardFrame.right() - a.x(),
-                         a.y() - GuardFrame.top(), GuardFrame.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
-    return true;
-}
-
-bool InsideGuard(TPoint p) {
-    return GuardFrame.contains(QPointF(p.X, p.Y));
+bool NearImage(TPoint p) {
+    return p.X >= -Reach && p.X < DrawingSurface::Width + Reach && p.Y >= -Reach &&
+           p.Y < DrawingSurface::Height + Reach;
 }
 
 // Draws a-b with the painter's pen. A thin line leaves its end point unpainted, the way
 // line drawing traditionally works: bars meeting end to start share that pixel once, and
 // a bar of zero length paints nothing.
 void DrawSegment(QPainter& painter, const QImage& image, TPoint a, TPoint b) {
-    QPointF from(a.X, a.Y);
-    QPointF to(b.X, b.Y);
-    if (!ClipToGuard(from, to))
-        return;
-    const QPoint start = from.toPoint();
-    const QPoint end = to.toPoint();
-    const bool thin = painter.pen().width() <= 1;
-    const bool keepEnd = thin && end == QPoint(b.X, b.Y) && image.rect().contains(end);
+    const QPoint end(b.X, b.Y);
+    const bool keepEnd = painter.pen().width() <= 1 && image.rect().contains(end);
     const QColor endBefore = keepEnd ? image.pixelColor(end) : QColor();
-    painter.drawLine(start, end);
+    painter.drawLine(QPoint(a.X, a.Y), end);
     if (keepEnd) {
         const QPen pen = painter.pen();
         painter.setPen(SolidPen(endBefore, 0));
@@ -100,7 +63,7 @@ void DrawSegment(QPainter& painter, const QImage& image, TPoint a, TPoint b) {
 }
 
 void DrawAppendix(QPainter& painter, TPoint p) {
-    if (!InsideGuard(p))
+    if (!NearImage(p))
         return;
     const int d = AppendixHalfSide;
     const QPoint corners[5] = {{p.X - d, p.Y - d},
@@ -114,7 +77,7 @@ void DrawAppendix(QPainter& painter, TPoint p) {
 // An 8 x 8 lime square with a black one-pixel outline, from (x - 4, y - 4) up to but not
 // including (x + 4, y + 4).
 void DrawHandle(QPainter& painter, TPoint p) {
-    if (!InsideGuard(p))
+    if (!NearImage(p))
         return;
     const int h = TMouseEditor::HandleSize;
     const QRect square(p.X - h, p.Y - h, 2 * h, 2 * h);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// Dialogs answered from a script instead of a screen. Each question or file choice takes
+// the next prepared answer (none left: OK to a question, cancel to a file choice) and is
+// recorded with what it was asked, so that tests can check both.
+class ScriptedDialogs : public Dialogs {
+  public:
+    QList<bool> confirmAnswers;
+    QList<std::optional<QString>> fileAnswers;
+
+    QStringList questions;
+    QStringList errors;
+    QStringList notices;
+    QStringList proposedNames; // initialName of each file choice
+    QList<QStringList> fileFilters;
+
+    bool confirm(const QString& question) override;
+    std::optional<QString> chooseOpenFile(const QStringList& filters,
+                                          const QString& initialName) override;
+    std::optional<QString> chooseSaveFile(const QStringList& filters,
+                                          const QString& initialName) override;
+    void showError(const QString& message) override;
+    void notify(const QString& text) override;
+
+  private:
+    std::optional<QString> nextFile(const QStringList& filters, const QString& initialName);
+};

@@ -1,0 +1,384 @@
+#include "CommandGuard.h"
+#include "ProfileFile.h"
+#include "WindowFixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <vector>
+
+namespace {
+
+const QRgb Green = qRgb(0, 128, 0);
+
+// Three bars drawn with the mouse, at y = 50, 150 and 200, from x = 50 to x = 100; the
+// select tool is in force afterwards.
+void DrawThreeBars(WindowFixture& f) {
+    f.control<QToolButton>("SpeedButton2")->click();
+    for (int y : {50, 150, 200})
+        f.drag({50, y}, {100, y});
+    f.control<QToolButton>("SpeedButton2")->click();
+}
+
+std::vector<TProfileObject> Objects(const TProfile& profile) {
+    return {profile.objects().begin(), profile.objects().end()};
+}
+
+QList<int> BarHeights(const TProfile& profile) {
+    QList<int> heights;
+    for (const TProfileObject& o : profile.objects())
+        heights.append(o.P1.Y);
+    return heights;
+}
+
+QList<int> Numbers(const TProfile& profile) {
+    QList<int> numbers;
+    for (const TProfileObject& o : profile.objects())
+        numbers.append(o.Number);
+    return numbers;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Int32(qint32 value) {
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((static_cast<quint32>(value) >> (8 * i)) & 0xff);
+    return bytes;
+}
+
+} // namespace
+
+class TestEditorCommands : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void newProfile_data();
+    void newProfile();
+    void remove_data();
+    void remove();
+    void releaseAfterRemoveLeavesTheSuccessorAlone();
+    void saveAndLoadRoundTrip();
+    void saveCompactsEvenWhenCancelled();
+    void cancelledOpenOnlyInvalidatesTheMarker();
+    void failedLoadChangesNothing_data();
+    void failedLoadChangesNothing();
+    void loadedMaterialIndex_data();
+    void loadedMaterialIndex();
+    void print_data();
+    void print();
+    void closeAsksFirst_data();
+    void closeAsksFirst();
+    void errorBoxText_data();
+    void errorBoxText();
+};
+
+void TestEditorCommands::newProfile_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("count");
+    QTest::newRow("cancelled keeps every object") << false << 3;
+    QTest::newRow("confirmed empties the drawing") << true << 0;
+}
+
+void TestEditorCommands::newProfile() {
+    QFETCH(bool, answer);
+    QFETCH(int, count);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.control<QComboBox>("ComboBox1")->setCurrentIndex(6);
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.dialogs->confirmAnswers = {answer};
+    f.control<QToolButton>("SpeedButton6")->click();
+    QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Confirma zerar o perfil atual ?")});
+    QCOMPARE(f.window.profile().ObjectCount(), count);
+    QCOMPARE(f.text("Label5"), QString::number(count));
+    QCOMPARE(f.window.mouseEditor().Tool, answer ? etSelect : etAddBar);
+    QCOMPARE(f.control<QToolButton>("SpeedButton2")->isChecked(), !answer);
+    QCOMPARE(f.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Latão - 8,42"));
+    QCOMPARE(f.window.profile().MaterialIndex(), 6);
+    if (answer)
+        QCOMPARE(f.window.drawing().pixel(0, 0) | 0xff000000u, Green);
+}
+
+void TestEditorCommands::remove_data() {
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<int>>("left"); // the y of each bar left, in order
+    QTest::newRow("the middle one") << 2 << QList<int>{50, 200};
+    QTest::newRow("the last one") << 3 << QList<int>{50, 150};
+    QTest::newRow("the first one") << 1 << QList<int>{150, 200};
+    QTest::newRow("past the end: nothing") << 4 << QList<int>{50, 150, 200};
+}
+
+void TestEditorCommands::remove() {
+    QFETCH(int, current);
+    QFETCH(QList<int>, left);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.window.profile().setCurrentIndex(current);
+    f.control<QToolButton>("SpeedButton3")->click();
+    QCOMPARE(BarHeights(f.window.profile()), left);
+    QCOMPARE(Numbers(f.window.profile()).size(), left.size());
+    for (int i = 0; i < left.size(); ++i)
+        QCOMPARE(f.window.profile().Objects(i + 1).Number, i + 1);
+    QCOMPARE(f.window.profile().CurrentIndex(), current);
+    QCOMPARE(f.text("Label5"), QString::number(left.size()));
+    QCOMPARE(f.window.mouseEditor().MarkP1.X, NoMarkerX);
+    QVERIFY(!f.control<QToolButton>("SpeedButton3")->isChecked());
+    // What was removed is gone from the drawing as well.
+    if (left.size() < 3) {
+        const int removedY = QList<int>{50, 150, 200}.at(current - 1);
+        QCOMPARE(f.window.drawing().pixel(75, removedY) | 0xff000000u, qRgb(255, 255, 255));
+    }
+}
+
+// After a removal the current index designates the removed object's successor; a click on
+// empty space must not hand it the removed object's ends.
+void TestEditorCommands::releaseAfterRemoveLeavesTheSuccessorAlone() {
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.press({100, 150}); // grabs the middle bar's second end
+    f.release({100, 150});
+    QCOMPARE(f.window.profile().CurrentIndex(), 2);
+    f.control<QToolButton>("SpeedButton3")->click();
+    f.press({300, 100});
+    f.release({300, 100});
+    QCOMPARE(f.window.profile().ObjectCount(), 2);
+    QCOMPARE(f.window.profile().Objects(2).P1, (TPoint{50, 200}));
+    QCOMPARE(f.window.profile().Objects(2).P2, (TPoint{100, 200}));
+}
+
+void TestEditorCommands::saveAndLoadRoundTrip() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.control<QToolButton>("SpeedButton1")->click();
+    f.press({300, 120});
+    f.release({300, 120});
+    f.control<QToolButton>("SpeedButton1")->click();
+    f.control<QComboBox>("ComboBox1")->setCurrentIndex(3);
+    f.control<QToolButton>("SpeedButton7")->click();
+    const std::vector<TProfileObject> saved = Objects(f.window.profile());
+    const QImage drawing = f.window.drawing();
+
+    f.dialogs->fileAnswers = {dir.filePath(QStringLiteral("perfil"))};
+    f.control<QToolButton>("SpeedButton5")->click();
+    const QString path = dir.filePath(QStringLiteral("perfil.per"));
+    QCOMPARE(QFile(path).size(), 8 + 72 * 4);
+    QCOMPARE(f.dialogs->fileFilters.constFirst().constFirst(),
+             QStringLiteral("Arquivos de Perfil (*.PER *.per)"));
+
+    f.dialogs->confirmAnswers = {true};
+    f.control<QToolButton>("SpeedButton6")->click();
+    f.control<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    f.control<QToolButton>("SpeedButton2")->click();
+
+    f.dialogs->fileAnswers = {path};
+    f.control<QToolButton>("SpeedButton4")->click();
+    QVERIFY2(f.dialogs->errors.isEmpty(), qPrintable(f.dialogs->errors.join(';')));
+    QVERIFY(Objects(f.window.profile()) == saved);
+    QCOMPARE(f.window.profile().MaterialIndex(), 3);
+    QCOMPARE(f.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Chumbo -  11,37"));
+    QCOMPARE(f.window.profile().CurrentIndex(), 1);
+    QCOMPARE(f.window.mouseEditor().Tool, etSelect);
+    QCOMPARE(f.window.mouseEditor().Grip, gmNone);
+    QCOMPARE(f.window.mouseEditor().MarkP1.X, NoMarkerX);
+    QVERIFY(!f.control<QToolButton>("SpeedButton2")->isChecked());
+    QCOMPARE(f.text("Label5"), QStringLiteral("4"));
+    QCOMPARE(f.window.drawing(), drawing);
+
+    // Each dialog proposes the name last chosen in it.
+    f.control<QToolButton>("SpeedButton5")->click();
+    f.control<QToolButton>("SpeedButton4")->click();
+    QCOMPARE(f.dialogs->proposedNames, (QStringList{"", "", path, path}));
+}
+
+void TestEditorCommands::saveCompactsEvenWhenCancelled() {
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.window.profile().Objects(2).Number = 0;
+    f.control<QToolButton>("SpeedButton5")->click();
+    QCOMPARE(f.dialogs->proposedNames.size(), 1);
+    QCOMPARE(BarHeights(f.window.profile()), (QList<int>{50, 200}));
+    QCOMPARE(Numbers(f.window.profile()), (QList<int>{1, 2}));
+}
+
+void TestEditorCommands::cancelledOpenOnlyInvalidatesTheMarker() {
+    WindowFixture f;
+    DrawThreeBars(f);
+    const std::vector<TProfileObject> before = Objects(f.window.profile());
+    f.control<QToolButton>("SpeedButton4")->click();
+    QCOMPARE(f.window.mouseEditor().MarkP1.X, NoMarkerX);
+    QVERIFY(Objects(f.window.profile()) == before);
+    QVERIFY(f.dialogs->errors.isEmpty());
+}
+
+void TestEditorCommands::failedLoadChangesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file of that name
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing file") << "nothing.per" << QByteArray() << "File not found.";
+    QTest::newRow("count above 255") << "big.per" << Int32(300) + QByteArray(72, 'x') + Int32(0)
+                                     << "Arquivo de perfil inválido.";
+    QTest::newRow("negative count")
+        << "negative.per" << Int32(-1) + Int32(0) << "Arquivo de perfil inválido.";
+    QTest::newRow("ends early") << "short.per" << Int32(2) + QByteArray(72, '\0') + Int32(0)
+                                << "Arquivo de perfil inválido.";
+}
+
+void TestEditorCommands::failedLoadChangesNothing() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    if (!bytes.isEmpty())
+        WriteFile(path, bytes);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.press({250, 100}); // a fourth bar, held by its second end: the marker is shown
+    f.move({300, 100});
+    const std::vector<TProfileObject> before = Objects(f.window.profile());
+    const QImage drawing = f.window.drawing();
+    const TPoint mark = f.window.mouseEditor().MarkP1;
+
+    f.dialogs->fileAnswers = {path};
+    f.control<QToolButton>("SpeedButton4")->click();
+    QCOMPARE(f.dialogs->errors, QStringList{error});
+    QVERIFY(Objects(f.window.profile()) == before);
+    QCOMPARE(f.window.drawing(), drawing);
+    QCOMPARE(f.window.mouseEditor().MarkP1, mark);
+    QCOMPARE(f.window.mouseEditor().Tool, etAddBar);
+    QCOMPARE(f.text("Label5"), QStringLiteral("4"));
+}
+
+void TestEditorCommands::loadedMaterialIndex_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chumbo") << 3 << "Chumbo -  11,37";
+    QTest::newRow("last item") << 7 << "Titânio - 3,49";
+    QTest::newRow("typed material: -1") << -1 << "";
+    QTest::newRow("beyond the list") << 99 << "";
+}
+
+// The box shows the loaded material; the index itself stays as loaded, so that saving
+// again writes it back unchanged.
+void TestEditorCommands::loadedMaterialIndex() {
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("m.per"));
+    TProfile written;
+    written.createObject(okAppendix, {20, 20}, 10);
+    written.selectMaterial(index);
+    SaveProfile(written, QFile::encodeName(path).toStdString());
+
+    WindowFixture f;
+    f.dialogs->fileAnswers = {path};
+    f.control<QToolButton>("SpeedButton4")->click();
+    QCOMPARE(f.control<QComboBox>("ComboBox1")->currentText(), text);
+    QCOMPARE(f.window.profile().MaterialIndex(), index);
+}
+
+void TestEditorCommands::print_data() {
+    QTest::addColumn<bool>("withBar");
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<double>("density");
+    QTest::newRow("one bar") << true << "Aço - 7,75"
+                             << "" << 7.75;
+    QTest::newRow("typed density") << true << "Ouro - 19,3"
+                                   << "" << 19.3;
+    QTest::newRow("no density") << true << "Ouro"
+                                << "" << 0.0;
+    QTest::newRow("empty profile") << false << "Aço - 7,75"
+                                   << "Invalid floating point operation." << 0.0;
+    QTest::newRow("density overflow") << true << "X - 1e999"
+                                      << "Floating point overflow." << 0.0;
+}
+
+void TestEditorCommands::print() {
+    QFETCH(bool, withBar);
+    QFETCH(QString, material);
+    QFETCH(QString, error);
+    QFETCH(double, density);
+    QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
+    WindowFixture f;
+    int calls = 0;
+    TSectionResults printed;
+    QImage picture;
+    f.window.setPrintHook(
+        [&](const TProfile& profile, const TSectionResults& results, const QImage& drawing) {
+            ++calls;
+            printed = results;
+            picture = drawing;
+            QCOMPARE(&profile, &f.window.profile());
+        });
+    if (withBar) {
+        f.control<QToolButton>("SpeedButton2")->click();
+        f.drag({10, 100}, {110, 100});
+    }
+    auto* box = f.control<QComboBox>("ComboBox1");
+    box->setEditText(material);
+    f.control<QToolButton>("SpeedButton8")->click();
+    QCOMPARE(f.dialogs->errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(calls, error.isEmpty() ? 1 : 0);
+    if (!error.isEmpty())
+        return;
+    QCOMPARE(printed.Area, 100.0);
+    QCOMPARE(printed.Density, density);
+    QCOMPARE(f.window.sectionResults().Area, 100.0);
+    QCOMPARE(picture, f.window.drawing());
+}
+
+void TestEditorCommands::closeAsksFirst_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("cancelled: the editor stays") << false;
+    QTest::newRow("confirmed: the editor closes") << true;
+}
+
+void TestEditorCommands::closeAsksFirst() {
+    QFETCH(bool, answer);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.dialogs->confirmAnswers = {answer};
+    QCOMPARE(f.window.close(), answer);
+    QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Confirma sair do editor?")});
+    QCOMPARE(f.window.isVisible(), !answer);
+    QCOMPARE(f.window.profile().ObjectCount(), 3);
+}
+
+void TestEditorCommands::errorBoxText_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("ends in a letter") << "File not found"
+                                      << "File not found.";
+    QTest::newRow("ends in an accented letter") << "Arquivo inválido"
+                                                << "Arquivo inválido.";
+    QTest::newRow("ends in a digit") << "I/O error 28"
+                                     << "I/O error 28";
+    QTest::newRow("ends in a full stop") << "Done."
+                                         << "Done.";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestEditorCommands::errorBoxText() {
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(ErrorBoxText(message), shown);
+}
+
+QTEST_MAIN(TestEditorCommands)
+#include "test_editor_commands.moc"
