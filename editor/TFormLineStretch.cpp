@@ -112,6 +112,8 @@ void TFormLineStretch::closeEvent(QCloseEvent* event) {
     bool canClose = false;
     RunCommand(*m_dialogs, [&] { canClose = FormCloseQuery(); });
     event->setAccepted(canClose);
+    if (canClose)
+        emit closed();
 }
 
 bool TFormLineStretch::FormCloseQuery() {

@@ -49,6 +49,10 @@ class TFormLineStretch : public QWidget {
     // ShowBackground then DrawObjects.
     void redraw();
 
+  signals:
+    // The user confirmed closing the window.
+    void closed();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -353,7 +354,9 @@ void TestEditorCommands::closeAsksFirst() {
     WindowFixture f;
     DrawThreeBars(f);
     f.dialogs->confirmAnswers = {answer};
+    QSignalSpy closed(&f.window, &TFormLineStretch::closed);
     QCOMPARE(f.window.close(), answer);
+    QCOMPARE(closed.count(), answer ? 1 : 0);
     QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Confirma sair do editor?")});
     QCOMPARE(f.window.isVisible(), !answer);
     QCOMPARE(f.window.profile().ObjectCount(), 3);

@@ -1,0 +1,103 @@
+#!/bin/sh
+# End to end: the real program on a virtual X server. It checks the window's title and
+# size, the drawing area's grid, a bar drawn with the mouse, and that the program ends only
+# after the closing question is answered with OK.
+# usage: e2e_editor_window.sh PERFIL SEND_WINDOW_CLOSE
+set -eu
+
+if ! command -v xvfb-run >/dev/null 2>&1; then
+    echo "SKIPPED: xvfb-run is not installed"
+    exit 77
+fi
+
+if [ -z "${E2E_INSIDE_XVFB:-}" ]; then
+    E2E_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+perfil=$1
+send_close=$2
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The RGB of one pixel of a screenshot, as "r,g,b".
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# Pixel (x, y) of the drawing area, which sits at (81, 57) in the window.
+expect_drawing_pixel() {
+    got=$(pixel "$1" $((81 + $2)) $((57 + $3)))
+    [ "$got" = "$4" ] || fail "drawing pixel $2,$3 is $got, expected $4"
+}
+
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+QT_QPA_PLATFORM=xcb "$perfil" &
+pid=$!
+
+window=$(wait_for_window "Editor do Perfil")
+[ -n "$window" ] || fail "the editor window never appeared"
+sleep 1
+
+size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+[ "$size" = "535x386" ] || fail "the window is $size, expected 535x386"
+
+import -window "$window" "$work/start.png"
+expect_drawing_pixel "$work/start.png" 0 0 "0,128,0"
+expect_drawing_pixel "$work/start.png" 10 10 "0,128,0"
+expect_drawing_pixel "$work/start.png" 390 240 "0,128,0"
+expect_drawing_pixel "$work/start.png" 5 5 "255,255,255"
+expect_drawing_pixel "$work/start.png" 15 20 "255,255,255"
+expect_drawing_pixel "$work/start.png" 395 245 "255,255,255"
+
+# The bar tool, then a drag from (100, 100) to (200, 100) on the drawing area.
+xdotool mousemove --window "$window" 20 61 click 1
+xdotool mousemove --window "$window" 181 157 mousedown 1
+xdotool mousemove --window "$window" 231 157 mousemove --window "$window" 281 157 mouseup 1
+xdotool mousemove --window "$window" 500 20
+sleep 1
+import -window "$window" "$work/bar.png"
+# The release does not redraw: the red marker of the drag still covers the bar.
+expect_drawing_pixel "$work/bar.png" 150 100 "255,0,0"
+expect_drawing_pixel "$work/bar.png" 155 90 "255,255,255"
+# Refresh shows the bar itself.
+xdotool mousemove --window "$window" 20 293 click 1
+sleep 1
+import -window "$window" "$work/refreshed.png"
+expect_drawing_pixel "$work/refreshed.png" 150 100 "0,0,0"
+expect_drawing_pixel "$work/refreshed.png" 199 100 "0,0,0"
+# The end point is not painted: the grid dot under it shows.
+expect_drawing_pixel "$work/refreshed.png" 200 100 "0,128,0"
+
+# Closing asks first: Cancel keeps the program, OK ends it.
+"$send_close" "$window"
+question=$(wait_for_window "Confirm")
+[ -n "$question" ] || fail "closing did not ask for confirmation"
+xdotool windowfocus --sync "$question" key Escape
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program ended although closing was cancelled"
+
+"$send_close" "$window"
+question=$(wait_for_window "Confirm")
+[ -n "$question" ] || fail "closing did not ask again"
+xdotool windowfocus --sync "$question" key Return
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after closing was confirmed"
+wait "$pid" || fail "the program exited with status $?"
+pid=
+echo "PASS"
