@@ -13,13 +13,15 @@
 
 namespace {
 
+// 255 vertical bars side by side, every thickness from 0.1 to 2.5 mm.
 TProfile FullProfileOfBars() {
-    TProfile p;
-    for (int i = 1; i <= TProfile::Capacity; ++i) {
-        p.createObject(okBar, {(i * 37) % 400, (i * 11) % 250}, 10 + (i % 10) * 10);
-        p.Objects(i).P2 = {(i * 13) % 400, (i * 29) % 250};
+    TProfile profile;
+    for (int column = 0; profile.ObjectCount() < TProfile::Capacity; ++column) {
+        const TPoint top{column * 3 % 400, 10 + column / 130 * 120};
+        profile.createObject(okBar, top, 1 + column % 25);
+        profile.Objects(profile.ObjectCount()).P2 = TPoint{top.X, top.Y + 100};
     }
-    return p;
+    return profile;
 }
 
 TSectionResults SomeResults() {

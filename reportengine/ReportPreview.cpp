@@ -8,14 +8,24 @@
 #include "ReportError.h"
 
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
 const QString PageFileFilter = QStringLiteral("Páginas de relatório (*.pag)");
 const QString PdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+// Where a button's short text needs a longer explanation.
+const QHash<QString, QString> ToolTips = {
+    {QStringLiteral("fitWidth"), QStringLiteral("Ajustar à largura da página")},
+    {QStringLiteral("printerSetup"), QStringLiteral("Configurar impressora")},
+    {QStringLiteral("savePages"), QStringLiteral("Salvar as páginas em arquivo")},
+    {QStringLiteral("loadPages"), QStringLiteral("Abrir páginas salvas")},
+    {QStringLiteral("exportPdf"), QStringLiteral("Gravar as páginas como PDF")},
+};
 } // namespace
 
 ReportPreview::ReportPreview(Report& report, PreviewDialogs& dialogs, QWidget* parent)
@@ -49,7 +59,7 @@ void ReportPreview::buildToolBar() {
                [this] { m_view->zoomIn(); });
     addCommand(bar, QStringLiteral("zoomOut"), QStringLiteral("Reduzir"), QKeySequence::ZoomOut,
                [this] { m_view->zoomOut(); });
-    addCommand(bar, QStringLiteral("fitWidth"), QStringLiteral("Largura da página"), {},
+    addCommand(bar, QStringLiteral("fitWidth"), QStringLiteral("Largura"), {},
                [this] { m_view->fitToWidth(); });
     addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {},
                [this] { m_view->fitInView(); });
@@ -67,15 +77,15 @@ void ReportPreview::buildToolBar() {
     addCommand(bar, QStringLiteral("lastPage"), QStringLiteral("Última"), Qt::Key_End,
                [this] { goToPage(pageCount()); });
     bar->addSeparator();
-    addCommand(bar, QStringLiteral("printerSetup"), QStringLiteral("Configurar impressora"), {},
+    addCommand(bar, QStringLiteral("printerSetup"), QStringLiteral("Impressora"), {},
                [this] { setupPrinter(); });
     addCommand(bar, QStringLiteral("print"), QStringLiteral("Imprimir"), QKeySequence::Print,
                [this] { printReport(); });
     bar->addSeparator();
-    addCommand(bar, QStringLiteral("savePages"), QStringLiteral("Salvar páginas"),
-               QKeySequence::Save, [this] { savePages(); });
-    addCommand(bar, QStringLiteral("loadPages"), QStringLiteral("Abrir páginas"),
-               QKeySequence::Open, [this] { loadPages(); });
+    addCommand(bar, QStringLiteral("savePages"), QStringLiteral("Salvar"), QKeySequence::Save,
+               [this] { savePages(); });
+    addCommand(bar, QStringLiteral("loadPages"), QStringLiteral("Abrir"), QKeySequence::Open,
+               [this] { loadPages(); });
     addCommand(bar, QStringLiteral("exportPdf"), QStringLiteral("Exportar PDF"), {},
                [this] { exportPdf(); });
     bar->addSeparator();
@@ -88,12 +98,17 @@ void ReportPreview::addCommand(QToolBar* bar, const QString& name, const QString
                                const QKeySequence& shortcut, const std::function<void()>& command) {
     QAction* action = bar->addAction(text);
     action->setObjectName(name);
+    action->setToolTip(ToolTips.value(name, text));
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, command);
 }
 
 void ReportPreview::showDocument(const ReportDocument& document) {
     setDocument(document);
+    // Without a window manager (or before it acts) maximizing does nothing; the screen's
+    // free area is the same size.
+    if (!isVisible())
+        setGeometry(screen()->availableGeometry());
     showMaximized();
     raise();
     activateWindow();

@@ -33,10 +33,8 @@ class TestReportTexts : public QObject {
   private slots:
     void sectionResults_data();
     void sectionResults();
-    void fixed8_data();
-    void fixed8();
-    void thickness_data();
-    void thickness();
+    void numbers_data();
+    void numbers();
 };
 
 void TestReportTexts::sectionResults_data() {
@@ -49,29 +47,17 @@ void TestReportTexts::sectionResults_data() {
         << QStringList({"Peso:     1,55 kg/m", "Perímetro:   930,30 mm", "Área:   200,00 mm2",
                         "jxc:     8,33 mm4", "jyc: 83333,33 mm4", "xg:    60,00 mm",
                         "yg:   100,00 mm", "wx:    16,67 mm3", "wy:  1666,67 mm3"});
-    QTest::newRow("full stop") << FullStop << steelBar()
-                               << QStringList({"Peso:     1.55 kg/m", "Perímetro:   930.30 mm",
-                                               "Área:   200.00 mm2", "jxc:     8.33 mm4",
-                                               "jyc: 83333.33 mm4", "xg:    60.00 mm",
-                                               "yg:   100.00 mm", "wx:    16.67 mm3",
-                                               "wy:  1666.67 mm3"});
-    TSectionResults noFibres = steelBar();
-    noFibres.FibreX = 0;
-    noFibres.FibreY = 0;
-    noFibres.Density = 0;
-    QTest::newRow("zero fibre distances and no density")
-        << Comma << noFibres
-        << QStringList({"Peso:     0,00 kg/m", "Perímetro:   930,30 mm", "Área:   200,00 mm2",
-                        "jxc:     8,33 mm4", "jyc: 83333,33 mm4", "xg:    60,00 mm",
-                        "yg:   100,00 mm", "wx:        — mm3", "wy:        — mm3"});
-    TSectionResults hostile = steelBar();
-    hostile.Area = NaN;
+    TSectionResults hostile = steelBar(); // zero fibre distances, no density, from a file
+    hostile.FibreX = 0;
+    hostile.FibreY = 0;
+    hostile.Density = 0;
     hostile.Xg = -Infinity;
-    QTest::newRow("not finite values from a file")
-        << Comma << hostile
-        << QStringList({"Peso:        — kg/m", "Perímetro:   930,30 mm", "Área:        — mm2",
-                        "jxc:     8,33 mm4", "jyc: 83333,33 mm4", "xg:        — mm",
-                        "yg:   100,00 mm", "wx:    16,67 mm3", "wy:  1666,67 mm3"});
+    hostile.Yg = NaN;
+    QTest::newRow("full stop, values without a finite number")
+        << FullStop << hostile
+        << QStringList({"Peso:     0.00 kg/m", "Perímetro:   930.30 mm", "Área:   200.00 mm2",
+                        "jxc:     8.33 mm4", "jyc: 83333.33 mm4", "xg:        — mm",
+                        "yg:        — mm", "wx:        — mm3", "wy:        — mm3"});
 }
 
 void TestReportTexts::sectionResults() {
@@ -81,42 +67,34 @@ void TestReportTexts::sectionResults() {
     QCOMPARE(ReportTexts::sectionResults(results, locale), texts);
 }
 
-void TestReportTexts::fixed8_data() {
+// "%8.2f" for results, shortest decimal for thicknesses.
+void TestReportTexts::numbers_data() {
+    QTest::addColumn<bool>("result");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("weight fills the field exactly") << Comma << 12345.678 << "12345,68";
-    QTest::newRow("wider values are not cut") << Comma << 100000.0 << "100000,00";
-    QTest::newRow("no group separator") << Comma << 1234567.891 << "1234567,89";
-    QTest::newRow("negative") << FullStop << -3.14159 << "   -3.14";
-    QTest::newRow("zero") << Comma << 0.0 << "    0,00";
-    QTest::newRow("infinity") << FullStop << Infinity << "       —";
+    QTest::newRow("weight fills the field exactly") << true << Comma << 12345.678 << "12345,68";
+    QTest::newRow("wider values are not cut") << true << Comma << 100000.0 << "100000,00";
+    QTest::newRow("no group separator") << true << Comma << 1234567.891 << "1234567,89";
+    QTest::newRow("negative") << true << FullStop << -3.14159 << "   -3.14";
+    QTest::newRow("zero") << true << Comma << 0.0 << "    0,00";
+    QTest::newRow("infinity") << true << FullStop << Infinity << "       —";
+
+    QTest::newRow("thickness, one decimal") << false << Comma << 1.5 << "1,5";
+    QTest::newRow("thickness, whole") << false << Comma << 2.0 << "2";
+    QTest::newRow("thickness, no binary noise") << false << FullStop << 0.1 << "0.1";
+    QTest::newRow("thickness, 15 digits") << false << Comma << 1.0 / 3 << "0,333333333333333";
+    QTest::newRow("thickness, no group separator") << false << Comma << 1234.5 << "1234,5";
+    QTest::newRow("thickness, not a number") << false << Comma << NaN << "—";
 }
 
-void TestReportTexts::fixed8() {
+void TestReportTexts::numbers() {
+    QFETCH(bool, result);
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(ReportTexts::fixed8(value, locale), text);
-}
-
-void TestReportTexts::thickness_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("one decimal") << Comma << 1.5 << "1,5";
-    QTest::newRow("whole number") << Comma << 2.0 << "2";
-    QTest::newRow("tenth, no binary noise") << FullStop << 0.1 << "0.1";
-    QTest::newRow("fifteen significant digits") << Comma << 1.0 / 3 << "0,333333333333333";
-    QTest::newRow("no group separator") << Comma << 1234.5 << "1234,5";
-    QTest::newRow("not a number") << Comma << NaN << "—";
-}
-
-void TestReportTexts::thickness() {
-    QFETCH(QLocale, locale);
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(ReportTexts::thickness(value, locale), text);
+    QCOMPARE(result ? ReportTexts::fixed8(value, locale) : ReportTexts::thickness(value, locale),
+             text);
 }
 
 QTEST_MAIN(TestReportTexts)

@@ -1,7 +1,6 @@
 #include "PdfTools.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -50,11 +49,4 @@ QImage PdfTools::page(const QString& pdf, int page, int dpi) {
     run(QStringLiteral("pdftoppm"),
         {"-png", "-r", QString::number(dpi), "-f", p, "-l", p, "-singlefile", pdf, prefix});
     return QImage(prefix + QStringLiteral(".png"));
-}
-
-int PdfTools::pageCount(const QString& pdf) {
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption);
-    const auto match = pages.match(QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdf})));
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
 }

@@ -14,7 +14,7 @@ struct Word {
     QRectF box; // mm from the page's top-left corner
 };
 
-// pdftotext -layout: the text of all pages, form feeds between pages.
+// pdftotext -layout: the text of all pages, each ended by a form feed.
 QString text(const QString& pdf);
 
 // pdftotext -bbox: the words of one page (1-based) with their boxes.
@@ -22,8 +22,5 @@ QList<Word> words(const QString& pdf, int page);
 
 // pdftoppm: one page rendered at dpi.
 QImage page(const QString& pdf, int page, int dpi);
-
-// Number of pages, from pdfinfo.
-int pageCount(const QString& pdf);
 
 } // namespace PdfTools
