@@ -1,20 +1,19 @@
 #include "DrawingSurface.h"
 
 #include "MouseEditor.h"
+#include "RasterCanvas.h"
 #include "Rounding.h"
-
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-const QColor GridColour(0, 128, 0);
-const QColor BarColour(0, 0, 0);
-const QColor AppendixColour(0, 0, 255);
-const QColor MarkerColour(255, 0, 0);
-const QColor HandleColour(0, 255, 0);
+const QRgb GridColour = qRgb(0, 128, 0);
+const QRgb BarColour = qRgb(0, 0, 0);
+const QRgb AppendixColour = qRgb(0, 0, 255);
+const QRgb MarkerColour = qRgb(255, 0, 0);
+const QRgb HandleColour = qRgb(0, 255, 0);
 
 constexpr int MarkerWidth = 3;
 constexpr int AppendixHalfSide = 2;
@@ -33,58 +32,42 @@ int PenWidth(double thickness) {
     return static_cast<int>(std::clamp(RoundTiesEven(thickness), 0.0, MaxPenWidth));
 }
 
-// Thin lines keep the square cap whose pixels end exactly on the end point; wide ones get
-// round caps and joins so that bars meeting at a corner close it without notches.
-QPen SolidPen(const QColor& colour, int width) {
-    if (width <= 1)
-        return QPen(colour, 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 bool NearImage(TPoint p) {
     return p.X >= -Reach && p.X < DrawingSurface::Width + Reach && p.Y >= -Reach &&
            p.Y < DrawingSurface::Height + Reach;
 }
 
-// Draws a-b with the painter's pen. A thin line leaves its end point unpainted, the way
-// line drawing traditionally works: bars meeting end to start share that pixel once, and
-// a bar of zero length paints nothing.
-void DrawSegment(QPainter& painter, const QImage& image, TPoint a, TPoint b) {
-    const QPoint end(b.X, b.Y);
-    const bool keepEnd = painter.pen().width() <= 1 && image.rect().contains(end);
-    const QColor endBefore = keepEnd ? image.pixelColor(end) : QColor();
-    painter.drawLine(QPoint(a.X, a.Y), end);
-    if (keepEnd) {
-        const QPen pen = painter.pen();
-        painter.setPen(SolidPen(endBefore, 0));
-        painter.drawPoint(end);
-        painter.setPen(pen);
-    }
+// Widths 0 and 1 both give the thinnest line, which leaves its end point unpainted.
+void DrawLine(RasterCanvas& canvas, TPoint a, TPoint b, int width, QRgb colour) {
+    if (width <= 1)
+        canvas.drawThinLine(a, b, colour);
+    else
+        canvas.drawWideLine(a, b, width, colour);
 }
 
-void DrawAppendix(QPainter& painter, TPoint p) {
+// The closed outline of the 5 x 5 square around p; only the outline's width follows the
+// thickness.
+void DrawAppendix(RasterCanvas& canvas, TPoint p, int width) {
     if (!NearImage(p))
         return;
     const int d = AppendixHalfSide;
-    const QPoint corners[5] = {{p.X - d, p.Y - d},
+    const TPoint corners[5] = {{p.X - d, p.Y - d},
                                {p.X + d, p.Y - d},
                                {p.X + d, p.Y + d},
                                {p.X - d, p.Y + d},
                                {p.X - d, p.Y - d}};
-    painter.drawPolyline(corners, 5);
+    for (int i = 0; i < 4; ++i)
+        DrawLine(canvas, corners[i], corners[i + 1], width, AppendixColour);
 }
 
 // An 8 x 8 lime square with a black one-pixel outline, from (x - 4, y - 4) up to but not
 // including (x + 4, y + 4).
-void DrawHandle(QPainter& painter, TPoint p) {
+void DrawHandle(RasterCanvas& canvas, TPoint p) {
     if (!NearImage(p))
         return;
     const int h = TMouseEditor::HandleSize;
-    const QRect square(p.X - h, p.Y - h, 2 * h, 2 * h);
-    painter.fillRect(square, HandleColour);
-    painter.setPen(SolidPen(BarColour, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square.adjusted(0, 0, -1, -1));
+    canvas.fillRect(p.X - h, p.Y - h, 2 * h, 2 * h, HandleColour);
+    canvas.frameRect(p.X - h, p.Y - h, 2 * h, 2 * h, BarColour);
 }
 
 } // namespace
@@ -107,7 +90,7 @@ void DrawingSurface::DrawGrid(int gridStep) {
         return;
     const int nx = static_cast<int>(RoundTiesEven(static_cast<double>(Width) / gridStep));
     const int ny = static_cast<int>(RoundTiesEven(static_cast<double>(Height) / gridStep));
-    const QRgb dot = GridColour.rgb();
+    const QRgb dot = GridColour;
     // Counts round to nearest, so the last column or row may fall just outside the
     // bitmap; such dots are simply not there.
     for (int ix = 0; ix <= nx; ++ix)
@@ -119,28 +102,24 @@ void DrawingSurface::DrawGrid(int gridStep) {
 }
 
 void DrawingSurface::ShowBackground() {
-    // Implicitly shared: the first paint on the shown image detaches it, so the
+    // Implicitly shared: the first canvas on the shown image detaches it, so the
     // background layer never changes through it.
     m_image = m_background;
 }
 
 void DrawingSurface::DrawObjects(const TProfile& profile) {
-    QPainter painter(&m_image);
+    RasterCanvas canvas(m_image);
     for (const TProfileObject& o : profile.objects()) {
-        if (o.isBar()) {
-            painter.setPen(SolidPen(BarColour, PenWidth(o.Thickness)));
-            DrawSegment(painter, m_image, o.P1, o.P2);
-        } else if (o.isAppendix()) {
-            painter.setPen(SolidPen(AppendixColour, PenWidth(o.Thickness)));
-            DrawAppendix(painter, o.P1);
-        }
+        if (o.isBar())
+            DrawLine(canvas, o.P1, o.P2, PenWidth(o.Thickness), BarColour);
+        else if (o.isAppendix())
+            DrawAppendix(canvas, o.P1, PenWidth(o.Thickness));
     }
 }
 
 void DrawingSurface::DrawMarker(TPoint markP1, TPoint markP2) {
-    QPainter painter(&m_image);
-    painter.setPen(SolidPen(MarkerColour, MarkerWidth));
-    DrawSegment(painter, m_image, markP1, markP2);
-    DrawHandle(painter, markP1);
-    DrawHandle(painter, markP2);
+    RasterCanvas canvas(m_image);
+    DrawLine(canvas, markP1, markP2, MarkerWidth, MarkerColour);
+    DrawHandle(canvas, markP1);
+    DrawHandle(canvas, markP2);
 }
