@@ -141,14 +141,20 @@ void TFormLineStretch::SpeedButton3Click() {
 }
 
 void TFormLineStretch::SpeedButton4Click() {
-    if (const std::optional<QString> file = OpenDialog1.execute(*m_dialogs)) {
-        LoadProfile(m_profile, LocalPath(*file));
-        m_editor.Grip = gmNone;
-        m_editor.Tool = etSelect;
-        syncToolButtons();
-        showMaterialOfProfile();
-        redraw();
-    }
+    if (const std::optional<QString> file = OpenDialog1.execute(*m_dialogs))
+        loadProfileFile(*file);
+    else
+        m_editor.invalidateMarker();
+}
+
+// Throws PerfilError before anything changes when the file cannot be loaded.
+void TFormLineStretch::loadProfileFile(const QString& fileName) {
+    LoadProfile(m_profile, LocalPath(fileName));
+    m_editor.Grip = gmNone;
+    m_editor.Tool = etSelect;
+    syncToolButtons();
+    showMaterialOfProfile();
+    redraw();
     m_editor.invalidateMarker();
 }
 

@@ -89,6 +89,7 @@ class TFormLineStretch : public QWidget {
     void carryOut(const TMouseResponse& response);
     void syncToolButtons();
     void showMaterialOfProfile();
+    void loadProfileFile(const QString& fileName);
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
