@@ -1,13 +1,24 @@
+#include "CommandLine.h"
+#include "HeadlessCommands.h"
 #include "PrtForm.h"
 #include "TFormLineStretch.h"
 
 #include <QApplication>
+#include <QTimer>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+#include <cstdio>
+
+namespace {
+
+void SetIdentity() {
     // The application's title: the caption of the error box.
-    QApplication::setApplicationName(QStringLiteral("Perfil"));
-    QApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("Perfil"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
+}
+
+int RunEditor(int argc, char* argv[], const QString& file) {
+    QApplication app(argc, argv);
+    SetIdentity();
 
     // Created first, the editor is the main window. The report form, created next, is
     // never shown itself; it lays out the report that the print command previews.
@@ -21,5 +32,59 @@ int main(int argc, char* argv[]) {
     QObject::connect(&editor, &TFormLineStretch::closed, &app, &QCoreApplication::quit);
 
     editor.show();
+    // Once the loop runs, so that an error box stands over the shown, empty editor.
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &editor, [&editor, file] { editor.openProfile(file); });
     return app.exec();
+}
+
+// Scripts read the headless modes' standard error: it carries our error text alone, not
+// the toolkit's notes about the session (such as a missing runtime folder).
+void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
+                                    const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+// The headless modes need no display: --pdf paints off screen, the others need no GUI.
+int RunWithoutWindow(int argc, char* argv[], const CommandLine& command) {
+    qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
+    if (command.mode == CommandLine::Mode::Pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        SetIdentity();
+        return RunHeadless(command);
+    }
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    return RunHeadless(command);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = ParseCommandLine(arguments);
+
+    switch (command.mode) {
+    case CommandLine::Mode::Help:
+        std::fputs(command.message.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Mode::Version:
+        std::printf("perfil %s\n", PERFIL_VERSION);
+        return 0;
+    case CommandLine::Mode::UsageError:
+        std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
+                     command.message.toLocal8Bit().constData());
+        return 2;
+    case CommandLine::Mode::Editor:
+        return RunEditor(argc, argv, command.file);
+    case CommandLine::Mode::Properties:
+    case CommandLine::Mode::Json:
+    case CommandLine::Mode::Pdf:
+        break;
+    }
+    return RunWithoutWindow(argc, argv, command);
 }

@@ -147,6 +147,10 @@ void TFormLineStretch::SpeedButton4Click() {
         m_editor.invalidateMarker();
 }
 
+void TFormLineStretch::openProfile(const QString& fileName) {
+    RunCommand(*m_dialogs, [&] { loadProfileFile(fileName); });
+}
+
 // Throws PerfilError before anything changes when the file cannot be loaded.
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
     LoadProfile(m_profile, LocalPath(fileName));

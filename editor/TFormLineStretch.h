@@ -49,6 +49,10 @@ class TFormLineStretch : public QWidget {
     // ShowBackground then DrawObjects.
     void redraw();
 
+    // Loads a profile file exactly as the load command does once its dialog has given
+    // the name. A failure shows the error box and leaves the window as it was.
+    void openProfile(const QString& fileName);
+
   signals:
     // The user confirmed closing the window.
     void closed();

@@ -1,0 +1,63 @@
+#include "ResultsJson.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+std::string Number(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[32];
+    // to_chars without a precision writes the shortest text that round-trips.
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)error; // 32 characters always hold a double
+    return std::string(buffer, end);
+}
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+                out += escape;
+            } else {
+                out += c; // UTF-8 passes through; JSON text is UTF-8
+            }
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+std::string ResultsJson(const TSectionResults& r, const TProfile& profile,
+                        const std::string& materialText) {
+    const std::pair<const char*, double> numbers[] = {
+        {"Density", r.Density}, {"Perimeter", r.Perimeter},
+        {"Area", r.Area},       {"SumAy", r.SumAy},
+        {"SumAx", r.SumAx},     {"Xg", r.Xg},
+        {"Yg", r.Yg},           {"Jxc", r.Jxc},
+        {"Jyc", r.Jyc},         {"FibreX", r.FibreX},
+        {"FibreY", r.FibreY},   {"Weight", r.Weight()},
+        {"Wx", r.Wx()},         {"Wy", r.Wy()},
+    };
+    std::string out = "{";
+    for (const auto& [name, value] : numbers)
+        out += Quoted(name) + ": " + Number(value) + ", ";
+    out += "\"ObjectCount\": " + std::to_string(profile.ObjectCount()) + ", ";
+    out += "\"MaterialIndex\": " + std::to_string(profile.MaterialIndex()) + ", ";
+    out += "\"Material\": " + Quoted(materialText) + "}";
+    return out;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Profile.h"
+#include "SectionProperties.h"
+
+#include <string>
+
+// The section results of a profile as one JSON object, for spreadsheets and scripts:
+// every result and derived value as a JSON number (the shortest decimal that reads back
+// to the same float64; null when not finite), then ObjectCount, MaterialIndex and
+// Material, the text the density was read from. materialText is UTF-8.
+std::string ResultsJson(const TSectionResults& results, const TProfile& profile,
+                        const std::string& materialText);
