@@ -1,6 +1,7 @@
 #!/bin/sh
 # End to end: the real program on a virtual X server. It checks the window's title and
-# size, the drawing area's grid, a bar drawn with the mouse, and that the program ends only
+# size, the drawing area's grid, a bar drawn with the mouse, that the pointer cannot leave
+# the drawing area while a drag lasts and can once it ends, and that the program ends only
 # after the closing question is answered with OK.
 # usage: e2e_editor_window.sh PERFIL SEND_WINDOW_CLOSE
 set -eu
@@ -80,6 +81,51 @@ expect_drawing_pixel "$work/refreshed.png" 150 100 "0,0,0"
 expect_drawing_pixel "$work/refreshed.png" 199 100 "0,0,0"
 # The end point is not painted: the grid dot under it shows.
 expect_drawing_pixel "$work/refreshed.png" 200 100 "0,128,0"
+
+# The drawing area's on-screen rectangle.
+area_x=$(($(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {print $4}') + 81))
+area_y=$(($(xwininfo -id "$window" | awk '/Absolute upper-left Y:/ {print $4}') + 57))
+
+# Where the pointer is, as "x,y" on the screen.
+pointer() {
+    xdotool getmouselocation --shell | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x "," y}'
+}
+
+# Moves the pointer to screen (x, y) and checks where it ended up.
+expect_pointer_after_move() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    got=$(pointer)
+    [ "$got" = "$3" ] || fail "moved to $1,$2 the pointer is at $got, expected $3"
+}
+
+# A drag that tries to leave the drawing area: the pointer stays on the area's edge, and
+# the program still follows it, so the bar ends where the drag comes back to.
+xdotool mousemove --window "$window" $((81 + 300)) $((57 + 200)) mousedown 1
+sleep 0.3
+expect_pointer_after_move 1279 1023 "$((area_x + 399)),$((area_y + 249))"
+expect_pointer_after_move 0 0 "$area_x,$area_y"
+expect_pointer_after_move $((area_x + 300)) $((area_y + 50)) "$((area_x + 300)),$((area_y + 50))"
+xdotool mouseup 1
+sleep 0.3
+# Released, the pointer is free again, and moves over the area no longer drag.
+expect_pointer_after_move 5 5 "5,5"
+xdotool mousemove --window "$window" $((81 + 350)) $((57 + 20))
+sleep 0.3
+xdotool mousemove --window "$window" 20 293 click 1
+sleep 1
+import -window "$window" "$work/confined.png"
+expect_drawing_pixel "$work/confined.png" 300 120 "0,0,0"
+expect_drawing_pixel "$work/confined.png" 300 60 "0,0,0"
+
+# Grabbing a bar with the select tool confines the pointer as well.
+xdotool mousemove --window "$window" 20 61 click 1
+xdotool mousemove --window "$window" $((81 + 300)) $((57 + 120)) mousedown 1
+sleep 0.3
+expect_pointer_after_move 0 $((area_y + 100)) "$area_x,$((area_y + 100))"
+xdotool mouseup 1
+sleep 0.3
+expect_pointer_after_move 0 $((area_y + 100)) "0,$((area_y + 100))"
 
 # Closing asks first: Cancel keeps the program, OK ends it.
 "$send_close" "$window"
