@@ -17,6 +17,9 @@ void SetIdentity() {
 }
 
 int RunEditor(int argc, char* argv[], const QString& file) {
+    // Confining the pointer gives the drawing area a native window of its own; its
+    // siblings need none.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     SetIdentity();
 

@@ -133,10 +133,10 @@ void TFormLineStretch::SpeedButton2Click() {
 
 void TFormLineStretch::SpeedButton3Click() {
     m_profile.deleteCurrent();
-    redraw();
     // The marker described the removed object while CurrentIndex now designates its
     // successor; a later release must not hand the old ends to that object.
     m_editor.invalidateMarker();
+    redraw();
     syncToolButtons();
 }
 
@@ -304,7 +304,11 @@ void TFormLineStretch::DrawObjects() {
     if (m_editor.markerShown())
         m_surface.DrawMarker(m_editor.MarkP1, m_editor.MarkP2);
     m_ui.ImageArea->setImage(m_surface.image());
-    SetLabelText(m_ui.Label2, PointText(m_editor.MarkP1));
-    SetLabelText(m_ui.Label3, PointText(m_editor.MarkP2));
+    // An invalid marker has no coordinates worth showing; its -32000 would also run into
+    // the next label. The labels then show their placeholder, as before the first redraw.
+    const bool markerValid = m_editor.MarkP1.X != NoMarkerX;
+    const QString noPoint = QStringLiteral("x,y");
+    SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
+    SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
 }
