@@ -79,6 +79,8 @@ class TestCommandLine : public QObject {
     void errors_data();
     void errors();
     void failedPdfKeepsTheOldFile();
+    void hostileFilesPrint_data();
+    void hostileFilesPrint();
 };
 
 void TestCommandLine::properties_data() {
@@ -263,6 +265,32 @@ void TestCommandLine::failedPdfKeepsTheOldFile() {
     QCOMPARE(Perfil({QStringLiteral("--pdf"), out, Saved(dir, "empty.per", TProfile())}).status, 1);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("previous report"));
+}
+
+// The fuzzer's seeds that must load: extreme coordinates, NaN thicknesses, odd kinds. The
+// whole road (load, compute, draw, print) runs in the real program, which the sanitizer
+// build checks for undefined behaviour.
+void TestCommandLine::hostileFilesPrint_data() {
+    QTest::addColumn<QString>("file");
+    const QDir seeds(QStringLiteral(PERFIL_FUZZ_SEEDS));
+    const QStringList names = seeds.entryList({QStringLiteral("valid_*.per")}, QDir::Files);
+    QVERIFY(names.size() >= 3);
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << seeds.filePath(name);
+}
+
+void TestCommandLine::hostileFilesPrint() {
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("hostile.pdf"));
+    const Run run = Perfil({QStringLiteral("--pdf"), out, file});
+    if (run.status == 0) {
+        QVERIFY(QFileInfo(out).size() > 0);
+    } else {
+        // Only a section without area is refused; nothing may crash.
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("Invalid floating point operation.\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
