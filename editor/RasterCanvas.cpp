@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -18,42 +17,63 @@ struct EdgeLine {
 };
 
 // The first pixel index whose centre lies at or after coordinate c, kept within
-// [0, limit]. The clamp comes before the conversion, so that any coordinate converts
-// safely; on the clamped value, ceil is (limit + 1) minus the truncation of its distance
-// below limit + 1, which needs no rounding-mode instructions.
+// [0, limit]: ceil(c - 0.5), taken as (limit + 1) minus the truncation of its distance
+// below limit + 1, which needs no rounding-mode instructions. Clamping that distance to
+// [1, limit + 1] keeps any coordinate, even a NaN, safe to convert.
 int FirstCentreFrom(double c, int limit) {
     const double top = limit + 1.0;
-    const double v = std::min(std::max(c - 0.5, 0.0), static_cast<double>(limit));
-    return limit + 1 - static_cast<int>(top - v);
+    const double below = top - (c - 0.5);
+    const double atLeastOne = below > 1.0 ? below : 1.0;
+    return limit + 1 - static_cast<int>(atLeastOne < top ? atLeastOne : top);
+}
+
+// Pixels [from, to) of one row. Spans come in every length, mostly short, so they are
+// covered by four-pixel stores, the last one overlapping its predecessor; one to three
+// pixels take three stores that may coincide.
+void FillSpan(QRgb* pixels, int from, int to, QRgb colour) {
+    const int count = to - from;
+    if (count <= 0)
+        return;
+    QRgb* const first = pixels + from;
+    if (count < 4) {
+        first[0] = colour;
+        first[count / 2] = colour;
+        first[count - 1] = colour;
+        return;
+    }
+    const std::array<QRgb, 4> block = {colour, colour, colour, colour};
+    for (int i = 0; i < count - 4; i += 4)
+        std::memcpy(first + i, block.data(), sizeof block);
+    std::memcpy(first + count - 4, block.data(), sizeof block);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+[[gnu::target("avx")]] void ZeroUpperVectorHalves() {
+    __builtin_ia32_vzeroupper();
+}
+#endif
+
+// Qt's AVX image routines (QImage::fill among them) can return with the upper halves of
+// the vector registers still in use. Until something clears them, the processor merges
+// every SSE result into those halves: a false dependency that chained each row's span
+// arithmetic to the previous row's and made drawing two to three times slower. Every canvas
+// clears them first; the instruction for that needs AVX, hence the check.
+void ClearVectorUpperHalves() {
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx)
+        ZeroUpperVectorHalves();
+#endif
 }
 
 } // namespace
 
-void RasterCanvas::paintSpan(QRgb* pixels, int fromX, int toX, QRgb colour) {
-    if (toX - fromX < 16) {
-        for (int x = fromX; x < toX; ++x)
-            pixels[x] = colour;
-        return;
-    }
-    // Long spans copy from a row of the colour, so that memcpy's wide stores do the work.
-    if (m_solid.empty() || m_solid.front() != colour)
-        m_solid.assign(static_cast<std::size_t>(m_width), colour);
-    std::memcpy(pixels + fromX, m_solid.data() + fromX,
-                static_cast<std::size_t>(toX - fromX) * sizeof(QRgb));
-}
-
 // bits() gives the image its own pixels first, should they still be shared with a copy.
 RasterCanvas::RasterCanvas(QImage& image)
-    : m_bits(reinterpret_cast<QRgb*>(image.bits())),
-      m_stride(static_cast<int>(image.bytesPerLine() / 4)), m_width(image.width()),
-      m_height(image.height()) {
+    : m_bits(reinterpret_cast<QRgb*>(image.bits())), m_stride(image.bytesPerLine() / 4),
+      m_width(image.width()), m_height(image.height()) {
     Q_ASSERT(image.format() == QImage::Format_RGB32);
-}
-
-void RasterCanvas::fillSpan(int y, int fromX, int toX, QRgb colour) {
-    if (y < 0 || y >= m_height)
-        return;
-    paintSpan(row(y), std::max(fromX, 0), std::min(toX, m_width), colour);
+    ClearVectorUpperHalves();
 }
 
 // Bresenham along the major axis: step k of the |du| steps from a (b's own step is left
@@ -74,28 +94,27 @@ void RasterCanvas::drawThinLine(TPoint a, TPoint b, QRgb colour) {
     const std::int64_t vLast = (xMajor ? m_height : m_width) - 1;
     const std::int64_t su = du > 0 ? 1 : -1;
     const std::int64_t sv = dv >= 0 ? 1 : -1;
-    const std::int64_t adu = std::abs(du);
-    const std::int64_t adv = std::abs(dv);
+    const std::int64_t twiceRun = 2 * std::abs(du);
+    const std::int64_t twiceRise = 2 * std::abs(dv);
+    const std::ptrdiff_t uStride = xMajor ? 1 : m_stride;
+    const std::ptrdiff_t vStride = xMajor ? m_stride : 1;
 
     const std::int64_t kFrom = std::max<std::int64_t>(0, su > 0 ? -u0 : u0 - uLast);
-    const std::int64_t kTo = std::min<std::int64_t>(adu - 1, su > 0 ? uLast - u0 : u0);
+    const std::int64_t kTo = std::min<std::int64_t>(std::abs(du) - 1, su > 0 ? uLast - u0 : u0);
     if (kFrom > kTo)
         return;
-    const __int128 numerator = static_cast<__int128>(2) * kFrom * adv + adu;
-    std::int64_t q = static_cast<std::int64_t>(numerator / (2 * adu));
-    std::int64_t r = static_cast<std::int64_t>(numerator % (2 * adu));
-    for (std::int64_t k = kFrom; k <= kTo; ++k) {
-        const std::int64_t u = u0 + su * k;
-        const std::int64_t v = v0 + sv * q;
-        if (v >= 0 && v <= vLast) {
-            const int x = static_cast<int>(xMajor ? u : v);
-            const int y = static_cast<int>(xMajor ? v : u);
-            row(y)[x] = colour;
-        }
-        r += 2 * adv;
-        if (r >= 2 * adu) {
-            r -= 2 * adu;
-            ++q;
+    const __int128 numerator = static_cast<__int128>(kFrom) * twiceRise + twiceRun / 2;
+    std::int64_t v = v0 + sv * static_cast<std::int64_t>(numerator / twiceRun);
+    std::int64_t r = static_cast<std::int64_t>(numerator % twiceRun);
+    std::int64_t u = u0 + su * kFrom;
+    QRgb* const bits = m_bits;
+    for (std::int64_t k = kFrom; k <= kTo; ++k, u += su) {
+        if (v >= 0 && v <= vLast)
+            bits[u * uStride + v * vStride] = colour;
+        r += twiceRise;
+        if (r >= twiceRun) {
+            r -= twiceRun;
+            v += sv;
         }
     }
 }
@@ -149,11 +168,13 @@ void RasterCanvas::fillQuad(const std::array<Vertex, 4>& corners, QRgb colour) {
         right[1] = right[0];
 
     const int endRow = FirstCentreFrom(last, m_height);
-    for (int y = FirstCentreFrom(first, m_height); y < endRow; ++y) {
+    const int firstRow = FirstCentreFrom(first, m_height);
+    QRgb* pixels = row(firstRow);
+    for (int y = firstRow; y < endRow; ++y, pixels += m_stride) {
         const double yc = y + 0.5;
         const double from = std::max(left[0].xAt(yc), left[1].xAt(yc));
         const double to = std::min(right[0].xAt(yc), right[1].xAt(yc));
-        paintSpan(row(y), FirstCentreFrom(from, m_width), FirstCentreFrom(to, m_width), colour);
+        FillSpan(pixels, FirstCentreFrom(from, m_width), FirstCentreFrom(to, m_width), colour);
     }
 }
 
@@ -165,8 +186,10 @@ void RasterCanvas::fillRect(std::int64_t left, std::int64_t top, std::int64_t wi
     const auto clampY = [this](std::int64_t y) {
         return static_cast<int>(std::clamp<std::int64_t>(y, 0, m_height));
     };
+    const int from = clampX(left);
+    const int to = clampX(left + width);
     for (int y = clampY(top); y < clampY(top + height); ++y)
-        fillSpan(y, clampX(left), clampX(left + width), colour);
+        FillSpan(row(y), from, to, colour);
 }
 
 void RasterCanvas::frameRect(std::int64_t left, std::int64_t top, std::int64_t width,

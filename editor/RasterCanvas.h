@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 // Paints opaque lines and rectangles straight into the pixels of an RGB32 image, without
 // antialiasing and with exactly defined pixels. Coordinates are whole pixels, (0, 0) the
@@ -42,13 +41,10 @@ class RasterCanvas {
         double y;
     };
     void fillQuad(const std::array<Vertex, 4>& corners, QRgb colour);
-    void fillSpan(int y, int fromX, int toX, QRgb colour);         // toX exclusive, clipped here
-    void paintSpan(QRgb* pixels, int fromX, int toX, QRgb colour); // within the row
     QRgb* row(int y) const { return m_bits + static_cast<std::ptrdiff_t>(y) * m_stride; }
 
-    std::vector<QRgb> m_solid; // one row of the colour last filled with
     QRgb* m_bits;
-    int m_stride; // pixels per row
+    std::ptrdiff_t m_stride; // pixels per row
     int m_width;
     int m_height;
 };

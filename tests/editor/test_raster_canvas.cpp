@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(TPoint)
 
 namespace {
@@ -56,6 +58,8 @@ class TestRasterCanvas : public QObject {
     void wideLineCoversItsRectangle_data();
     void wideLineCoversItsRectangle();
     void rectanglesAreClipped();
+    void spansOfEveryLength_data();
+    void spansOfEveryLength();
 };
 
 void TestRasterCanvas::linesReachingOutside_data() {
@@ -119,6 +123,27 @@ void TestRasterCanvas::rectanglesAreClipped() {
     QCOMPARE(CountInk(image), 16 + 7);
     canvas.fillRect(LLONG_MIN / 4, 0, LLONG_MAX / 2, 1, Ink);
     QCOMPARE(CountInk(image), 16 + 7 + 400 - 1);
+}
+
+void TestRasterCanvas::spansOfEveryLength_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("width");
+    for (const int left : {10, -5, 30})
+        for (int width = 0; width <= 13; ++width)
+            QTest::addRow("%d pixels from x = %d", width, left) << left << width;
+}
+
+// Spans are painted in overlapping blocks of four pixels; whatever their length, they must
+// cover their own pixels, as far as the image reaches, and no others.
+void TestRasterCanvas::spansOfEveryLength() {
+    QFETCH(int, left);
+    QFETCH(int, width);
+    QImage image = Blank(40, 3);
+    RasterCanvas(image).fillRect(left, 1, width, 1, Ink);
+    const int from = std::clamp(left, 0, image.width());
+    const int to = std::clamp(left + width, 0, image.width());
+    QCOMPARE(CountInk(image), std::max(to - from, 0));
+    QCOMPARE(InkBounds(image), to > from ? QRect(from, 1, to - from, 1) : QRect());
 }
 
 QTEST_GUILESS_MAIN(TestRasterCanvas)
