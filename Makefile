@@ -38,7 +38,10 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+	@for b in $(BUILD)/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$b"; $$b || exit 1; \
+	done
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPERFIL_SANITIZE=ON -DPERFIL_BENCH=OFF

@@ -36,16 +36,16 @@ void TProfile::deleteCurrent() {
 
 void TProfile::CompactObjects() {
     // In place is equivalent to the copy through a temporary list: k never passes i.
-    int k = 0;
-    for (int i = 1; i <= m_objectCount; ++i) {
-        if (Objects(i).Number == 0)
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m_objectCount); ++i) {
+        if (m_slots[i].Number == 0)
             continue;
-        ++k;
         if (k != i)
-            Objects(k) = Objects(i);
-        Objects(k).Number = k;
+            m_slots[k] = m_slots[i];
+        ++k;
+        m_slots[k - 1].Number = static_cast<std::int32_t>(k);
     }
-    m_objectCount = k;
+    m_objectCount = static_cast<int>(k);
 }
 
 void TProfile::reset() {

@@ -3,6 +3,7 @@
 #include "Density.h"
 #include "PerfilError.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -16,8 +17,10 @@ double Quotient(double numerator, double denominator) {
     return numerator / denominator;
 }
 
+// Written for every bar in pass 1 before pass 4 reads it; left uninitialised otherwise,
+// since clearing all 255 entries would cost more than the whole calculation.
 struct BarValues {
-    double MidX = 0, MidY = 0, Area = 0, Ix = 0, Iy = 0;
+    double MidX, MidY, Area, Ix, Iy;
 };
 
 // The larger distance from the centroid to the extremes; a zero distance falls back
@@ -46,10 +49,12 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
     r.Density = ReadDensity(materialText, decimalSeparator);
 
     const auto objects = profile.objects();
-    std::array<BarValues, TProfile::Capacity> bars{};
+    std::array<BarValues, TProfile::Capacity> bars;
 
     // Pass 1: bars as thin strips. Differences and sums of coordinates are taken in
-    // 64 bits / float64 so that coordinates anywhere in the int32 range stay exact.
+    // 64 bits / float64 so that coordinates anywhere in the int32 range stay exact. The
+    // extremes of the bar ends are gathered on the way: being maxima and minima, they do
+    // not depend on the order in which the ends are visited.
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
         if (!o.isBar())
@@ -73,6 +78,12 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
         r.Area += b.Area;
         r.SumAy += b.Area * b.MidY;
         r.SumAx += b.Area * b.MidX;
+        for (const TPoint p : {o.P2, o.P1}) {
+            maxX = std::max(maxX, static_cast<double>(p.X));
+            minX = std::min(minX, static_cast<double>(p.X));
+            maxY = std::max(maxY, static_cast<double>(p.Y));
+            minY = std::min(minY, static_cast<double>(p.Y));
+        }
     }
     // Pass 2: appendices as concentrated areas of t + 4.
     for (const TProfileObject& o : objects) {
@@ -82,22 +93,6 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
         r.Area += a;
         r.SumAy += a * o.P1.Y;
         r.SumAx += a * o.P1.X;
-    }
-    // Pass 3: extremes of the bar ends.
-    for (const TProfileObject& o : objects) {
-        if (!o.isBar())
-            continue;
-        for (const TPoint p : {o.P2, o.P1}) {
-            const double x = p.X, y = p.Y;
-            if (x >= maxX)
-                maxX = x;
-            if (x < minX)
-                minX = x;
-            if (y >= maxY)
-                maxY = y;
-            if (y < minY)
-                minY = y;
-        }
     }
     // Centroid: 0/0 is the one invalid operation a profile drawn in the editor can reach.
     if (r.Area == 0.0)
