@@ -95,9 +95,7 @@ void TFormLineStretch::FormCreate() {
     m_profile.reset();
     m_editor.MarkP1 = {};
     m_editor.MarkP2 = {};
-    RebuildBackground();
-    ShowBackground();
-    DrawObjects();
+    rebuildAndRedraw();
 }
 
 void TFormLineStretch::showEvent(QShowEvent* event) {
@@ -196,21 +194,15 @@ void TFormLineStretch::SpeedButton8Click() {
 
 void TFormLineStretch::SpinEdit1Change() {
     m_gridStep = ValueInRange(m_ui.SpinEdit1);
-    RebuildBackground();
-    ShowBackground();
-    DrawObjects();
+    rebuildAndRedraw();
 }
 
 void TFormLineStretch::chDrawGridClick() {
-    RebuildBackground();
-    ShowBackground();
-    DrawObjects();
+    rebuildAndRedraw();
 }
 
 void TFormLineStretch::chTravaGridClick() {
-    RebuildBackground();
-    ShowBackground();
-    DrawObjects();
+    rebuildAndRedraw();
 }
 
 void TFormLineStretch::ComboBox1Change() {
@@ -289,6 +281,12 @@ void TFormLineStretch::carryOut(const TMouseResponse& response) {
 void TFormLineStretch::redraw() {
     ShowBackground();
     DrawObjects();
+}
+
+// After a change of the grid itself: the background first, then the redraw.
+void TFormLineStretch::rebuildAndRedraw() {
+    RebuildBackground();
+    redraw();
 }
 
 void TFormLineStretch::RebuildBackground() {

@@ -85,6 +85,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseUp();
 
     void RebuildBackground();
+    void rebuildAndRedraw();
     void ShowBackground();
     void DrawObjects();
 
