@@ -20,7 +20,7 @@ void BM_SumOfThicknesses(benchmark::State& state) {
     const TProfile p = FullProfile();
     for (auto _ : state) {
         double sum = 0;
-        for (const TProfileObject& o : p.objects())
+        for (const TProfileObject& o : p.liveObjects())
             sum += o.Thickness;
         benchmark::DoNotOptimize(sum);
     }
@@ -42,7 +42,7 @@ void BM_HitTestsMiss(benchmark::State& state) {
     const TPoint press{-50, -50};
     for (auto _ : state) {
         bool hit = false;
-        for (const TProfileObject& o : p.objects())
+        for (const TProfileObject& o : p.liveObjects())
             hit |= PointNearPoint(o.P1, 4, press) || PointNearPoint(o.P2, 4, press) ||
                    PointNearSegment(press, o.P1, o.P2);
         benchmark::DoNotOptimize(hit);

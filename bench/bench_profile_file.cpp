@@ -49,7 +49,7 @@ const BenchDir& Dir() {
 
 std::vector<std::uint8_t> FullFileBytes() {
     const TProfile p = FullProfile();
-    return EncodeProfile(p.objects(), p.MaterialIndex());
+    return EncodeProfile(p.liveObjects(), p.MaterialIndex());
 }
 
 void RawWrite(benchmark::State& state, bool sync) {
@@ -89,7 +89,7 @@ BENCHMARK(BM_SaveProfile);
 void BM_EncodeProfile(benchmark::State& state) {
     const TProfile p = FullProfile();
     for (auto _ : state)
-        benchmark::DoNotOptimize(EncodeProfile(p.objects(), p.MaterialIndex()));
+        benchmark::DoNotOptimize(EncodeProfile(p.liveObjects(), p.MaterialIndex()));
 }
 BENCHMARK(BM_EncodeProfile);
 

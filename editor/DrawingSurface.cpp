@@ -109,7 +109,7 @@ void DrawingSurface::ShowBackground() {
 
 void DrawingSurface::DrawObjects(const TProfile& profile) {
     RasterCanvas canvas(m_image);
-    for (const TProfileObject& o : profile.objects()) {
+    for (const TProfileObject& o : profile.liveObjects()) {
         if (o.isBar())
             DrawLine(canvas, o.P1, o.P2, PenWidth(o.Thickness), BarColour);
         else if (o.isAppendix())

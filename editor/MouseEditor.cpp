@@ -159,7 +159,7 @@ TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
 }
 
 bool TMouseEditor::objectWithinReach(TPoint p) const {
-    for (const TProfileObject& o : m_profile.objects()) {
+    for (const TProfileObject& o : m_profile.liveObjects()) {
         if (o.isBar() && (PointNearPoint(o.P1, HandleSize, p) ||
                           PointNearPoint(o.P2, HandleSize, p) || PointNearSegment(p, o.P1, o.P2)))
             return true;

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const PerfilError&) {
         // A refused computation is an answer; only undefined behaviour is a fault.
     }
-    Check(EncodeProfile(profile.objects(), profile.MaterialIndex()) ==
+    Check(EncodeProfile(profile.liveObjects(), profile.MaterialIndex()) ==
           EncodeProfile(Survivors(contents.Records), contents.MaterialIndex));
     return 0;
 }

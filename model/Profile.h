@@ -50,7 +50,7 @@ class TProfile {
     void replace(std::span<const TProfileObject> records, std::int32_t materialIndex);
 
     // The objects 1..ObjectCount.
-    std::span<const TProfileObject> objects() const {
+    std::span<const TProfileObject> liveObjects() const {
         return {m_slots.data(), static_cast<std::size_t>(m_objectCount)};
     }
 

@@ -5,7 +5,7 @@
 
 void SaveProfile(TProfile& profile, const std::string& path) {
     profile.CompactObjects();
-    WriteFileBytes(path, EncodeProfile(profile.objects(), profile.MaterialIndex()));
+    WriteFileBytes(path, EncodeProfile(profile.liveObjects(), profile.MaterialIndex()));
 }
 
 void LoadProfile(TProfile& profile, const std::string& path) {

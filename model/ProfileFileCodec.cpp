@@ -87,7 +87,7 @@ std::size_t FileSize(std::size_t records) {
 
 std::vector<std::uint8_t> EncodeProfile(std::span<const TProfileObject> records,
                                         std::int32_t materialIndex) {
-    if (records.size() > ProfileFileMaxRecords)
+    if (records.size() > static_cast<std::size_t>(TProfile::Capacity))
         throw std::length_error("more records than a profile file holds");
     std::vector<std::uint8_t> bytes(FileSize(records.size()));
     PutInt32(bytes.data(), static_cast<std::int32_t>(records.size()));
@@ -104,7 +104,7 @@ TProfileFileContents DecodeProfile(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < FileSize(0))
         throw PerfilError(InvalidProfileFileMessage);
     const std::int32_t count = GetInt32(bytes.data());
-    if (count < 0 || static_cast<std::size_t>(count) > ProfileFileMaxRecords ||
+    if (count < 0 || count > TProfile::Capacity ||
         bytes.size() != FileSize(static_cast<std::size_t>(count)))
         throw PerfilError(InvalidProfileFileMessage);
     TProfileFileContents contents;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProfileObject.h"
+#include "Profile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,20 +12,19 @@
 // Reserved included, NaN payloads and unknown Kind values too.
 
 inline constexpr std::size_t ProfileRecordSize = 72;
-inline constexpr std::size_t ProfileFileMaxRecords = 255;
-inline constexpr std::size_t ProfileFileMaxSize = 8 + ProfileRecordSize * ProfileFileMaxRecords;
+inline constexpr std::size_t ProfileFileMaxSize = 8 + ProfileRecordSize * TProfile::Capacity;
 
 // The one message for a file that is not a profile: a count outside 0..255 or a length
 // other than 8 + 72 * count.
 inline constexpr const char* InvalidProfileFileMessage = "Arquivo de perfil inválido";
 
-// What a file holds; Records has at most ProfileFileMaxRecords elements.
+// What a file holds; Records has at most TProfile::Capacity elements.
 struct TProfileFileContents {
     std::vector<TProfileObject> Records;
     std::int32_t MaterialIndex = 0;
 };
 
-// Throws std::length_error for more than ProfileFileMaxRecords records.
+// Throws std::length_error for more than TProfile::Capacity records.
 std::vector<std::uint8_t> EncodeProfile(std::span<const TProfileObject> records,
                                         std::int32_t materialIndex);
 

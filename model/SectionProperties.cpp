@@ -17,7 +17,7 @@ double Quotient(double numerator, double denominator) {
     return numerator / denominator;
 }
 
-// Written for every bar in pass 1 before pass 4 reads it; left uninitialised otherwise,
+// Written for every bar in pass 1 before pass 3 reads it; left uninitialised otherwise,
 // since clearing all 255 entries would cost more than the whole calculation.
 struct BarValues {
     double MidX, MidY, Area, Ix, Iy;
@@ -48,7 +48,7 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
     double maxX = 0.0, maxY = 0.0, minX = 600.0, minY = 600.0;
     r.Density = ReadDensity(materialText, decimalSeparator);
 
-    const auto objects = profile.objects();
+    const auto objects = profile.liveObjects();
     std::array<BarValues, TProfile::Capacity> bars;
 
     // Pass 1: bars as thin strips. Differences and sums of coordinates are taken in
@@ -104,7 +104,7 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
     r.FibreX = Fibre(maxX, minX, r.Xg, firstThickness);
     r.FibreY = Fibre(maxY, minY, r.Yg, firstThickness);
 
-    // Pass 4: parallel-axis rule for the bars.
+    // Pass 3: parallel-axis rule for the bars.
     for (std::size_t i = 0; i < objects.size(); ++i) {
         if (!objects[i].isBar())
             continue;
@@ -114,7 +114,7 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
         r.Jxc += b.Ix + b.Area * ey * ey;
         r.Jyc += b.Iy + b.Area * ex * ex;
     }
-    // Pass 5: appendices add 4 x distance squared, and 2 to the perimeter.
+    // Pass 4: appendices add 4 x distance squared, and 2 to the perimeter.
     for (const TProfileObject& o : objects) {
         if (!o.isAppendix())
             continue;

@@ -81,9 +81,9 @@ void TPrtForm::advance(TObjectKind kind) {
         ++RowIndex;
 }
 
-// Fills the three row of one row with the next objects of this kind; true when the row
+// Fills the three slots of one row with the next objects of this kind; true when the row
 // prints, which is exactly when its first slot found one. Only the last row can have empty
-// row; a row that does not print leaves its first slot as it was.
+// slots; a row that does not print leaves its first slot as it was.
 bool TPrtForm::fillRow(TObjectKind kind, const std::array<ProfileReportLayout::Slot, 3>& row) {
     const QLocale locale;
     const auto texts = [&](const TProfileObject& object) {

@@ -22,13 +22,6 @@ ReportBand* Report::band(const QString& name) const {
     return nullptr;
 }
 
-ReportElement* Report::findElement(const QString& name) const {
-    for (const auto& band : m_bands)
-        if (ReportElement* element = band->element(name))
-            return element;
-    return m_pageElements.element(name);
-}
-
 ReportDocument Report::run() {
     PageFlow flow(*this, QDateTime::currentDateTime());
     bool printReport = true;

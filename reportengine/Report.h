@@ -44,9 +44,6 @@ class Report {
     ReportBand& pageElements() { return m_pageElements; }
     const ReportBand& pageElements() const { return m_pageElements; }
 
-    // The element with this name on any band or on the page, or nullptr.
-    ReportElement* findElement(const QString& name) const;
-
     std::function<void(bool& printReport)> beforePrint;
     std::function<void(bool& moreData)> needData;
 

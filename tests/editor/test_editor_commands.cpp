@@ -26,19 +26,19 @@ void DrawThreeBars(WindowFixture& f) {
 }
 
 std::vector<TProfileObject> Objects(const TProfile& profile) {
-    return {profile.objects().begin(), profile.objects().end()};
+    return {profile.liveObjects().begin(), profile.liveObjects().end()};
 }
 
 QList<int> BarHeights(const TProfile& profile) {
     QList<int> heights;
-    for (const TProfileObject& o : profile.objects())
+    for (const TProfileObject& o : profile.liveObjects())
         heights.append(o.P1.Y);
     return heights;
 }
 
 QList<int> Numbers(const TProfile& profile) {
     QList<int> numbers;
-    for (const TProfileObject& o : profile.objects())
+    for (const TProfileObject& o : profile.liveObjects())
         numbers.append(o.Number);
     return numbers;
 }

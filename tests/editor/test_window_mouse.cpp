@@ -206,8 +206,8 @@ void TestWindowMouse::farOutsideActsAsTheEdge() {
     atEdge.drag(grab, edge);
     QCOMPARE(far.text("Label2"), atEdge.text("Label2"));
     QCOMPARE(far.text("Label3"), atEdge.text("Label3"));
-    QVERIFY(far.window.profile().objects()[0] == atEdge.window.profile().objects()[0]);
-    QVERIFY(far.window.profile().objects()[1] == atEdge.window.profile().objects()[1]);
+    QVERIFY(far.window.profile().liveObjects()[0] == atEdge.window.profile().liveObjects()[0]);
+    QVERIFY(far.window.profile().liveObjects()[1] == atEdge.window.profile().liveObjects()[1]);
     QCOMPARE(far.window.drawing(), atEdge.window.drawing());
 }
 

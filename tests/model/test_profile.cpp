@@ -17,14 +17,14 @@ TProfile ProfileOfBars(int count) {
 
 std::vector<int> Xs(const TProfile& p) {
     std::vector<int> xs;
-    for (const TProfileObject& o : p.objects())
+    for (const TProfileObject& o : p.liveObjects())
         xs.push_back(o.P1.X);
     return xs;
 }
 
 std::vector<int> Numbers(const TProfile& p) {
     std::vector<int> ns;
-    for (const TProfileObject& o : p.objects())
+    for (const TProfileObject& o : p.liveObjects())
         ns.push_back(o.Number);
     return ns;
 }

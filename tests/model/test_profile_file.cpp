@@ -130,8 +130,8 @@ Snapshot Snap(const TProfile& p) {
 }
 
 Bytes EncodedObjects(const TProfile& p) {
-    const auto* first = reinterpret_cast<const std::uint8_t*>(p.objects().data());
-    return Bytes(first, first + p.objects().size_bytes());
+    const auto* first = reinterpret_cast<const std::uint8_t*>(p.liveObjects().data());
+    return Bytes(first, first + p.liveObjects().size_bytes());
 }
 
 TProfile SomeProfile() {
