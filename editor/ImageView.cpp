@@ -17,6 +17,9 @@ QPoint PixelAt(const QMouseEvent* event) {
 ImageView::ImageView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the drawing takes the keys away from the boxes below it, where a stray
+    // key would change the material or a setting unseen.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ImageView::setImage(const QImage& image) {

@@ -1,6 +1,9 @@
 #include "MouseEditor.h"
 
+#include "DrawingArea.h"
 #include "Rounding.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,19 @@ std::int32_t SnapCoordinate(std::int32_t value, std::int32_t step) {
     return WrapMul(static_cast<std::int32_t>(steps), step);
 }
 
+// The part of a whole-bar move along one axis that keeps both ends a and b within
+// 0..limit, in multiples of step so that a snapped bar keeps its shape. A bar that already
+// lies beyond an edge (a file may hold one) may come back but not go further out.
+std::int32_t ShiftWithin(std::int32_t shift, std::int32_t a, std::int32_t b, std::int32_t limit,
+                         std::int32_t step) {
+    const std::int64_t low = std::min<std::int64_t>(0, -std::int64_t{std::min(a, b)});
+    const std::int64_t high = std::max<std::int64_t>(0, limit - std::int64_t{std::max(a, b)});
+    // Whole steps towards zero: 0 itself is a multiple, so the range never empties.
+    const std::int64_t lowSteps = low / step * step;
+    const std::int64_t highSteps = high / step * step;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(shift, lowSteps, highSteps));
+}
+
 } // namespace
 
 TPoint TMouseEditor::SnapPoint(TPoint p, const TEditSettings& settings) const {
@@ -30,7 +46,8 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
     if (Tool == etAddBar || Tool == etAddAppendix) {
         const TPoint snapped = SnapPoint(p, settings);
         const TObjectKind kind = Tool == etAddBar ? okBar : okAppendix;
-        if (!m_profile.createObject(kind, snapped, settings.thicknessTenths)) {
+        m_pressHolds = m_profile.createObject(kind, snapped, settings.thicknessTenths);
+        if (!m_pressHolds) {
             TMouseResponse full;
             full.profileFull = true;
             return full;
@@ -49,6 +66,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
 
     TMouseResponse r = Redraw();
     Grip = gmNone;
+    m_pressHolds = false;
     DownPoint = p;
     auto grab = [&](int i, TGripMode grip) {
         Grip = grip;
@@ -58,6 +76,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
         MarkP2 = o.isAppendix() ? o.P1 : o.P2;
         r.cursor = TCursorShape::crDrag;
         r.confineCursor = true;
+        m_pressHolds = true;
     };
     auto nearEnd = [&](const TProfileObject& bar) {
         if (PointNearPoint(bar.P1, HandleSize, p))
@@ -118,7 +137,10 @@ TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
     case gmBar: {
         // The difference of two snapped points: with snapping on, the bar moves by whole
         // grid steps and keeps its shape.
-        const TPoint delta = SubPoint(m, SnapPoint(DownPoint, settings));
+        TPoint delta = SubPoint(m, SnapPoint(DownPoint, settings));
+        const std::int32_t step = settings.snapToGrid ? std::max(settings.GridStep, 1) : 1;
+        delta.X = ShiftWithin(delta.X, MarkP1.X, MarkP2.X, DrawingArea::Width, step);
+        delta.Y = ShiftWithin(delta.Y, MarkP1.Y, MarkP2.Y, DrawingArea::Height, step);
         DownPoint = p;
         MarkP1 = AddPoint(MarkP1, delta);
         MarkP2 = AddPoint(MarkP2, delta);
@@ -143,7 +165,7 @@ TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
 TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
     TMouseResponse r;
     r.releaseCursor = true;
-    if (MarkP1.X == NoMarkerX)
+    if (MarkP1.X == NoMarkerX || !m_pressHolds)
         return r;
     const bool currentBar =
         m_profile.hasCurrent() && m_profile.Objects(m_profile.CurrentIndex()).isBar();

@@ -75,4 +75,7 @@ class TMouseEditor {
     bool objectWithinReach(TPoint p) const; // hover feedback: would a selecting press grab?
 
     TProfile& m_profile;
+    // The last press grabbed or added an object. A release after one that did neither
+    // leaves every object alone: the grid may have changed since the marker was set.
+    bool m_pressHolds = false;
 };

@@ -228,6 +228,18 @@ TEST(MouseEditorTest, BarMovesByWholeGridSteps) {
     EXPECT_EQ(f.object(1).P2, (TPoint{90, 50}));
 }
 
+// A file may hold a bar beyond the edge: it moves back in, never further out.
+TEST(MouseEditorTest, BarBeyondTheEdgeOnlyMovesBackIn) {
+    Fixture f(std::vector<Bar>{{{460, 0}, {400, 0}}});
+    f.editor.press({430, 0}, Free);
+    ASSERT_EQ(f.editor.Grip, gmBar);
+    f.editor.move({440, 0}, Free);
+    EXPECT_EQ(f.object(1).P1, (TPoint{460, 0}));
+    f.editor.move({420, 0}, Free);
+    EXPECT_EQ(f.object(1).P1, (TPoint{440, 0}));
+    EXPECT_EQ(f.object(1).P2, (TPoint{380, 0}));
+}
+
 TEST(MouseEditorTest, BarFollowsThePixelsWithoutSnapping) {
     Fixture f(std::vector<Bar>{{{40, 50}, {80, 50}}});
     f.editor.press({52, 50}, Free);

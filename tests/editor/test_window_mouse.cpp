@@ -3,8 +3,11 @@
 #include "ImagePixels.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace {
@@ -49,6 +52,10 @@ class TestWindowMouse : public QObject {
     void dragCursorLastsUntilTheRelease();
     void farOutsideActsAsTheEdge_data();
     void farOutsideActsAsTheEdge();
+    void wholeBarStopsAtTheEdge_data();
+    void wholeBarStopsAtTheEdge();
+    void clickOnNothingKeepsTheCurrentBar();
+    void clickOnTheDrawingTakesTheKeys();
 };
 
 void TestWindowMouse::markerShowsDuringTheDragAndStaysAfterIt() {
@@ -209,6 +216,64 @@ void TestWindowMouse::farOutsideActsAsTheEdge() {
     QVERIFY(far.window.profile().liveObjects()[0] == atEdge.window.profile().liveObjects()[0]);
     QVERIFY(far.window.profile().liveObjects()[1] == atEdge.window.profile().liveObjects()[1]);
     QCOMPARE(far.window.drawing(), atEdge.window.drawing());
+}
+
+void TestWindowMouse::wholeBarStopsAtTheEdge_data() {
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("p1");
+    QTest::addColumn<QPoint>("p2");
+    // The bar (100,200)-(160,200), held by its body at (130,200).
+    QTest::newRow("past the bottom right") << QPoint(399, 249) << QPoint(340, 250)
+                                           << QPoint(400, 250);
+    QTest::newRow("past the top left") << QPoint(0, 0) << QPoint(0, 0) << QPoint(60, 0);
+    QTest::newRow("along the right edge") << QPoint(399, 150) << QPoint(340, 150)
+                                          << QPoint(400, 150);
+}
+
+void TestWindowMouse::wholeBarStopsAtTheEdge() {
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, p1);
+    QFETCH(QPoint, p2);
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.drag({100, 200}, {160, 200});
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.press({130, 200});
+    f.move(to);
+    f.move(to + QPoint(0, 1)); // pushing on changes nothing either
+    f.release(to);
+    QCOMPARE(AsQPoint(f.window.profile().Objects(1).P1), p1);
+    QCOMPARE(AsQPoint(f.window.profile().Objects(1).P2), p2);
+}
+
+// A press that grabs nothing leaves the current bar alone, even after the grid changed
+// under its marker.
+void TestWindowMouse::clickOnNothingKeepsTheCurrentBar() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.drag({160, 200}, {160, 170});
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.control<QSpinBox>("SpinEdit1")->setValue(20);
+    f.press({300, 50});
+    f.release({300, 50});
+    QCOMPARE(AsQPoint(f.window.profile().Objects(1).P1), QPoint(160, 200));
+    QCOMPARE(AsQPoint(f.window.profile().Objects(1).P2), QPoint(160, 170));
+}
+
+// Keys typed after a click on the drawing no longer reach the material box.
+void TestWindowMouse::clickOnTheDrawingTakesTheKeys() {
+    WindowFixture f;
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    auto* material = f.control<QComboBox>("ComboBox1");
+    material->setFocus();
+    QTRY_VERIFY(material->hasFocus());
+    QTest::mouseClick(f.imageArea(), Qt::LeftButton, {}, {300, 50});
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_End);
+    QTest::keyClick(focus, Qt::Key_Backspace);
+    QCOMPARE(material->currentText(), QStringLiteral("Aço - 7,75"));
 }
 
 QTEST_MAIN(TestWindowMouse)
