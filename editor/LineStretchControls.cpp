@@ -4,6 +4,7 @@
 #include "DrawingSurface.h"
 #include "ImageView.h"
 #include "MaterialList.h"
+#include "ThicknessSpinBox.h"
 #include "ToolButtonGroup.h"
 
 #include <QCheckBox>
@@ -53,9 +54,10 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text, int 
     return box;
 }
 
-QSpinBox* SpinEdit(QWidget* parent, const char* name, const QRect& geometry, int minimum,
-                   int maximum, int value) {
-    auto* spin = Named(new QSpinBox(parent), name);
+template <typename Box = QSpinBox>
+Box* SpinEdit(QWidget* parent, const char* name, const QRect& geometry, int minimum, int maximum,
+              int value) {
+    auto* spin = Named(new Box(parent), name);
     spin->setGeometry(geometry);
     spin->setRange(minimum, maximum);
     spin->setSingleStep(1);
@@ -151,7 +153,8 @@ void LineStretchControls::buildSettings() {
     ComboBox1->setCurrentIndex(0);
 
     Label7 = Label(Panel2, "Label7", QStringLiteral("Espes."), 283, 46);
-    tEspessura = SpinEdit(Panel2, "tEspessura", QRect(333, 39, 44, 24), 1, 100, 10);
+    tEspessura =
+        SpinEdit<ThicknessSpinBox>(Panel2, "tEspessura", QRect(333, 39, 44, 24), 1, 100, 10);
     Label10 = Label(Panel2, "Label10", QStringLiteral("/ 10"), 387, 46);
     QFont bold = Label10->font();
     bold.setBold(true);

@@ -46,6 +46,8 @@ class TestFormLineStretch : public QObject {
     void materialIndexFromTheBox();
     void thicknessLabel_data();
     void thicknessLabel();
+    void typedZeroThicknessIsRefused_data();
+    void typedZeroThicknessIsRefused();
     void fullProfileIsReported();
 };
 
@@ -260,6 +262,31 @@ void TestFormLineStretch::thicknessLabel() {
     f.press({200, 100});
     f.release({200, 100});
     QCOMPARE(f.window.profile().Objects(1).Thickness, tenths / 10.0);
+}
+
+void TestFormLineStretch::typedZeroThicknessIsRefused_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << "0"
+                          << "20";
+    QTest::newRow("zeros") << "00"
+                           << "20";
+    QTest::newRow("a thickness") << "5"
+                                 << "5";
+}
+
+// The box never shows a thickness that the label and new objects do not have.
+void TestFormLineStretch::typedZeroThicknessIsRefused() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
+    WindowFixture f;
+    auto* box = f.control<QSpinBox>("tEspessura");
+    box->setValue(20);
+    box->setFocus();
+    TypeInto(box->findChild<QLineEdit*>(), typed);
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(f.text("Label11"), QLocale().toString(shown.toInt() / 10.0) + QStringLiteral(" mm"));
 }
 
 void TestFormLineStretch::fullProfileIsReported() {
