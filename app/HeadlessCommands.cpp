@@ -11,7 +11,6 @@
 #include "SectionProperties.h"
 
 #include <QFile>
-#include <QLocale>
 
 #include <cstdio>
 #include <exception>
@@ -33,22 +32,24 @@ QImage DrawingAfterLoad(const TProfile& profile) {
     return surface.image();
 }
 
-void Run(const CommandLine& command) {
+void Run(const CommandLine& command, const QLocale& locale) {
     TProfile profile;
     LoadProfile(profile, QFile::encodeName(command.file).toStdString());
     const std::string material =
         command.material ? command.material->toStdString() : MaterialText(profile.MaterialIndex());
     const TSectionResults results = ComputeSection(profile, material, DecimalSeparator());
+    if (results.Density == 0)
+        Print(stderr, QStringLiteral("Aviso: a densidade do material é zero; o peso sai zero."));
     switch (command.mode) {
     case CommandLine::Mode::Properties:
-        for (const QString& line : ReportTexts::sectionResults(results, QLocale()))
+        for (const QString& line : ReportTexts::sectionResults(results, locale))
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json:
         Print(stdout, QString::fromStdString(ResultsJson(results, profile, material)));
         break;
     case CommandLine::Mode::Pdf: {
-        TPrtForm form;
+        TPrtForm form(locale);
         form.writePdf(profile, results, DrawingAfterLoad(profile), command.pdfPath);
         break;
     }
@@ -59,9 +60,9 @@ void Run(const CommandLine& command) {
 
 } // namespace
 
-int RunHeadless(const CommandLine& command) {
+int RunHeadless(const CommandLine& command, const QLocale& locale) {
     try {
-        Run(command);
+        Run(command, locale);
         return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const std::exception& e) {
         Print(stderr, ErrorBoxText(QString::fromUtf8(e.what())));

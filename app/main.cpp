@@ -16,7 +16,7 @@ void SetIdentity() {
     QCoreApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
 }
 
-int RunEditor(int argc, char* argv[], const QString& file) {
+int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale) {
     // Confining the pointer gives the drawing area a native window of its own; its
     // siblings need none.
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
@@ -26,7 +26,7 @@ int RunEditor(int argc, char* argv[], const QString& file) {
     // Created first, the editor is the main window. The report form, created next, is
     // never shown itself; it lays out the report that the print command previews.
     TFormLineStretch editor;
-    TPrtForm PrtForm;
+    TPrtForm PrtForm(locale);
     editor.setPrintHook(
         [&PrtForm](const TProfile& profile, const TSectionResults& results, const QImage& drawing) {
             PrtForm.preview(profile, results, drawing);
@@ -50,17 +50,17 @@ void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
 }
 
 // The headless modes need no display: --pdf paints off screen, the others need no GUI.
-int RunWithoutWindow(int argc, char* argv[], const CommandLine& command) {
+int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
     qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
     if (command.mode == CommandLine::Mode::Pdf) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         SetIdentity();
-        return RunHeadless(command);
+        return RunHeadless(command, locale);
     }
     QCoreApplication app(argc, argv);
     SetIdentity();
-    return RunHeadless(command);
+    return RunHeadless(command, locale);
 }
 
 } // namespace
@@ -70,6 +70,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = ParseCommandLine(arguments);
+    // The user's locale, read once: the report and the toolkit's own texts follow it.
+    const QLocale locale = QLocale::system();
 
     switch (command.mode) {
     case CommandLine::Mode::Help:
@@ -83,11 +85,11 @@ int main(int argc, char* argv[]) {
                      command.message.toLocal8Bit().constData());
         return 2;
     case CommandLine::Mode::Editor:
-        return RunEditor(argc, argv, command.file);
+        return RunEditor(argc, argv, command.file, locale);
     case CommandLine::Mode::Properties:
     case CommandLine::Mode::Json:
     case CommandLine::Mode::Pdf:
         break;
     }
-    return RunWithoutWindow(argc, argv, command);
+    return RunWithoutWindow(argc, argv, command, locale);
 }

@@ -48,7 +48,7 @@ struct Fixture {
     TProfile profile = FullProfileOfBars();
     TSectionResults results = SomeResults();
     QImage drawing = Drawing();
-    TPrtForm form;
+    TPrtForm form{QLocale(QLocale::Portuguese, QLocale::Brazil)};
 };
 
 void BM_PaintPagesOntoOneImage(benchmark::State& state) {

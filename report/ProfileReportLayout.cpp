@@ -85,10 +85,10 @@ std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
         {"RepLabel25", 148.2, 33.9, "P1(X,Y)"},
         {"RepLabel9", 33.9, 33.9, "P2(X,Y)"},
         {"RepLabel21", 99.5, 33.9, "P2(X,Y)"},
-        {"RepLabel26", 160.9, 33.9, "P2(X,Y)"},
+        {"RepLabel26", 163.0, 33.9, "P2(X,Y)"},
         {"RepLabel34", 48.7, 33.9, "Espess."},
         {"RepLabel36", 114.3, 33.9, "Espess."},
-        {"RepLabel39", 175.7, 33.9, "Espess."},
+        {"RepLabel39", 177.8, 33.9, "Espess."},
     };
     addLabels(band, fixed);
     std::array<ReportLabel*, 9> result{};
@@ -96,6 +96,8 @@ std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
     return result;
 }
 
+// The third slot keeps the others' column spacing: a narrower one ran its two points
+// together ("390,240300,230").
 std::array<ProfileReportLayout::Slot, 3> buildBarRowBand(ReportBand& band) {
     const LabelSpec slot1[] = {{"RepLabelP1", 2.1, 0, "Barra"},
                                {"RepLabelP1XY1", 19.1, 0, "0,0"},
@@ -107,8 +109,8 @@ std::array<ProfileReportLayout::Slot, 3> buildBarRowBand(ReportBand& band) {
                                {"RepLabelEspess2", 114.3, 0, "0"}};
     const LabelSpec slot3[] = {{"RepLabelP3", 133.3, 0, "Barra"},
                                {"RepLabelP3XY1", 148.2, 0, "0,0"},
-                               {"RepLabelP3XY2", 160.9, 0, "0,0"},
-                               {"RepLabelEspess3", 175.7, 0, "0"}};
+                               {"RepLabelP3XY2", 163.0, 0, "0,0"},
+                               {"RepLabelEspess3", 177.8, 0, "0"}};
     return {addLabels(band, slot1), addLabels(band, slot2), addLabels(band, slot3)};
 }
 

@@ -8,10 +8,9 @@
 #include "ReportPreview.h"
 #include "ReportTexts.h"
 
-#include <QLocale>
-
-TPrtForm::TPrtForm(QObject* parent) : QObject(parent) {
+TPrtForm::TPrtForm(const QLocale& locale, QObject* parent) : QObject(parent), m_locale(locale) {
     m_layout = ProfileReportLayout::build(ProfileReport);
+    ProfileReport.setLocale(locale);
     ProfileReport.beforePrint = [this](bool& print) { ProfileReportBeforePrint(print); };
     ProfileReport.needData = [this](bool& more) { ProfileReportNeedData(more); };
     m_layout.RepBand3->beforePrint = [this](bool& print) { RepBand3BeforePrint(print); };
@@ -60,7 +59,7 @@ void TPrtForm::ProfileReportNeedData(bool& MoreData) {
 }
 
 void TPrtForm::RepBand3BeforePrint([[maybe_unused]] bool& PrintBand) {
-    const QStringList texts = ReportTexts::sectionResults(m_results, QLocale());
+    const QStringList texts = ReportTexts::sectionResults(m_results, m_locale);
     for (std::size_t i = 0; i < m_layout.resultLabels.size(); ++i)
         m_layout.resultLabels[i]->setText(texts[static_cast<qsizetype>(i)]);
 }
@@ -85,10 +84,9 @@ void TPrtForm::advance(TObjectKind kind) {
 // prints, which is exactly when its first slot found one. Only the last row can have empty
 // slots; a row that does not print leaves its first slot as it was.
 bool TPrtForm::fillRow(TObjectKind kind, const std::array<ProfileReportLayout::Slot, 3>& row) {
-    const QLocale locale;
     const auto texts = [&](const TProfileObject& object) {
-        return kind == okBar ? ReportTexts::barTexts(object, locale)
-                             : ReportTexts::appendixTexts(object, locale);
+        return kind == okBar ? ReportTexts::barTexts(object, m_locale)
+                             : ReportTexts::appendixTexts(object, m_locale);
     };
     const int count = m_profile->ObjectCount();
     advance(kind);

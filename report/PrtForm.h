@@ -6,6 +6,7 @@
 #include "WidgetPreviewDialogs.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
@@ -22,7 +23,8 @@ class TPrtForm : public QObject {
     Q_OBJECT
 
   public:
-    explicit TPrtForm(QObject* parent = nullptr);
+    // locale writes every number, date and time of the report.
+    explicit TPrtForm(const QLocale& locale, QObject* parent = nullptr);
     ~TPrtForm() override;
 
     // Binds the live profile and the results of the last print command (both owned by the
@@ -65,6 +67,7 @@ class TPrtForm : public QObject {
     bool fillRow(TObjectKind kind, const std::array<ProfileReportLayout::Slot, 3>& row);
     void writeSlot(const ProfileReportLayout::Slot& slot, const QStringList& texts);
 
+    QLocale m_locale;
     ProfileReportLayout m_layout;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;

@@ -2,23 +2,29 @@
 
 #include "Report.h"
 
+#include <algorithm>
+
 namespace {
 // Band heights are decimal millimetres; their sums are not exact in binary.
 constexpr qreal Tolerance = 1e-6;
 } // namespace
 
 PageFlow::PageFlow(const Report& report, const QDateTime& runTime) : m_report(report) {
+    // Page elements are drawn over the bands; a row beneath them would be lost.
+    m_bottom = report.paperSize().height() - report.margins().bottom();
+    if (const std::optional<qreal> elements = report.pageElements().elementsTop())
+        m_bottom = std::min(m_bottom, *elements);
     m_document.title = report.title();
     m_document.paperSize = report.paperSize();
     m_context.runTime = runTime;
+    m_context.locale = report.locale();
 }
 
 void PageFlow::place(const ReportBand& band) {
     const qreal top = m_report.margins().top();
-    const qreal bottom = m_report.paperSize().height() - m_report.margins().bottom();
     if (m_document.pages.isEmpty()) {
         startPage();
-    } else if (m_y + band.height() > bottom + Tolerance && m_y > top + Tolerance) {
+    } else if (m_y + band.height() > m_bottom + Tolerance && m_y > top + Tolerance) {
         endPage();
         startPage();
     }

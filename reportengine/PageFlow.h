@@ -7,9 +7,9 @@ class Report;
 class ReportBand;
 
 // The page layout of one run: places bands one below the other from the top margin, opens a
-// new page when a band does not fit above the bottom margin (a band taller than the usable
-// height still gets a page of its own, overflowing it, rather than looping), and draws the
-// page elements when a page ends.
+// new page when a band does not fit above the bottom margin or the highest page element (a
+// band taller than the usable height still gets a page of its own, overflowing it, rather
+// than looping), and draws the page elements when a page ends.
 class PageFlow {
   public:
     PageFlow(const Report& report, const QDateTime& runTime);
@@ -26,5 +26,6 @@ class PageFlow {
     const Report& m_report;
     ReportDocument m_document;
     PrintContext m_context;
-    qreal m_y = 0; // paper position (mm) where the next band goes
+    qreal m_y = 0;      // paper position (mm) where the next band goes
+    qreal m_bottom = 0; // no band reaches below this paper position (mm)
 };

@@ -3,6 +3,7 @@
 #include "ReportBand.h"
 #include "ReportDocument.h"
 
+#include <QLocale>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
@@ -18,8 +19,9 @@
 //     the title bands print once, then per record: the detail bands, then each sub-detail band
 //     in order (see ReportBand); then needData is called with moreData false, and the records
 //     go on while it answers true. Without needData the report has exactly one record.
-//  3. Bands flow down from the top margin; a band that does not fit above the bottom margin
-//     starts a new page. The page elements are drawn at the end of every page.
+//  3. Bands flow down from the top margin; a band that does not fit above the bottom margin,
+//     or above the highest page element, starts a new page. The page elements are drawn at the
+//     end of every page.
 // The report owns its bands; references to them stay valid as long as the report. Runs must
 // not overlap (a callback must not start another run).
 class Report {
@@ -33,6 +35,9 @@ class Report {
     void setPaperSize(QSizeF size) { m_paperSize = size; }
     QMarginsF margins() const { return m_margins; }
     void setMargins(const QMarginsF& margins) { m_margins = margins; }
+    // The locale of the system data (date and time); C unless set.
+    const QLocale& locale() const { return m_locale; }
+    void setLocale(const QLocale& locale) { m_locale = locale; }
 
     // Appends a band after the existing ones.
     ReportBand& addBand(const QString& name, ReportBand::Kind kind, qreal height);
@@ -59,6 +64,7 @@ class Report {
     QString m_title;
     QSizeF m_paperSize{210.0, 297.0};
     QMarginsF m_margins{10.0, 10.0, 10.0, 10.0};
+    QLocale m_locale = QLocale::c();
     std::vector<std::unique_ptr<ReportBand>> m_bands;
     ReportBand m_pageElements;
 };

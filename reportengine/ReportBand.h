@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A horizontal strip of fixed height that the run prints whole, never split across pages.
@@ -17,7 +18,7 @@
 // A sub-detail band without needData prints once per record when printWhenEmpty is set and
 // never otherwise.
 // A Page band holds the page elements: positioned on the paper itself and drawn at the end of
-// every page, over that page's bands.
+// every page. Bands stop above the highest of them, so that no band lies under them.
 class ReportBand {
   public:
     enum class Kind { Title, Detail, SubDetail, Page };
@@ -40,6 +41,9 @@ class ReportBand {
 
     // The element with this name, or nullptr.
     ReportElement* element(const QString& name) const;
+
+    // The smallest y of its elements' positions (mm); nothing when it has none.
+    std::optional<qreal> elementsTop() const;
 
     // Appends the band's elements to page, the band's top-left corner at origin (mm).
     void record(ReportPage& page, QPointF origin, const PrintContext& context) const;

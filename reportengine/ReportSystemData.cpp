@@ -22,7 +22,7 @@ ReportSystemData::ReportSystemData(const QString& name, QPointF position, Data d
 QString ReportSystemData::printedText(const PrintContext& context) const {
     if (m_data == Data::PageNumber)
         return QString::number(context.pageNumber);
-    const QLocale locale;
+    const QLocale& locale = context.locale;
     return locale.toString(context.runTime.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            longTimeWithoutZone(locale, context.runTime.time());
 }

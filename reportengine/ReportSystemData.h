@@ -3,7 +3,7 @@
 #include "ReportLabel.h"
 
 // A label whose text the run supplies: the current page number, or the date and time at which
-// the run started (the locale's short date, a blank and the locale's long time without a
+// the run started (the report locale's short date, a blank and its long time without a
 // time-zone name).
 class ReportSystemData : public ReportLabel {
   public:

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int Dpi = 96; // one drawing pixel is one page pixel
+const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
 
 // Four bars (two rows) and one appendix, as the editor would have computed them.
 TProfile profile() {
@@ -65,6 +66,7 @@ class TestProfileReportPdf : public QObject {
     void wordsWhereTheLayoutPutsThem();
     void drawingSitsInItsFrame_data();
     void drawingSitsInItsFrame();
+    void longTablesReadableAndUncovered();
 
   private:
     QTemporaryDir m_dir;
@@ -74,9 +76,8 @@ class TestProfileReportPdf : public QObject {
 };
 
 void TestProfileReportPdf::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     m_pdf = m_dir.filePath("perfil.pdf");
-    TPrtForm().writePdf(profile(), results(), drawing(), m_pdf);
+    TPrtForm(PtBr).writePdf(profile(), results(), drawing(), m_pdf);
     QCOMPARE(PdfTools::text(m_pdf).count('\f'), 1);
     m_words = PdfTools::words(m_pdf, 1);
     m_page = PdfTools::page(m_pdf, 1, Dpi);
@@ -84,7 +85,7 @@ void TestProfileReportPdf::initTestCase() {
 
 void TestProfileReportPdf::textsInReadingOrder() {
     const QString text = PdfTools::text(m_pdf).simplified();
-    const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString today = PtBr.toString(QDate::currentDate(), QLocale::ShortFormat);
     const QStringList expected = {"PERFIL",
                                   "Pág.: 1",
                                   "Versão",
@@ -126,13 +127,13 @@ void TestProfileReportPdf::wordsWhereTheLayoutPutsThem_data() {
     QTest::newRow("RepLabel2") << "PERFIL" << QPointF(103.1, 12.1);
     QTest::newRow("RepSysData3") << "1" << QPointF(187.3, 12.1);
     QTest::newRow("RepLabel3") << "Versão" << QPointF(104.7, 18.5);
-    QTest::newRow("RepSysData1") << QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)
+    QTest::newRow("RepSysData1") << PtBr.toString(QDate::currentDate(), QLocale::ShortFormat)
                                  << QPointF(170.3, 20.6);
     QTest::newRow("RepLabel5") << "Nome" << QPointF(12.1, 34.1);
     QTest::newRow("RepLabel12") << "jxc:" << QPointF(67.1, 40.5);
     QTest::newRow("RepLabel17") << "wy:" << QPointF(162.4, 44.7);
     QTest::newRow("RepLabel33") << "Barras:" << QPointF(11.6, 61.1);
-    QTest::newRow("RepLabelP3XY2") << "70,100" << QPointF(170.9, 70.1);
+    QTest::newRow("RepLabelP3XY2") << "70,100" << QPointF(173.0, 70.1);
     QTest::newRow("RepLabel37") << "Apêndices" << QPointF(11.6, 81.8);
     QTest::newRow("RepLabel40") << "Espess." << QPointF(178.8, 86.0);
     QTest::newRow("RepLabelA1XY") << "50,120" << QPointF(33.3, 90.3);
@@ -174,6 +175,41 @@ void TestProfileReportPdf::drawingSitsInItsFrame() {
     QCOMPARE(m_page.size(), QSize(794, 1123)); // A4
     const QColor actual = m_page.pixelColor(pagePixel(where));
     QVERIFY2(near(actual, color), qPrintable(actual.name()));
+}
+
+// 255 bars with three-digit points fill three pages. Every point reads as a word of its own,
+// beside no other text on its line, and no table row lies under the drawing or the footer.
+void TestProfileReportPdf::longTablesReadableAndUncovered() {
+    TProfile bars;
+    for (int i = 0; i < TProfile::Capacity; ++i) {
+        bars.createObject(okBar, TPoint{390 - i % 50, 240}, 20);
+        bars.Objects(bars.ObjectCount()).P2 = TPoint{300, 230 - i % 50};
+    }
+    const QString pdf = m_dir.filePath("long.pdf");
+    TPrtForm(PtBr).writePdf(bars, results(), drawing(), pdf);
+    const qsizetype pages = PdfTools::text(pdf).count('\f');
+    QCOMPARE(pages, 3);
+    const QRegularExpression point(QStringLiteral("^\\d+,\\d+$"));
+    const qreal pageElementsTop = 170.7;
+    int points = 0;
+    for (int page = 1; page <= pages; ++page) {
+        const QList<PdfTools::Word> words = PdfTools::words(pdf, page);
+        for (const PdfTools::Word& w : words) {
+            static const QStringList headings = {"P1(X,Y)", "P2(X,Y)", "P(X,Y)", "(0,0)"};
+            const bool results = page == 1 && w.box.top() < 70; // above the bar rows
+            if (!w.text.contains(QLatin1Char(',')) || headings.contains(w.text) || results)
+                continue;
+            QVERIFY2(point.match(w.text).hasMatch(), qPrintable(w.text));
+            QVERIFY2(w.box.bottom() < pageElementsTop, qPrintable(w.text));
+            ++points;
+            for (const PdfTools::Word& other : words)
+                if (&other != &w && qAbs(other.box.top() - w.box.top()) < 1)
+                    QVERIFY2(other.box.left() > w.box.right() + 0.5 ||
+                                 other.box.right() < w.box.left() - 0.5,
+                             qPrintable(w.text + QStringLiteral(" touches ") + other.text));
+        }
+    }
+    QCOMPARE(points, 2 * TProfile::Capacity);
 }
 
 QTEST_MAIN(TestProfileReportPdf)

@@ -9,6 +9,8 @@
 
 namespace {
 
+const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
+
 // Kinds by letter: B bar, A appendix, X a kind from a file that is neither.
 TProfile makeProfile(const QString& kinds) {
     TProfile profile;
@@ -62,7 +64,7 @@ QString textAt(const Line& line, qreal x) {
 // partly filled one. Paper x of the slots' columns: band x + the 10 mm margin.
 QString rowText(const Line& line, bool appendix) {
     static const QList<QList<qreal>> bars = {
-        {12.1, 29.1, 43.9, 58.7}, {79.8, 94.7, 109.5, 124.3}, {143.3, 158.2, 170.9, 185.7}};
+        {12.1, 29.1, 43.9, 58.7}, {79.8, 94.7, 109.5, 124.3}, {143.3, 158.2, 173.0, 187.8}};
     static const QList<QList<qreal>> appendices = {
         {12.1, 33.3, 48.1}, {79.8, 101.0, 115.8}, {143.3, 164.5, 179.3}};
     QStringList slotTexts;
@@ -121,7 +123,6 @@ class TestPrtForm : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
     void tableRows_data();
     void tableRows();
     void longProfileFlowsOntoPage2();
@@ -158,7 +159,7 @@ void TestPrtForm::tableRows() {
     QFETCH(QString, kinds);
     QFETCH(QStringList, bars);
     QFETCH(QStringList, appendices);
-    TPrtForm form;
+    TPrtForm form(PtBr);
     if (!earlier.isEmpty())
         form.producePages(makeProfile(earlier), someResults(), Drawing);
     const TProfile profile = makeProfile(kinds);
@@ -173,30 +174,36 @@ void TestPrtForm::tableRows() {
 }
 
 void TestPrtForm::longProfileFlowsOntoPage2() {
-    TPrtForm form;
+    TPrtForm form(PtBr);
     const QList<ReportPage> pages =
         form.producePages(makeProfile(QString(255, 'B')), someResults(), Drawing).pages;
-    QCOMPARE(pages.size(), 2);
-    // Page 1: rows from 70.1 mm down to the bottom margin at 287 mm; page 2 goes on at the top.
-    QCOMPARE(tables(pages.mid(0, 1)).bars.size(), 54);
-    QCOMPARE(tables(pages.mid(1, 1)).bars.size(), 31);
-    QCOMPARE(tables(pages.mid(1, 1)).bars.first(), QStringLiteral("163 164 165"));
-    const auto heading = std::find_if(pages[1].items.begin(), pages[1].items.end(),
+    QCOMPARE(pages.size(), 3);
+    // The rows stop above the page elements, whose top is the caption at 170.7 mm: page 1
+    // from 70.1 mm, the later pages from the top margin.
+    QCOMPARE(tables(pages.mid(0, 1)).bars.size(), 25);
+    QCOMPARE(tables(pages.mid(1, 1)).bars.size(), 40);
+    QCOMPARE(tables(pages.mid(2, 1)).bars.size(), 20);
+    QCOMPARE(tables(pages.mid(1, 1)).bars.first(), QStringLiteral("76 77 78"));
+    QCOMPARE(tables(pages.mid(2, 1)).bars.last(), QStringLiteral("253 254 255"));
+    const auto heading = std::find_if(pages[2].items.begin(), pages[2].items.end(),
                                       [](const PageItem& i) { return i.text == "Apêndices"; });
-    QVERIFY(heading != pages[1].items.end());
-    QVERIFY(qAbs(heading->frame.top() - (10 + 31 * 4.0 + 3.7)) < 1e-6);
+    QVERIFY(heading != pages[2].items.end());
+    QVERIFY(qAbs(heading->frame.top() - (10 + 20 * 4.0 + 3.7)) < 1e-6);
+    for (const ReportPage& page : pages)
+        for (const PageItem& item : page.items.mid(0, page.items.size() - 10))
+            QVERIFY2(item.frame.top() + 4.0 <= 170.7 + 1e-6, qPrintable(item.text));
 
     QVERIFY(allTexts(pages.mid(0, 1)).contains("PERFIL"));
-    QVERIFY(!allTexts(pages.mid(1, 1)).contains("PERFIL"));
-    QVERIFY(!allTexts(pages.mid(1, 1)).contains("Pág.:"));
-    // The page elements end both pages, identical and over the rows.
+    QVERIFY(!allTexts(pages.mid(1, 2)).contains("PERFIL"));
+    QVERIFY(!allTexts(pages.mid(1, 2)).contains("Pág.:"));
+    // The page elements end every page, identical.
     QCOMPARE(pages[0].items.mid(pages[0].items.size() - 10),
-             pages[1].items.mid(pages[1].items.size() - 10));
-    QCOMPARE(pages[1].items.last().text, QStringLiteral("(0,0)"));
+             pages[2].items.mid(pages[2].items.size() - 10));
+    QCOMPARE(pages[2].items.last().text, QStringLiteral("(0,0)"));
 }
 
 void TestPrtForm::emptyProfileGivesNoPage() {
-    TPrtForm form;
+    TPrtForm form(PtBr);
     QTemporaryDir dir;
     const TProfile empty;
     QVERIFY(form.producePages(empty, someResults(), Drawing).pages.isEmpty());
@@ -211,7 +218,7 @@ void TestPrtForm::printFromPreviewReadsTheEditedProfile() {
     QTemporaryDir dir;
     PrintToFile dialogs;
     dialogs.path = dir.filePath("printed.pdf");
-    TPrtForm form;
+    TPrtForm form(PtBr);
     form.setPreviewDialogs(dialogs);
     TProfile profile = makeProfile("BB");
     TSectionResults results = someResults();
