@@ -185,6 +185,12 @@ void TFormLineStretch::SpeedButton8Click() {
     const QByteArray material = m_ui.ComboBox1->currentText().toUtf8();
     m_results = ComputeSection(m_profile, std::string_view(material.constData(), material.size()),
                                DecimalSeparator());
+    // A material box left empty or typed without a density gives a weight of zero that
+    // would print without a word.
+    if (m_results.Density == 0 &&
+        !m_dialogs->confirm(QStringLiteral("A densidade do material é zero: o peso sairá "
+                                           "zero. Mostrar o relatório assim mesmo?")))
+        return;
     const QImage picture = m_surface.image().copy();
     if (m_printHook)
         m_printHook(m_profile, m_results, picture);

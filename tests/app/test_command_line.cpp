@@ -73,6 +73,8 @@ class TestCommandLine : public QObject {
     void properties_data();
     void properties();
     void materialOverride();
+    void zeroDensityIsWarnedAbout_data();
+    void zeroDensityIsWarnedAbout();
     void json();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
@@ -135,6 +137,29 @@ void TestCommandLine::materialOverride() {
                             QStringLiteral("Inox - 7.9"), Example("c-channel")});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Peso:     4,42 kg/m"));
+}
+
+void TestCommandLine::zeroDensityIsWarnedAbout_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("properties, no density") << "--properties"
+                                            << "Titânio" << true;
+    QTest::newRow("json, no density") << "--json"
+                                      << "Titânio" << true;
+    QTest::newRow("properties, a density") << "--properties"
+                                           << "Titânio - 4,5" << false;
+}
+
+// Scripts get their results and status as always, and a word on standard error.
+void TestCommandLine::zeroDensityIsWarnedAbout() {
+    QFETCH(QString, mode);
+    QFETCH(QString, material);
+    QFETCH(bool, warned);
+    const Run run = Perfil({mode, QStringLiteral("--material"), material, Example("hat")});
+    QCOMPARE(run.status, 0);
+    QVERIFY(!run.out.isEmpty());
+    QCOMPARE(run.err.contains(QStringLiteral("densidade")), warned);
 }
 
 void TestCommandLine::json() {

@@ -77,6 +77,8 @@ class TestEditorCommands : public QObject {
     void loadedMaterialIndex();
     void print_data();
     void print();
+    void zeroDensityAsksFirst_data();
+    void zeroDensityAsksFirst();
     void closeAsksFirst_data();
     void closeAsksFirst();
     void errorBoxText_data();
@@ -337,6 +339,33 @@ void TestEditorCommands::print() {
     QCOMPARE(printed.Density, density);
     QCOMPARE(f.window.sectionResults().Area, 100.0);
     QCOMPARE(picture, f.window.drawing());
+}
+
+void TestEditorCommands::zeroDensityAsksFirst_data() {
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("previews");
+    QTest::newRow("empty box, shown anyway") << "" << true << 1 << 1;
+    QTest::newRow("typed without density, cancelled") << "Titânio" << false << 1 << 0;
+    QTest::newRow("a density: no question") << "Aço - 7,75" << false << 0 << 1;
+}
+
+void TestEditorCommands::zeroDensityAsksFirst() {
+    QFETCH(QString, material);
+    QFETCH(bool, answer);
+    QFETCH(int, questions);
+    QFETCH(int, previews);
+    WindowFixture f;
+    int calls = 0;
+    f.window.setPrintHook([&](const TProfile&, const TSectionResults&, const QImage&) { ++calls; });
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.drag({10, 100}, {110, 100});
+    f.control<QComboBox>("ComboBox1")->setEditText(material);
+    f.dialogs->confirmAnswers = {answer};
+    f.control<QToolButton>("SpeedButton8")->click();
+    QCOMPARE(f.dialogs->questions.size(), questions);
+    QCOMPARE(calls, previews);
 }
 
 void TestEditorCommands::closeAsksFirst_data() {
