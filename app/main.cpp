@@ -2,6 +2,7 @@
 #include "HeadlessCommands.h"
 #include "PrtForm.h"
 #include "TFormLineStretch.h"
+#include "ToolkitTranslator.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,6 +23,7 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     SetIdentity();
+    InstallToolkitTranslator(app, locale);
 
     // Created first, the editor is the main window. The report form, created next, is
     // never shown itself; it lays out the report that the print command previews.
