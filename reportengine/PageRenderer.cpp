@@ -46,6 +46,8 @@ void paintRectangle(QPainter& painter, const PageItem& item, const QTransform& s
 
 void paintImage(QPainter& painter, const PageItem& item, const QTransform& scale) {
     painter.save();
+    // Scaled down without smoothing, a preview would drop whole rows of one-pixel lines.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setClipRect(scale.mapRect(item.frame), Qt::IntersectClip);
     painter.drawImage(scale.mapRect(QRectF(item.frame.topLeft(), item.imageSize)), item.image);
     painter.restore();

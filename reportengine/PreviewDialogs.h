@@ -21,9 +21,11 @@ class PreviewDialogs {
     // An error box with the message as given.
     virtual void showError(QWidget* parent, const QString& message) = 0;
 
-    // The printer set-up dialog; false when cancelled.
+    // The printer set-up dialog: printer, copies and pages; false when cancelled. Whatever
+    // it does to the paper or the orientation, the preview gives the printer the report's
+    // paper again afterwards.
     virtual bool setupPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-    // The print dialog before printing; false when cancelled.
+    // The print dialog before printing; false when cancelled. The paper is restored as above.
     virtual bool confirmPrint(QWidget* parent, QPrinter& printer) = 0;
 };

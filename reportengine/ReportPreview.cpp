@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 const QString PageFileFilter = QStringLiteral("Páginas de relatório (*.pag)");
 const QString PdfFilter = QStringLiteral("Documento PDF (*.pdf)");
@@ -39,9 +41,8 @@ ReportPreview::ReportPreview(Report& report, PreviewDialogs& dialogs, QWidget* p
     m_printer.setDuplex(QPrinter::DuplexNone);
     m_printer.setPrintRange(QPrinter::AllPages);
     m_printer.setFullPage(true);
-    ReportDocument paper;
-    paper.paperSize = report.paperSize();
-    PageRenderer::preparePages(m_printer, paper);
+    m_document.paperSize = report.paperSize();
+    PageRenderer::preparePages(m_printer, m_document);
 
     m_view = new QPrintPreviewWidget(&m_printer, this);
     setCentralWidget(m_view);
@@ -61,8 +62,12 @@ void ReportPreview::buildToolBar() {
                [this] { m_view->zoomOut(); });
     addCommand(bar, QStringLiteral("fitWidth"), QStringLiteral("Largura"), {},
                [this] { m_view->fitToWidth(); });
-    addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {},
-               [this] { m_view->fitInView(); });
+    // The view does not fit a page that already lies wholly in sight, as after "Reduzir";
+    // fitted to the width first, it always fits it anew.
+    addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {}, [this] {
+        m_view->fitToWidth();
+        m_view->fitInView();
+    });
     bar->addSeparator();
     addCommand(bar, QStringLiteral("firstPage"), QStringLiteral("Primeira"), Qt::Key_Home,
                [this] { goToPage(1); });
@@ -89,18 +94,21 @@ void ReportPreview::buildToolBar() {
     addCommand(bar, QStringLiteral("exportPdf"), QStringLiteral("Exportar PDF"), {},
                [this] { exportPdf(); });
     bar->addSeparator();
-    addCommand(bar, QStringLiteral("close"), QStringLiteral("Fechar"), QKeySequence::Close,
-               [this] { close(); });
+    addCommand(bar, QStringLiteral("close"), QStringLiteral("Fechar"), QKeySequence::Close, [this] {
+        close();
+    })->setShortcuts({QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)});
     updatePageLabel();
 }
 
-void ReportPreview::addCommand(QToolBar* bar, const QString& name, const QString& text,
-                               const QKeySequence& shortcut, const std::function<void()>& command) {
+QAction* ReportPreview::addCommand(QToolBar* bar, const QString& name, const QString& text,
+                                   const QKeySequence& shortcut,
+                                   const std::function<void()>& command) {
     QAction* action = bar->addAction(text);
     action->setObjectName(name);
     action->setToolTip(ToolTips.value(name, text));
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, command);
+    return action;
 }
 
 void ReportPreview::showDocument(const ReportDocument& document) {
@@ -148,14 +156,20 @@ void ReportPreview::updatePageLabel() {
                          : QStringLiteral("Página %1 de %2").arg(currentPage()).arg(pageCount()));
 }
 
+// The dialogs may turn the paper or change its size; the report's pages keep theirs, or a
+// landscape page would cut them off.
 void ReportPreview::setupPrinter() {
     m_dialogs.setupPrinter(this, m_printer);
+    PageRenderer::preparePages(m_printer, m_document);
+    m_view->updatePreview();
 }
 
 void ReportPreview::printReport() {
-    if (!m_dialogs.confirmPrint(this, m_printer))
+    const bool confirmed = m_dialogs.confirmPrint(this, m_printer);
+    PageRenderer::preparePages(m_printer, m_document);
+    if (!confirmed)
         return;
-    const ReportDocument run = m_report.run();
+    const ReportDocument run = chosenPages(m_report.run());
     if (run.pages.isEmpty())
         return;
     QPainter painter;
@@ -164,6 +178,23 @@ void ReportPreview::printReport() {
         return;
     }
     PageRenderer::paintDocument(painter, m_printer, run);
+}
+
+// The pages and copies chosen in the print dialog; copies only where the printer cannot
+// make them itself.
+ReportDocument ReportPreview::chosenPages(const ReportDocument& run) const {
+    ReportDocument chosen = run;
+    if (m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0) {
+        const int from = m_printer.fromPage();
+        const int to = std::max(from, m_printer.toPage());
+        chosen.pages = run.pages.mid(from - 1, to - from + 1);
+    }
+    if (!m_printer.supportsMultipleCopies()) {
+        const QList<ReportPage> once = chosen.pages;
+        for (int copy = 1; copy < m_printer.copyCount(); ++copy)
+            chosen.pages += once;
+    }
+    return chosen;
 }
 
 void ReportPreview::savePages() {

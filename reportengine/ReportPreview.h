@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QAction;
 class QLabel;
 class QPrintPreviewWidget;
 class QToolBar;
@@ -41,8 +42,9 @@ class ReportPreview : public QMainWindow {
 
   private:
     void buildToolBar();
-    void addCommand(QToolBar* bar, const QString& name, const QString& text,
-                    const QKeySequence& shortcut, const std::function<void()>& command);
+    QAction* addCommand(QToolBar* bar, const QString& name, const QString& text,
+                        const QKeySequence& shortcut, const std::function<void()>& command);
+    ReportDocument chosenPages(const ReportDocument& run) const;
     void setDocument(const ReportDocument& document);
     void goToPage(int page);
     void paintPages(QPrinter* printer);

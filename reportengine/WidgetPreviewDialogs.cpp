@@ -1,9 +1,10 @@
 #include "WidgetPreviewDialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 
 QString WidgetPreviewDialogs::openFile(QWidget* parent, const QString& caption,
                                        const QString& filter) {
@@ -24,8 +25,14 @@ void WidgetPreviewDialogs::showError(QWidget* parent, const QString& message) {
     QMessageBox::critical(parent, parent ? parent->windowTitle() : QString(), message);
 }
 
+// The print dialog without printing: a page set-up dialog would offer a paper and an
+// orientation that the report cannot take, and neither the copies nor the pages.
 bool WidgetPreviewDialogs::setupPrinter(QWidget* parent, QPrinter& printer) {
-    QPageSetupDialog dialog(&printer, parent);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Configurar impressora"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -39,6 +39,7 @@ class TestPageRenderer : public QObject {
   private slots:
     void imageIsUnscaledAndClippedToItsFrame_data();
     void imageIsUnscaledAndClippedToItsFrame();
+    void scaledDownImageKeepsThinLines();
     void classicFontsMapToInstalledFaces_data();
     void classicFontsMapToInstalledFaces();
     void pdfFailureLeavesExistingFileAlone_data();
@@ -70,6 +71,22 @@ void TestPageRenderer::imageIsUnscaledAndClippedToItsFrame() {
     QCOMPARE(page.pixelColor(origin + QPoint(redWidth + 2, 5)), QColor(Qt::green));
     QCOMPARE(page.pixelColor(end + QPoint(2, -5)), QColor(Qt::white));
     QCOMPARE(page.pixelColor(origin + QPoint(5, end.y() - origin.y() + 2)), QColor(Qt::white));
+}
+
+// Black and white rows of one pixel, shown at half size as a zoomed-out preview shows the
+// drawing: every row leaves its trace, so no page row is white and none black.
+void TestPageRenderer::scaledDownImageKeepsThinLines() {
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < picture.height(); y += 2)
+        QPainter(&picture).fillRect(0, y, picture.width(), 1, Qt::black);
+    picture.setDevicePixelRatio(2.0);
+    const QImage page = render(ReportImage("picture", QPointF(5, 5), QSizeF(50, 20), picture));
+    const QPoint from = pixelAt(QPointF(30, 16));
+    for (int y = from.y(); y < from.y() + 40; ++y) {
+        const int grey = qGray(page.pixel(from.x(), y));
+        QVERIFY2(grey > 0 && grey < 250, qPrintable(QStringLiteral("row %1: %2").arg(y).arg(grey)));
+    }
 }
 
 void TestPageRenderer::classicFontsMapToInstalledFaces_data() {

@@ -5,7 +5,10 @@
 #include "ReportPreview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QtTest>
 
 namespace {
@@ -24,6 +27,48 @@ class AnsweringDialogs : public PreviewDialogs {
     bool setupPrinter(QWidget*, QPrinter&) override { return false; }
     bool confirmPrint(QWidget*, QPrinter&) override { return false; }
 };
+
+// A user who turns the paper to landscape Letter in both printer dialogs, picks a page
+// range and prints into a PDF file.
+class LandscapeUser : public AnsweringDialogs {
+  public:
+    QString pdf;
+    int fromPage = 0, toPage = 0;
+
+    bool setupPrinter(QWidget*, QPrinter& printer) override {
+        turn(printer);
+        return true;
+    }
+    bool confirmPrint(QWidget*, QPrinter& printer) override {
+        turn(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
+        return true;
+    }
+
+  private:
+    static void turn(QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+};
+
+// pdfinfo's "Pages:" and "Page size:" lines.
+QStringList PdfInfo(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(60000);
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QLatin1String("Pages:")) ||
+            line.startsWith(QLatin1String("Page size:")))
+            lines << line.simplified();
+    return lines;
+}
 
 // Three pages, one full-page band each.
 struct ThreePageReport {
@@ -58,6 +103,11 @@ class TestReportPreview : public QObject {
     void paging_data();
     void paging();
     void damagedPageFileChangesNothing();
+    void paperStaysPortraitA4_data();
+    void paperStaysPortraitA4();
+    void fitPageAfterZooming_data();
+    void fitPageAfterZooming();
+    void escapeCloses();
 
   private:
     ThreePageReport m_source;
@@ -118,6 +168,65 @@ void TestReportPreview::damagedPageFileChangesNothing() {
     QVERIFY2(m_dialogs.errors[0].contains("danificado"), qPrintable(m_dialogs.errors[0]));
     QVERIFY(preview.document() == shown);
     QCOMPARE(pageLabel(preview), QStringLiteral("Página 2 de 3"));
+}
+
+void TestReportPreview::paperStaysPortraitA4_data() {
+    QTest::addColumn<int>("fromPage");
+    QTest::addColumn<int>("toPage");
+    QTest::addColumn<QString>("pages");
+    QTest::newRow("all pages") << 0 << 0 << "Pages: 3";
+    QTest::newRow("pages 2 to 3") << 2 << 3 << "Pages: 2";
+}
+
+// Neither printer dialog turns the report: the preview and the printed pages stay A4
+// portrait, while the chosen pages are the ones printed.
+void TestReportPreview::paperStaysPortraitA4() {
+    QFETCH(int, fromPage);
+    QFETCH(int, toPage);
+    QFETCH(QString, pages);
+    QTemporaryDir dir;
+    LandscapeUser user;
+    user.pdf = dir.filePath("printed.pdf");
+    user.fromPage = fromPage;
+    user.toPage = toPage;
+    ReportPreview preview(m_source.report, user);
+    preview.showDocument(m_source.report.run());
+    trigger(preview, "printerSetup");
+    QCOMPARE(preview.findChild<QPrintPreviewWidget*>()->orientation(), QPageLayout::Portrait);
+    trigger(preview, "print");
+    const QStringList info = PdfInfo(user.pdf);
+    QVERIFY2(info.contains(pages), qPrintable(info.join(" | ")));
+    QVERIFY2(info.filter("(A4)").size() == 1 && info.filter("595").size() == 1,
+             qPrintable(info.join(" | ")));
+}
+
+void TestReportPreview::fitPageAfterZooming_data() {
+    QTest::addColumn<QString>("zoom");
+    QTest::newRow("after Reduzir") << "zoomOut";
+    QTest::newRow("after Ampliar") << "zoomIn";
+}
+
+void TestReportPreview::fitPageAfterZooming() {
+    QFETCH(QString, zoom);
+    ReportPreview preview(m_source.report, m_dialogs);
+    preview.showDocument(m_source.report.run());
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    auto* view = preview.findChild<QPrintPreviewWidget*>();
+    trigger(preview, "fitPage");
+    const qreal fitted = view->zoomFactor();
+    trigger(preview, zoom);
+    QVERIFY(view->zoomFactor() != fitted);
+    trigger(preview, "fitPage");
+    QCOMPARE(view->zoomFactor(), fitted);
+}
+
+void TestReportPreview::escapeCloses() {
+    ReportPreview preview(m_source.report, m_dialogs);
+    preview.showDocument(m_source.report.run());
+    QApplication::setActiveWindow(&preview);
+    QVERIFY(QTest::qWaitForWindowActive(&preview));
+    QTest::keyClick(&preview, Qt::Key_Escape);
+    QVERIFY(!preview.isVisible());
 }
 
 QTEST_MAIN(TestReportPreview)
