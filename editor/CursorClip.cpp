@@ -1,18 +1,10 @@
 #include "CursorClip.h"
 
-#include <QGuiApplication>
+#include "X11Display.h"
+
 #include <QWidget>
 
 #include <X11/Xlib.h>
-
-namespace {
-
-Display* X11Display() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
-}
-
-} // namespace
 
 bool ClipCursorToImage(QWidget* image) {
     Display* display = X11Display();

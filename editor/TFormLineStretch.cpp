@@ -2,6 +2,7 @@
 
 #include "CommandGuard.h"
 #include "CursorClip.h"
+#include "FixedSizeFrame.h"
 #include "ImageView.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
@@ -101,6 +102,7 @@ void TFormLineStretch::FormCreate() {
 void TFormLineStretch::showEvent(QShowEvent* event) {
     if (!m_placed && screen()) {
         move(screen()->availableGeometry().center() - rect().center());
+        OfferNoResizing(this);
         m_placed = true;
     }
     QWidget::showEvent(event);

@@ -1,8 +1,8 @@
 #!/bin/sh
-# End to end: the real program on a virtual X server. It checks the window's title and
-# size, the drawing area's grid, a bar drawn with the mouse, that the pointer cannot leave
-# the drawing area while a drag lasts and can once it ends, and that the program ends only
-# after the closing question is answered with OK.
+# End to end: the real program on a virtual X server. It checks the window's title, size
+# and frame hints, the drawing area's grid, a bar drawn with the mouse, that the pointer
+# cannot leave the drawing area while a drag lasts and can once it ends, and that the
+# program ends only after the closing question is answered with OK.
 # usage: e2e_editor_window.sh PERFIL SEND_WINDOW_CLOSE
 set -eu
 
@@ -54,6 +54,14 @@ sleep 1
 
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
 [ "$size" = "535x386" ] || fail "the window is $size, expected 535x386"
+
+# A window of fixed size offers the window manager neither resizing nor maximising
+# (functions: resize 0x2, maximise 0x10; decorations: resize handles 0x4, maximise 0x40).
+hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')
+functions=$(echo "$hints" | cut -d, -f2)
+decorations=$(echo "$hints" | cut -d, -f3)
+[ $((functions & 0x12)) -eq 0 ] || fail "the window offers resizing or maximising: $hints"
+[ $((decorations & 0x44)) -eq 0 ] || fail "the window shows resize or maximise decorations: $hints"
 
 import -window "$window" "$work/start.png"
 expect_drawing_pixel "$work/start.png" 0 0 "0,128,0"
