@@ -29,7 +29,6 @@ void WidgetPreviewDialogs::showError(QWidget* parent, const QString& message) {
 // orientation that the report cannot take, and neither the copies nor the pages.
 bool WidgetPreviewDialogs::setupPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Configurar impressora"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
