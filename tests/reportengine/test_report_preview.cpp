@@ -105,8 +105,7 @@ class TestReportPreview : public QObject {
     void damagedPageFileChangesNothing();
     void paperStaysPortraitA4_data();
     void paperStaysPortraitA4();
-    void fitPageAfterZooming_data();
-    void fitPageAfterZooming();
+    void fitPageAfterZoomingOut();
     void escapeCloses();
 
   private:
@@ -200,21 +199,14 @@ void TestReportPreview::paperStaysPortraitA4() {
              qPrintable(info.join(" | ")));
 }
 
-void TestReportPreview::fitPageAfterZooming_data() {
-    QTest::addColumn<QString>("zoom");
-    QTest::newRow("after Reduzir") << "zoomOut";
-    QTest::newRow("after Ampliar") << "zoomIn";
-}
-
-void TestReportPreview::fitPageAfterZooming() {
-    QFETCH(QString, zoom);
+void TestReportPreview::fitPageAfterZoomingOut() {
     ReportPreview preview(m_source.report, m_dialogs);
     preview.showDocument(m_source.report.run());
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
     auto* view = preview.findChild<QPrintPreviewWidget*>();
     trigger(preview, "fitPage");
     const qreal fitted = view->zoomFactor();
-    trigger(preview, zoom);
+    trigger(preview, "zoomOut");
     QVERIFY(view->zoomFactor() != fitted);
     trigger(preview, "fitPage");
     QCOMPARE(view->zoomFactor(), fitted);
