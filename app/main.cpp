@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 #include "HeadlessCommands.h"
+#include "LocalFileName.h"
 #include "PrtForm.h"
 #include "TFormLineStretch.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -63,12 +65,21 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command) {
     return RunHeadless(command);
 }
 
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
+                 message.toLocal8Bit().constData());
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file size limit a write should fail and be reported like a full disk, not
+    // end the program with unsaved work and a half-written temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileNameText(QByteArray(argv[i]));
     const CommandLine command = ParseCommandLine(arguments);
 
     switch (command.mode) {
@@ -79,9 +90,7 @@ int main(int argc, char* argv[]) {
         std::printf("perfil %s\n", PERFIL_VERSION);
         return 0;
     case CommandLine::Mode::UsageError:
-        std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
-                     command.message.toLocal8Bit().constData());
-        return 2;
+        return UsageError(command.message);
     case CommandLine::Mode::Editor:
         return RunEditor(argc, argv, command.file);
     case CommandLine::Mode::Properties:
@@ -89,5 +98,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Pdf:
         break;
     }
+    if (const std::optional<QString> conflict = OutputConflict(command))
+        return UsageError(*conflict);
     return RunWithoutWindow(argc, argv, command);
 }

@@ -8,6 +8,7 @@
 #include "ReportError.h"
 
 #include <QAction>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -197,7 +198,7 @@ void ReportPreview::exportPdf() {
     if (path.isEmpty())
         return;
     try {
-        PdfExporter::write(m_document, path);
+        PdfExporter::write(m_document, QFile::encodeName(path).toStdString());
     } catch (const ReportError& error) {
         m_dialogs.showError(this, error.message());
     }

@@ -76,7 +76,7 @@ class TestProfileReportPdf : public QObject {
 void TestProfileReportPdf::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     m_pdf = m_dir.filePath("perfil.pdf");
-    TPrtForm().writePdf(profile(), results(), drawing(), m_pdf);
+    TPrtForm().writePdf(profile(), results(), drawing(), QFile::encodeName(m_pdf).toStdString());
     QCOMPARE(PdfTools::text(m_pdf).count('\f'), 1);
     m_words = PdfTools::words(m_pdf, 1);
     m_page = PdfTools::page(m_pdf, 1, Dpi);
