@@ -51,9 +51,12 @@ sanitize: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPERFIL_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/page-corpus
 	./$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
+	QT_QPA_PLATFORM=offscreen ./$(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
+	  fuzz/page-seeds -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
+	  -print_final_stats=1
 
 install: build
 	cmake --install $(BUILD)
