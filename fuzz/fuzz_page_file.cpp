@@ -13,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 
