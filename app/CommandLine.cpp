@@ -61,7 +61,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("Escreve o relatório de FILE em OUT.pdf, sem janela."),
+        QStringLiteral(
+            "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela."),
         QStringLiteral("OUT.pdf"));
     const QCommandLineOption material(
         QStringLiteral("material"),

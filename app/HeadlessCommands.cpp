@@ -64,20 +64,22 @@ void Run(const CommandLine& command) {
 // A full disk or a closed pipe behind standard output shows only when its buffer is
 // flushed and the stream closed; the output is then incomplete, which is a failure.
 void CloseStandardOutput() {
-    const bool flushed = std::fflush(stdout) == 0 && !std::ferror(stdout);
-    const int error = errno;
-    if (std::fclose(stdout) != 0 || !flushed)
-        throw PerfilError(
-            QStringLiteral("Não foi possível escrever na saída padrão: %1")
-                .arg(QString::fromStdString(FileErrorMessage(flushed ? errno : error)))
-                .toStdString());
+    int error = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        error = errno != 0 ? errno : EIO;
+    if (std::fclose(stdout) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        throw PerfilError(QStringLiteral("Não foi possível escrever na saída padrão: %1")
+                              .arg(QString::fromStdString(FileErrorMessage(error)))
+                              .toStdString());
 }
 
 } // namespace
 
 std::optional<QString> OutputConflict(const CommandLine& command) {
-    struct stat input {
-    }, output{};
+    struct stat input {};
+    struct stat output {};
     if (command.output.isEmpty() || ::stat(LocalFileName(command.file).c_str(), &input) != 0 ||
         ::stat(LocalFileName(command.output).c_str(), &output) != 0)
         return std::nullopt;

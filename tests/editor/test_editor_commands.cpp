@@ -303,6 +303,8 @@ void TestEditorCommands::print_data() {
                                    << "Invalid floating point operation." << 0.0;
     QTest::newRow("density overflow") << true << "X - 1e999"
                                       << "Floating point overflow." << 0.0;
+    QTest::newRow("weight overflow") << true << "X - 1e308"
+                                     << "Floating point overflow." << 0.0;
 }
 
 void TestEditorCommands::print() {
