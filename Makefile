@@ -2,7 +2,7 @@
 # Every Debian package the project needs, in one place.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
-            imagemagick clang libfuzzer-14-dev qt6-translations-l10n
+            imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -51,9 +51,13 @@ sanitize: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPERFIL_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/page-corpus
 	./$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
+	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=fuzz/page-file.lsan \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
+	  fuzz/page-seeds -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
+	  -print_final_stats=1
 
 install: build
 	cmake --install $(BUILD)

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace {
 
@@ -9,6 +10,37 @@ CommandLine UsageError(const QString& message) {
     c.mode = CommandLine::Mode::UsageError;
     c.message = message;
     return c;
+}
+
+// The toolkit's parser words its errors in English; they are matched by their fixed
+// English form and given in Portuguese, whatever option they name.
+QString PortugueseParserError(const QString& english) {
+    static const std::pair<const char*, const char*> texts[] = {
+        {"^Unknown option '(.*)'\\.$", "opção desconhecida: %1"},
+        {"^Unknown options: (.*)\\.$", "opções desconhecidas: %1"},
+        {"^Missing value after '(.*)'\\.$", "falta o valor de %1"},
+        {"^Unexpected value after '(.*)'\\.$", "%1 não aceita valor"},
+    };
+    for (const auto& [pattern, portuguese] : texts) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QString::fromLatin1(pattern)).match(english);
+        if (match.hasMatch())
+            return QString::fromUtf8(portuguese).arg(match.captured(1));
+    }
+    return english;
+}
+
+// An option given twice leaves unclear which one counts.
+std::optional<QString> RepeatedOption(const QCommandLineParser& parser,
+                                      const QList<QCommandLineOption>& options) {
+    const QStringList found = parser.optionNames();
+    for (const QCommandLineOption& option : options) {
+        const auto uses = std::ranges::count_if(
+            found, [&option](const QString& name) { return option.names().contains(name); });
+        if (uses > 1)
+            return QStringLiteral("--%1 dada mais de uma vez").arg(option.names().constLast());
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -29,19 +61,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("Escreve o relatório de FILE em OUT.pdf, sem janela."),
+        QStringLiteral(
+            "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela."),
         QStringLiteral("OUT.pdf"));
     const QCommandLineOption material(
         QStringLiteral("material"),
         QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
         QStringLiteral("TEXT"));
-    parser.addOptions({help, version, properties, json, pdf, material});
+    const QList<QCommandLineOption> options{help, version, properties, json, pdf, material};
+    parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Arquivo de perfil (.per)."),
                                  QStringLiteral("[FILE.per]"));
 
     if (!parser.parse(QStringList{QStringLiteral("perfil")} + arguments))
-        return UsageError(parser.errorText());
+        return UsageError(PortugueseParserError(parser.errorText()));
+    if (const std::optional<QString> repeated = RepeatedOption(parser, options))
+        return UsageError(*repeated);
 
     CommandLine c;
     if (parser.isSet(help)) {
@@ -79,7 +115,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.mode = CommandLine::Mode::Json;
     else {
         c.mode = CommandLine::Mode::Pdf;
-        c.pdfPath = parser.value(pdf);
+        c.output = parser.value(pdf);
     }
     return c;
 }

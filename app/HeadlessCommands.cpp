@@ -2,18 +2,21 @@
 
 #include "CommandGuard.h"
 #include "DrawingSurface.h"
+#include "FileError.h"
+#include "LocalFileName.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
+#include "PerfilError.h"
 #include "ProfileFile.h"
 #include "PrtForm.h"
 #include "ReportTexts.h"
 #include "ResultsJson.h"
 #include "SectionProperties.h"
 
-#include <QFile>
-
+#include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,7 +37,7 @@ QImage DrawingAfterLoad(const TProfile& profile) {
 
 void Run(const CommandLine& command, const QLocale& locale) {
     TProfile profile;
-    LoadProfile(profile, QFile::encodeName(command.file).toStdString());
+    LoadProfile(profile, LocalFileName(command.file));
     const std::string material =
         command.material ? command.material->toStdString() : MaterialText(profile.MaterialIndex());
     const TSectionResults results = ComputeSection(profile, material, DecimalSeparator());
@@ -50,7 +53,7 @@ void Run(const CommandLine& command, const QLocale& locale) {
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
-        form.writePdf(profile, results, DrawingAfterLoad(profile), command.pdfPath);
+        form.writePdf(profile, results, DrawingAfterLoad(profile), LocalFileName(command.output));
         break;
     }
     default:
@@ -58,12 +61,38 @@ void Run(const CommandLine& command, const QLocale& locale) {
     }
 }
 
+// A full disk or a closed pipe behind standard output shows only when its buffer is
+// flushed and the stream closed; the output is then incomplete, which is a failure.
+void CloseStandardOutput() {
+    int error = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        error = errno != 0 ? errno : EIO;
+    if (std::fclose(stdout) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        throw PerfilError(QStringLiteral("Não foi possível escrever na saída padrão: %1")
+                              .arg(QString::fromStdString(FileErrorMessage(error)))
+                              .toStdString());
+}
+
 } // namespace
+
+std::optional<QString> OutputConflict(const CommandLine& command) {
+    struct stat input {};
+    struct stat output {};
+    if (command.output.isEmpty() || ::stat(LocalFileName(command.file).c_str(), &input) != 0 ||
+        ::stat(LocalFileName(command.output).c_str(), &output) != 0)
+        return std::nullopt;
+    if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
+        return std::nullopt;
+    return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(command.output);
+}
 
 int RunHeadless(const CommandLine& command, const QLocale& locale) {
     try {
         Run(command, locale);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        CloseStandardOutput();
+        return 0;
     } catch (const std::exception& e) {
         Print(stderr, ErrorBoxText(QString::fromUtf8(e.what())));
         return 1;

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "HeadlessCommands.h"
+#include "LocalFileName.h"
 #include "PrtForm.h"
 #include "TFormLineStretch.h"
 #include "ToolkitTranslator.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -65,12 +67,21 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const Q
     return RunHeadless(command, locale);
 }
 
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
+                 message.toLocal8Bit().constData());
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file size limit a write should fail and be reported like a full disk, not
+    // end the program with unsaved work and a half-written temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileNameText(QByteArray(argv[i]));
     const CommandLine command = ParseCommandLine(arguments);
     // The user's locale, read once: the report and the toolkit's own texts follow it.
     const QLocale locale = QLocale::system();
@@ -83,9 +94,7 @@ int main(int argc, char* argv[]) {
         std::printf("perfil %s\n", PERFIL_VERSION);
         return 0;
     case CommandLine::Mode::UsageError:
-        std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
-                     command.message.toLocal8Bit().constData());
-        return 2;
+        return UsageError(command.message);
     case CommandLine::Mode::Editor:
         return RunEditor(argc, argv, command.file, locale);
     case CommandLine::Mode::Properties:
@@ -93,5 +102,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Pdf:
         break;
     }
+    if (const std::optional<QString> conflict = OutputConflict(command))
+        return UsageError(*conflict);
     return RunWithoutWindow(argc, argv, command, locale);
 }

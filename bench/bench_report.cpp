@@ -81,7 +81,8 @@ BENCHMARK(BM_ReportRun)->Unit(benchmark::kMicrosecond);
 void BM_ReportRunToPdf(benchmark::State& state) {
     Fixture f;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("perfil.pdf"));
+    const std::string path =
+        QFile::encodeName(dir.filePath(QStringLiteral("perfil.pdf"))).toStdString();
     for (auto _ : state)
         f.form.writePdf(f.profile, f.results, f.drawing, path);
 }

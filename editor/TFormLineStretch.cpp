@@ -4,6 +4,7 @@
 #include "CursorClip.h"
 #include "FixedSizeFrame.h"
 #include "ImageView.h"
+#include "LocalFileName.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
 #include "ProfileFile.h"
@@ -13,7 +14,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QSpinBox>
@@ -29,10 +29,6 @@ QString PointText(TPoint p) {
 
 int ValueInRange(const QSpinBox* box) {
     return std::clamp(box->value(), box->minimum(), box->maximum());
-}
-
-std::string LocalPath(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
 }
 
 } // namespace
@@ -153,7 +149,7 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 
 // Throws PerfilError before anything changes when the file cannot be loaded.
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
-    LoadProfile(m_profile, LocalPath(fileName));
+    LoadProfile(m_profile, LocalFileName(fileName));
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
     syncToolButtons();
@@ -165,7 +161,7 @@ void TFormLineStretch::loadProfileFile(const QString& fileName) {
 void TFormLineStretch::SpeedButton5Click() {
     m_profile.CompactObjects();
     if (const std::optional<QString> file = SaveDialog1.execute(*m_dialogs))
-        SaveProfile(m_profile, LocalPath(*file));
+        SaveProfile(m_profile, LocalFileName(*file));
 }
 
 void TFormLineStretch::SpeedButton6Click() {

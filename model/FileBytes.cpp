@@ -4,8 +4,8 @@
 #include "FileError.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <memory>
 #include <random>
@@ -14,24 +14,39 @@
 
 namespace {
 
+constexpr const char* StandardOutputName = "-";
+
 void CheckPathName(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos)
         ThrowFileError(EINVAL);
 }
 
+// O_NONBLOCK keeps the open of a pipe from waiting for its other end; it changes
+// nothing for regular files.
 int Open(const std::string& path, int flags, mode_t mode = 0) {
     int fd = 0;
     do
-        fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+        fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, mode);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         ThrowFileError(errno);
     return fd;
 }
 
+void Check(int result) {
+    if (result != 0)
+        ThrowFileError(errno);
+}
+
 void Close(FileDescriptor& file) {
     if (const int error = file.close())
         ThrowFileError(error);
+}
+
+struct stat Status(int fd) {
+    struct stat status {};
+    Check(::fstat(fd, &status));
+    return status;
 }
 
 void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -55,51 +70,97 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The file that path designates, through any symbolic links; resolving costs a system
-// call per path component, so only links pay for it.
-std::string RealPath(const std::string& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && !S_ISLNK(link.st_mode))
-        return path;
-    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                               &std::free);
-    if (!resolved)
-        ThrowFileError(errno);
-    return resolved.get();
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Creates a new file under a random name in directory, exclusively, so that nobody
-// else can have it open; returns its descriptor and sets path.
-int CreateUniqueFile(const std::string& directory, std::string& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    constexpr int Attempts = 100;
-    for (int attempt = 1;; ++attempt) {
-        char name[40];
-        std::snprintf(name, sizeof name, "/.perfil-%016llx.tmp",
-                      static_cast<unsigned long long>(random()));
-        path = directory + name;
-        // 0666 lets the umask decide a new file's permissions, as for any other file.
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return fd;
-        if (errno != EEXIST || attempt == Attempts)
+// Follows symbolic links one by one, so that a dangling link yields the path of the
+// file it names, which the save then creates. Too many links (a loop) is ELOOP.
+std::string FinalPath(std::string path) {
+    // The same bound as the kernel's for one path lookup.
+    constexpr int MaxLinks = 40;
+    for (int followed = 0;; ++followed) {
+        struct stat link {};
+        if (::lstat(path.c_str(), &link) != 0) {
+            if (errno == ENOENT)
+                return path;
             ThrowFileError(errno);
+        }
+        if (!S_ISLNK(link.st_mode))
+            return path;
+        if (followed == MaxLinks)
+            ThrowFileError(ELOOP);
+        std::string target(static_cast<std::size_t>(link.st_size ? link.st_size : PATH_MAX) + 1,
+                           '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0)
+            ThrowFileError(errno);
+        target.resize(static_cast<std::size_t>(length));
+        path = target.starts_with('/') ? target : DirectoryOf(path) + "/" + target;
     }
 }
 
-// The new file beside the target, removed again unless it was renamed into place.
-struct TemporaryFile {
-    std::string path;
-    FileDescriptor file;
+// A name that tells a user, should a killed save leave it behind, which file it was
+// meant to become and who made it.
+std::string TemporaryName(const std::string& target, std::uint64_t tag) {
+    constexpr std::size_t Room = NAME_MAX - 40; // leaves space for the dot and the suffix
+    char suffix[40];
+    std::snprintf(suffix, sizeof suffix, ".perfil-save-%08llx",
+                  static_cast<unsigned long long>(tag & 0xffffffffu));
+    return DirectoryOf(target) + "/." + NameOf(target).substr(0, Room) + suffix;
+}
 
-    explicit TemporaryFile(const std::string& directory)
-        : file(CreateUniqueFile(directory, path)) {}
+// The new file beside the target, created exclusively so that nobody else can have it
+// open, and removed again unless it was renamed into place.
+class TemporaryFile {
+  public:
+    // Returns no file when the folder does not let us create one.
+    static std::unique_ptr<TemporaryFile> create(const std::string& target) {
+        static std::mt19937_64 random{std::random_device{}()};
+        constexpr int Attempts = 100;
+        for (int attempt = 1;; ++attempt) {
+            const std::string path = TemporaryName(target, random());
+            // 0666 lets the umask decide a new file's permissions, as for any other file.
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                return std::unique_ptr<TemporaryFile>(new TemporaryFile(path, fd));
+            if (errno == EACCES || errno == EPERM || errno == EROFS)
+                return nullptr;
+            if (errno != EEXIST || attempt == Attempts)
+                ThrowFileError(errno);
+        }
+    }
     ~TemporaryFile() {
-        if (!path.empty())
-            ::unlink(path.c_str());
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return m_file.fd(); }
+
+    // Takes on the old file's owner and mode; false when the owner cannot be given.
+    bool adopt(const struct stat& old) {
+        const struct stat own = Status(fd());
+        if ((own.st_uid != old.st_uid || own.st_gid != old.st_gid) &&
+            ::fchown(fd(), old.st_uid, old.st_gid) != 0)
+            return false;
+        Check(::fchmod(fd(), old.st_mode & 07777));
+        return true;
+    }
+
+    void renameOver(const std::string& target) {
+        Check(::fsync(fd()));
+        Close(m_file);
+        Check(::rename(m_path.c_str(), target.c_str()));
+        m_path.clear();
+    }
+
+  private:
+    TemporaryFile(std::string path, int fd) : m_path(std::move(path)), m_file(fd) {}
+    std::string m_path;
+    FileDescriptor m_file;
 };
 
 // Makes the rename itself durable. Failure is not reported: the new contents are in
@@ -112,29 +173,59 @@ void SyncDirectory(const std::string& directory) {
     static_cast<void>(::fsync(dir.fd()));
 }
 
+// Rewrites an open regular file. Reserving the new size first lets a full disk refuse
+// the save before any old byte is overwritten.
+void RewriteRegularFile(int fd, std::span<const std::uint8_t> bytes) {
+    const off_t oldSize = Status(fd).st_size;
+    const auto newSize = static_cast<off_t>(bytes.size());
+    if (newSize > oldSize) {
+        if (const int error = ::posix_fallocate(fd, 0, newSize)) {
+            static_cast<void>(::ftruncate(fd, oldSize));
+            ThrowFileError(error);
+        }
+    }
+    WriteAll(fd, bytes);
+    Check(::ftruncate(fd, newSize));
+    Check(::fsync(fd));
+}
+
+// Devices, pipes with a reader, and regular files that must not be replaced.
 void WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FileDescriptor file(Open(path, O_WRONLY | O_NOCTTY));
-    WriteAll(file.fd(), bytes);
+    FileDescriptor file(Open(path, O_WRONLY));
+    const struct stat status = Status(file.fd());
+    // The reader is there; from now on a full pipe may wait for it like any writer.
+    Check(::fcntl(file.fd(), F_SETFL, ::fcntl(file.fd(), F_GETFL) & ~O_NONBLOCK));
+    if (S_ISREG(status.st_mode))
+        RewriteRegularFile(file.fd(), bytes);
+    else
+        WriteAll(file.fd(), bytes);
     Close(file);
 }
 
-void ReplaceRegularFile(const std::string& target, const struct stat* existing,
+// Returns false, having changed nothing, when the file must be written in place.
+bool ReplaceRegularFile(const std::string& target, const struct stat* existing,
                         std::span<const std::uint8_t> bytes) {
-    // Renaming would overwrite a file that the user may not write to.
-    if (existing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    if (existing && existing->st_nlink > 1)
+        return false;
+    const std::unique_ptr<TemporaryFile> temporary = TemporaryFile::create(target);
+    if (!temporary) {
+        if (existing)
+            return false;
+        ThrowFileError(EACCES);
+    }
+    if (existing && !temporary->adopt(*existing))
+        return false;
+    WriteAll(temporary->fd(), bytes);
+    temporary->renameOver(target);
+    SyncDirectory(DirectoryOf(target));
+    return true;
+}
+
+void WriteStandardOutput(std::span<const std::uint8_t> bytes) {
+    // Whatever the program printed before must come first.
+    if (std::fflush(stdout) != 0)
         ThrowFileError(errno);
-    const std::string directory = DirectoryOf(target);
-    TemporaryFile temporary(directory);
-    if (existing && ::fchmod(temporary.file.fd(), existing->st_mode & 07777) != 0)
-        ThrowFileError(errno);
-    WriteAll(temporary.file.fd(), bytes);
-    if (::fsync(temporary.file.fd()) != 0)
-        ThrowFileError(errno);
-    Close(temporary.file);
-    if (::rename(temporary.path.c_str(), target.c_str()) != 0)
-        ThrowFileError(errno);
-    temporary.path.clear();
-    SyncDirectory(directory);
+    WriteAll(STDOUT_FILENO, bytes);
 }
 
 } // namespace
@@ -142,6 +233,8 @@ void ReplaceRegularFile(const std::string& target, const struct stat* existing,
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
     CheckPathName(path);
     FileDescriptor file(Open(path, O_RDONLY));
+    if (!S_ISREG(Status(file.fd()).st_mode))
+        ThrowFileError(EACCES);
     std::vector<std::uint8_t> bytes(limit + 1);
     std::size_t filled = 0;
     while (filled < bytes.size()) {
@@ -161,16 +254,24 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
 
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     CheckPathName(path);
+    if (path == StandardOutputName)
+        return WriteStandardOutput(bytes);
+    const std::string target = FinalPath(path);
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    if (::stat(target.c_str(), &status) != 0) {
         if (errno != ENOENT)
             ThrowFileError(errno);
-        ReplaceRegularFile(path, nullptr, bytes);
-    } else if (S_ISDIR(status.st_mode)) {
-        ThrowFileError(EISDIR);
-    } else if (S_ISREG(status.st_mode)) {
-        ReplaceRegularFile(RealPath(path), &status, bytes);
-    } else {
-        WriteInPlace(path, bytes);
+        ReplaceRegularFile(target, nullptr, bytes);
+        return;
     }
+    if (S_ISDIR(status.st_mode))
+        ThrowFileError(EISDIR);
+    if (S_ISREG(status.st_mode)) {
+        // A rename would overwrite a file that the user may not write to.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            ThrowFileError(errno);
+        if (ReplaceRegularFile(target, &status, bytes))
+            return;
+    }
+    WriteInPlace(target, bytes);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -30,6 +31,20 @@ double Fibre(double max, double min, double centroid, double fallbackThickness) 
     const double b = std::abs(centroid - min);
     const double fibre = a >= b ? a : b;
     return fibre == 0.0 ? fallbackThickness / 2 : fibre;
+}
+
+// Finite thicknesses and a finite density can still multiply past the float64 range;
+// that is an overflow to report, not a value to print. Thicknesses a file made NaN or
+// infinite propagate as they are. A modulus over a zero fibre is NaN by design.
+void CheckOverflow(const TSectionResults& r, std::span<const TProfileObject> objects) {
+    if (!std::ranges::all_of(objects,
+                             [](const TProfileObject& o) { return std::isfinite(o.Thickness); }))
+        return;
+    const double values[] = {r.Density, r.Perimeter, r.Area, r.SumAy,  r.SumAx,  r.Xg,
+                             r.Yg,      r.Jxc,       r.Jyc,  r.FibreX, r.FibreY, r.Weight()};
+    if (!std::ranges::all_of(values, [](double v) { return std::isfinite(v); }) ||
+        std::isinf(r.Wx()) || std::isinf(r.Wy()))
+        throw PerfilError("Floating point overflow");
 }
 
 } // namespace
@@ -124,5 +139,6 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
+    CheckOverflow(r, objects);
     return r;
 }

@@ -31,7 +31,8 @@ struct TSectionResults {
 // from the material text (density read with the given decimal separator).
 // Throws PerfilError: "Invalid floating point operation" when the area is zero (an
 // empty profile, or only bars of zero length or thickness), "Floating point overflow"
-// for a density beyond the float64 range. The compaction stays either way.
-// Non-finite thicknesses from a file never trap: they propagate as IEEE values.
+// for a density beyond the float64 range or for any result (the derived ones included)
+// that leaves it. The compaction stays either way. Non-finite thicknesses from a file
+// never trap: they propagate as IEEE values.
 TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
                                char decimalSeparator);

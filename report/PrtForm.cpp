@@ -36,9 +36,9 @@ void TPrtForm::preview(const TProfile& profile, const TSectionResults& results,
 }
 
 void TPrtForm::writePdf(const TProfile& profile, const TSectionResults& results,
-                        const QImage& drawing, const QString& path) {
+                        const QImage& drawing, const std::string& localPath) {
     try {
-        PdfExporter::write(producePages(profile, results, drawing), path);
+        PdfExporter::write(producePages(profile, results, drawing), localPath);
     } catch (const ReportError& error) {
         throw PerfilError(error.what());
     }

@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QLocale>
 #include <QObject>
+
 #include <QString>
+#include <string>
 
 #include <memory>
 
@@ -33,10 +35,11 @@ class TPrtForm : public QObject {
     // Returns at once: the preview is not modal.
     void preview(const TProfile& profile, const TSectionResults& results, const QImage& drawing);
 
-    // Same run, written as a PDF atomically; throws PerfilError (model/PerfilError.h) with a
-    // readable message on failure. Works without a display (QT_QPA_PLATFORM=offscreen).
+    // Same run, written as a PDF to localPath, the file name's bytes ("-": standard output),
+    // through the safe file writing of FileBytes.h; throws PerfilError (model/PerfilError.h)
+    // with a readable message on failure. Works without a display (QT_QPA_PLATFORM=offscreen).
     void writePdf(const TProfile& profile, const TSectionResults& results, const QImage& drawing,
-                  const QString& path);
+                  const std::string& localPath);
 
     // Same binding, then one run; its pages. An empty profile gives no page.
     ReportDocument producePages(const TProfile& profile, const TSectionResults& results,

@@ -1,13 +1,15 @@
 #include "PageFile.h"
 
 #include "ReportError.h"
+#include "ReportFileBytes.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
+#include <QImageReader>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -38,20 +40,84 @@ void writeItem(QDataStream& out, const PageItem& item) {
         << png(item.image) << item.imageSize;
 }
 
+// Bounds on what a page file may ask of the painter: lengths on paper and font sizes that
+// no report uses but that keep every later conversion to device pixels in range.
+constexpr qreal MaxLength = 100000; // mm
+constexpr qreal MaxPointSize = 1000;
+constexpr int MaxImageSide = 20000; // pixels
+constexpr qsizetype MaxFamilyLength = 256;
+constexpr qsizetype MaxTextLength = 65536;
+constexpr int ColorStreamSize = 1 + 5 * 2; // spec, then alpha, red, green, blue, padding
+
+bool inRange(qreal value, qreal low, qreal high) {
+    return std::isfinite(value) && value >= low && value <= high;
+}
+
+bool isSane(const QRectF& r) {
+    return inRange(r.x(), -MaxLength, MaxLength) && inRange(r.y(), -MaxLength, MaxLength) &&
+           inRange(r.width(), -MaxLength, MaxLength) && inRange(r.height(), -MaxLength, MaxLength);
+}
+
+bool isSane(const QSizeF& s) {
+    return inRange(s.width(), -MaxLength, MaxLength) && inRange(s.height(), -MaxLength, MaxLength);
+}
+
+// The colour's spec byte is checked before QColor sees it: an unknown spec would be kept
+// as an out-of-range enum. Extended RGB is refused too: its half floats may be NaN.
+std::optional<QColor> readColor(QDataStream& in) {
+    QByteArray raw(ColorStreamSize, '\0');
+    if (in.readRawData(raw.data(), ColorStreamSize) != ColorStreamSize)
+        return std::nullopt;
+    const auto spec = static_cast<qint8>(raw[0]);
+    if (spec < QColor::Invalid || spec > QColor::Hsl)
+        return std::nullopt;
+    QColor color;
+    QDataStream bytes(raw);
+    bytes.setVersion(StreamVersion);
+    bytes >> color;
+    return color;
+}
+
+std::optional<QImage> readImage(const QByteArray& png) {
+    if (png.isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(png);
+    QImageReader reader(&buffer, "PNG");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxImageSide || size.height() > MaxImageSide)
+        return std::nullopt;
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
+bool isSane(const PageItem& item) {
+    const bool text = item.kind == PageItem::Kind::Text;
+    return isSane(item.frame) && isSane(item.imageSize) && inRange(item.penWidth, 0, MaxLength) &&
+           inRange(item.pointSize, text ? 0.01 : 0, MaxPointSize) &&
+           item.fontFamily.size() <= MaxFamilyLength && item.text.size() <= MaxTextLength;
+}
+
 std::optional<PageItem> readItem(QDataStream& in) {
     PageItem item;
     quint8 kind = 0;
     QByteArray image;
-    in >> kind >> item.frame >> item.color >> item.fill >> item.penWidth >> item.dashed >>
-        item.text >> item.fontFamily >> item.pointSize >> item.bold >> image >> item.imageSize;
-    if (in.status() != QDataStream::Ok || kind < 1 || kind > 4)
+    in >> kind >> item.frame;
+    const std::optional<QColor> color = readColor(in);
+    const std::optional<QColor> fill = readColor(in);
+    in >> item.penWidth >> item.dashed >> item.text >> item.fontFamily >> item.pointSize >>
+        item.bold >> image >> item.imageSize;
+    if (in.status() != QDataStream::Ok || !color || !fill || kind < 1 || kind > 4)
         return std::nullopt;
     item.kind = static_cast<PageItem::Kind>(kind);
-    if (!image.isEmpty()) {
-        item.image = QImage::fromData(image, "PNG").convertToFormat(QImage::Format_ARGB32);
-        if (item.image.isNull())
-            return std::nullopt;
-    }
+    item.color = *color;
+    item.fill = *fill;
+    std::optional<QImage> decoded = readImage(image);
+    if (!decoded || !isSane(item))
+        return std::nullopt;
+    item.image = *decoded;
     return item;
 }
 
@@ -68,7 +134,7 @@ QByteArray encodePayload(const ReportDocument& document) {
     return payload;
 }
 
-// Every count is checked against what is left, so a hostile count cannot make us allocate.
+// No count reserves memory: a hostile count only makes the stream run dry, which refuses it.
 std::optional<ReportDocument> decodePayload(const QByteArray& payload) {
     QDataStream in(payload);
     in.setVersion(StreamVersion);
@@ -87,7 +153,8 @@ std::optional<ReportDocument> decodePayload(const QByteArray& payload) {
         }
         document.pages.append(page);
     }
-    if (in.status() != QDataStream::Ok || !in.atEnd() || !document.paperSize.isValid())
+    if (in.status() != QDataStream::Ok || !in.atEnd() || !isSane(document.paperSize) ||
+        document.paperSize.isEmpty())
         return std::nullopt;
     return document;
 }
@@ -139,21 +206,17 @@ ReportDocument PageFile::decode(const QByteArray& bytes, const QString& path) {
 }
 
 void PageFile::save(const ReportDocument& document, const QString& path) {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ReportError(QStringLiteral("Não foi possível gravar o arquivo de páginas \"%1\": %2.")
-                              .arg(path, file.errorString()));
+    WriteReportFile(QFile::encodeName(path).toStdString(), encode(document),
+                    QStringLiteral("Não foi possível gravar o arquivo de páginas \"%1\": %2."));
 }
 
 ReportDocument PageFile::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(QStringLiteral("Não foi possível abrir o arquivo de páginas \"%1\": %2.")
-                              .arg(path, file.errorString()));
-    if (file.size() > MaxFileSize)
+    const QByteArray bytes =
+        ReadReportFile(path, MaxFileSize,
+                       QStringLiteral("Não foi possível abrir o arquivo de páginas \"%1\": %2."));
+    if (bytes.size() > MaxFileSize)
         throw ReportError(
             QStringLiteral("O arquivo \"%1\" é grande demais para um arquivo de páginas.")
                 .arg(path));
-    return decode(file.readAll(), path);
+    return decode(bytes, path);
 }

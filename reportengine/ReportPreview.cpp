@@ -8,6 +8,7 @@
 #include "ReportError.h"
 
 #include <QAction>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -228,7 +229,7 @@ void ReportPreview::exportPdf() {
     if (path.isEmpty())
         return;
     try {
-        PdfExporter::write(m_document, path);
+        PdfExporter::write(m_document, QFile::encodeName(path).toStdString());
     } catch (const ReportError& error) {
         m_dialogs.showError(this, error.message());
     }

@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -17,20 +22,46 @@ struct Run {
     QString err;
 };
 
-// The program as a script would run it: no display of any kind, the given language.
-Run Perfil(const QStringList& arguments, const QString& lang = QStringLiteral("pt_BR.UTF-8")) {
+// A program as a script would run it: no display of any kind, the given language; its
+// standard output captured, or sent to outFile.
+Run Execute(const QString& program, const QStringList& arguments,
+            const QString& lang = QStringLiteral("pt_BR.UTF-8"), const QString& outFile = {}) {
     QProcess process;
+    if (!outFile.isEmpty())
+        process.setStandardOutputFile(outFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LANG"), lang);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(PERFIL_BINARY), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(60000))
-        qFatal("perfil did not finish");
+        qFatal("%s did not finish", qPrintable(program));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run Perfil(const QStringList& arguments, const QString& lang = QStringLiteral("pt_BR.UTF-8")) {
+    return Execute(QStringLiteral(PERFIL_BINARY), arguments, lang);
+}
+
+// The program started by a shell script, for what QProcess cannot give it: file names
+// that are not UTF-8, resource limits. The script runs the program as "$P".
+Run PerfilFromShell(const QString& script) {
+    return Execute(QStringLiteral("/bin/sh"),
+                   {QStringLiteral("-c"), QStringLiteral("P='%1'; %2").arg(PERFIL_BINARY, script)});
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 QString Example(const char* name) {
@@ -83,6 +114,18 @@ class TestCommandLine : public QObject {
     void failedPdfKeepsTheOldFile();
     void hostileFilesPrint_data();
     void hostileFilesPrint();
+    void outputThatIsTheInputIsRefused_data();
+    void outputThatIsTheInputIsRefused();
+    void pdfToStandardOutput();
+    void failedStandardOutputFails_data();
+    void failedStandardOutputFails();
+    void pdfOntoADeviceWritesTheDevice();
+    void pdfOnAFullDiskKeepsTheOldPdf();
+    void fileNamesPassByteForByte();
+    void replacementIsSyncedBeforeTheRename();
+    void jsonStaysJsonForHostileTexts();
+    void usersWhoCannotReplaceAFileRewriteIt_data();
+    void usersWhoCannotReplaceAFileRewriteIt();
 };
 
 void TestCommandLine::properties_data() {
@@ -241,12 +284,35 @@ void TestCommandLine::errors_data() {
                                    << QStringLiteral("Invalid floating point operation.\n");
     QTest::newRow("empty profile to pdf") << QStringList{"--pdf", "OUT", "EMPTY"} << 1
                                           << QStringLiteral("Invalid floating point operation.\n");
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QString();
-    QTest::newRow("mode without file") << QStringList{"--properties"} << 2 << QString();
+    QTest::newRow("finite input overflowing")
+        << QStringList{"--properties", "--material", "A - 1e308", Example("hat")} << 1
+        << QStringLiteral("Floating point overflow.\n");
+    QTest::newRow("pipe as profile")
+        << QStringList{"--properties", "PIPE"} << 1 << QStringLiteral("File access denied.\n");
+    QTest::newRow("pdf into a pipe nobody reads")
+        << QStringList{"--pdf", "PIPE", Example("hat")} << 1
+        << QStringLiteral("Não foi possível gravar o PDF \"PIPE\": I/O error %1.\n").arg(ENXIO);
+    QTest::newRow("pdf onto a link loop")
+        << QStringList{"--pdf", "LOOP", Example("hat")} << 1
+        << QStringLiteral("Não foi possível gravar o PDF \"LOOP\": Invalid filename.\n");
+    // Usage errors: the first line, in Portuguese, the parser's own messages included.
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << 2 << QStringLiteral("opção desconhecida: bogus");
+    QTest::newRow("missing value")
+        << QStringList{"--pdf"} << 2 << QStringLiteral("falta o valor de --pdf");
+    QTest::newRow("mode without file")
+        << QStringList{"--properties"} << 2 << QStringLiteral("falta o arquivo de perfil");
     QTest::newRow("two modes") << QStringList{"--json", "--properties", Example("hat")} << 2
-                               << QString();
-    QTest::newRow("material in the editor")
-        << QStringList{"--material", "X - 1", Example("hat")} << 2 << QString();
+                               << QStringLiteral("--properties, --json e --pdf");
+    QTest::newRow("material in the editor") << QStringList{"--material", "X - 1", Example("hat")}
+                                            << 2 << QStringLiteral("--material vale só");
+    QTest::newRow("repeated material")
+        << QStringList{"--properties", "--material", "A - 1", "--material", "B - 2", Example("hat")}
+        << 2 << QStringLiteral("--material dada mais de uma vez");
+    QTest::newRow("repeated mode") << QStringList{"--json", "--json", Example("hat")} << 2
+                                   << QStringLiteral("--json dada mais de uma vez");
+    QTest::newRow("repeated output") << QStringList{"--pdf", "OUT", "--pdf=OUT", Example("hat")}
+                                     << 2 << QStringLiteral("--pdf dada mais de uma vez");
 }
 
 void TestCommandLine::errors() {
@@ -262,14 +328,24 @@ void TestCommandLine::errors() {
     arguments.replaceInStrings(QStringLiteral("TRUNCATED"), truncated.fileName());
     arguments.replaceInStrings(QStringLiteral("EMPTY"), Saved(dir, "empty.per", TProfile()));
     arguments.replaceInStrings(QStringLiteral("OUT"), dir.filePath(QStringLiteral("out.pdf")));
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString loop = dir.filePath(QStringLiteral("loop"));
+    QVERIFY(QFile::link(loop, loop));
+    arguments.replaceInStrings(QStringLiteral("PIPE"), pipe);
+    arguments.replaceInStrings(QStringLiteral("LOOP"), loop);
+    message.replace(QStringLiteral("PIPE"), pipe).replace(QStringLiteral("LOOP"), loop);
 
     const Run run = Perfil(arguments);
     QCOMPARE(run.status, status);
     QCOMPARE(run.out, QString());
-    if (message.isEmpty())
+    if (status == 2) {
+        QVERIFY2(run.err.startsWith(QStringLiteral("perfil: ") + message), qPrintable(run.err));
         QVERIFY2(run.err.contains(QStringLiteral("--help")), qPrintable(run.err));
-    else
+    } else {
         QCOMPARE(run.err, message);
+    }
+    QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo(pipe).exists());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.pdf"))));
 }
 
@@ -312,10 +388,189 @@ void TestCommandLine::hostileFilesPrint() {
     if (run.status == 0) {
         QVERIFY(QFileInfo(out).size() > 0);
     } else {
-        // Only a section without area is refused; nothing may crash.
+        // Only a section without area, or one whose finite values overflow, is refused;
+        // nothing may crash.
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("Invalid floating point operation.\n"));
+        const QStringList refusals{QStringLiteral("Invalid floating point operation.\n"),
+                                   QStringLiteral("Floating point overflow.\n")};
+        QVERIFY2(refusals.contains(run.err), qPrintable(run.err));
     }
+}
+
+void TestCommandLine::outputThatIsTheInputIsRefused_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("same name") << "same";
+    QTest::newRow("through a symbolic link") << "symlink";
+    QTest::newRow("through a hard link") << "hardlink";
+}
+
+void TestCommandLine::outputThatIsTheInputIsRefused() {
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("x.per"));
+    QVERIFY(QFile::copy(Example("hat"), input));
+    QString output = input;
+    if (how == QLatin1String("symlink")) {
+        output = dir.filePath(QStringLiteral("link.pdf"));
+        QVERIFY(QFile::link(input, output));
+    } else if (how == QLatin1String("hardlink")) {
+        output = dir.filePath(QStringLiteral("hard.pdf"));
+        QCOMPARE(
+            ::link(QFile::encodeName(input).constData(), QFile::encodeName(output).constData()), 0);
+    }
+    const Run run = Perfil({QStringLiteral("--pdf"), output, input});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("é o próprio arquivo de entrada")),
+             qPrintable(run.err));
+    QCOMPARE(Contents(input), Contents(Example("hat")));
+}
+
+void TestCommandLine::pdfToStandardOutput() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("piped.pdf"));
+    const Run run = Execute(QStringLiteral(PERFIL_BINARY),
+                            {QStringLiteral("--pdf"), QStringLiteral("-"), Example("hat")},
+                            QStringLiteral("pt_BR.UTF-8"), out);
+    QCOMPARE(run.status, 0);
+    const QByteArray pdf = Contents(out);
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    QVERIFY(!QFile::exists(QStringLiteral("-")));
+}
+
+// A full disk behind standard output shows only when the output is flushed and closed.
+void TestCommandLine::failedStandardOutputFails_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("properties") << QStringList{"--properties", Example("hat")};
+    QTest::newRow("json") << QStringList{"--json", Example("hat")};
+    QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")};
+}
+
+void TestCommandLine::failedStandardOutputFails() {
+    QFETCH(QStringList, arguments);
+    const Run run = Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
+                            QStringLiteral("/dev/full"));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(ENOSPC)), qPrintable(run.err));
+}
+
+void TestCommandLine::pdfOntoADeviceWritesTheDevice() {
+    const Run run = Perfil({QStringLiteral("--pdf"), QStringLiteral("/dev/full"), Example("hat")});
+    QCOMPARE(run.status, 1);
+    struct stat status {};
+    QCOMPARE(::stat("/dev/full", &status), 0);
+    QVERIFY(S_ISCHR(status.st_mode));
+}
+
+// A file size limit fails writes as a full disk does.
+void TestCommandLine::pdfOnAFullDiskKeepsTheOldPdf() {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.pdf"));
+    QCOMPARE(Perfil({QStringLiteral("--pdf"), old, Example("c-channel")}).status, 0);
+    const QByteArray before = Contents(old);
+    const Run run = PerfilFromShell(
+        QStringLiteral("ulimit -f 40; exec \"$P\" --pdf '%1' '%2'").arg(old, Example("hat")));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(EFBIG)), qPrintable(run.err));
+    QCOMPARE(Contents(old), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.pdf"});
+}
+
+// Latin-1 names, as older systems made them: bytes that are not UTF-8.
+void TestCommandLine::fileNamesPassByteForByte() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray input = folder + "/lat\xe7o.per";
+    QVERIFY(QFile::copy(Example("hat"), QFile::decodeName(folder) + QStringLiteral("/plain.per")));
+    QCOMPARE(::rename((folder + "/plain.per").constData(), input.constData()), 0);
+    const Run run = PerfilFromShell(
+        QStringLiteral("cd '%1' && \"$P\" --properties \"$(printf 'lat\\347o.per')\" && "
+                       "\"$P\" --pdf \"$(printf 'out\\377.pdf')\" \"$(printf 'lat\\347o.per')\"")
+            .arg(dir.path()));
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(QStringLiteral("Peso:")), qPrintable(run.err));
+    struct stat status {};
+    QCOMPARE(::stat((folder + "/out\xff.pdf").constData(), &status), 0);
+    QVERIFY(status.st_size > 0);
+}
+
+// The replacement reaches the disk before it takes the old file's name, and its name
+// tells what it is while it exists.
+void TestCommandLine::replacementIsSyncedBeforeTheRename() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("old.pdf"));
+    WriteFile(out, "previous report");
+    const QString log = dir.filePath(QStringLiteral("trace"));
+    const Run run =
+        Execute(QStringLiteral("strace"),
+                {QStringLiteral("-f"), QStringLiteral("-o"), log, QStringLiteral("-e"),
+                 QStringLiteral("trace=openat,fsync,rename"), QStringLiteral(PERFIL_BINARY),
+                 QStringLiteral("--pdf"), out, Example("hat")});
+    QCOMPARE(run.status, 0);
+    const QString trace = QString::fromUtf8(Contents(log));
+    const QRegularExpression created(QStringLiteral(
+        R"re(openat\(.*"(.*/\.old\.pdf\.perfil-save-[0-9a-f]{8})", O_WRONLY\|O_CREAT\|O_EXCL.*\) = (\d+))re"));
+    const QRegularExpressionMatch temporary = created.match(trace);
+    QVERIFY2(temporary.hasMatch(), qPrintable(trace.right(2000)));
+    const qsizetype synced = trace.indexOf(
+        QRegularExpression(QStringLiteral(R"(fsync\(%1\)\s+= 0)").arg(temporary.captured(2))),
+        temporary.capturedEnd());
+    const qsizetype renamed =
+        trace.indexOf(QStringLiteral("rename(\"%1\", \"%2\") = 0").arg(temporary.captured(1), out));
+    QVERIFY2(synced > 0, qPrintable(trace.right(2000)));
+    QVERIFY2(renamed > synced, qPrintable(trace.right(2000)));
+}
+
+// Quotes, backslashes and control characters in the material text, and an infinite
+// thickness in the file, must still give JSON.
+void TestCommandLine::jsonStaysJsonForHostileTexts() {
+    QTemporaryDir dir;
+    TProfile profile;
+    profile.createObject(okBar, {0, 0}, 10);
+    profile.Objects(1).P2 = {100, 0};
+    profile.Objects(1).Thickness = std::numeric_limits<double>::infinity();
+    const QString material = QStringLiteral("a \"b\" \\c\x01\t\x1f - 7,75");
+    const Run run = Perfil({QStringLiteral("--json"), QStringLiteral("--material"), material,
+                            Saved(dir, "infinite.per", profile)});
+    QCOMPARE(run.status, 0);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(o.value("Material").toString(), material);
+    QVERIFY(o.value("Area").isNull());
+}
+
+// A user who may write a file but not give its owner to a new one, or who may not add
+// files to its folder, gets the file rewritten in place: same file, same owner. Runs as
+// nobody, copying the program where nobody may run it.
+void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt_data() {
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<QString>("folderMode");
+    QTest::newRow("file of another user in an open folder") << "root"
+                                                            << "1777";
+    QTest::newRow("own file in a closed folder") << "nobody"
+                                                 << "755";
+}
+
+void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt() {
+    QFETCH(QString, owner);
+    QFETCH(QString, folderMode);
+    if (::geteuid() != 0)
+        QSKIP("needs root to make files of other users");
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("old.pdf"));
+    WriteFile(out, "previous report");
+    const Run run = PerfilFromShell(
+        QStringLiteral(
+            "set -e; cd '%1'; cp \"$P\" perfil; cp '%2' in.per; chmod 755 . perfil; "
+            "chmod 666 old.pdf; chown %3 old.pdf; chmod %4 .; "
+            "ls -i old.pdf > before; "
+            "setpriv --reuid=nobody --regid=nogroup --clear-groups ./perfil --pdf old.pdf in.per; "
+            "ls -i old.pdf > after; cmp before after; stat -c %U old.pdf")
+            .arg(dir.path(), Example("hat"), owner, folderMode));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.trimmed(), owner);
+    QVERIFY(Contents(out).startsWith("%PDF-"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

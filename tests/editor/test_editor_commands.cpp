@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -225,15 +226,19 @@ void TestEditorCommands::cancelledOpenOnlyInvalidatesTheMarker() {
     QVERIFY(f.dialogs->errors.isEmpty());
 }
 
+const QByteArray Pipe("(named pipe)");
+
 void TestEditorCommands::failedLoadChangesNothing_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes"); // empty: no file of that name
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file of that name; Pipe: a named pipe
     QTest::addColumn<QString>("error");
     QTest::newRow("missing file") << "nothing.per" << QByteArray() << "File not found.";
     QTest::newRow("count above 255") << "big.per" << Int32(300) + QByteArray(72, 'x') + Int32(0)
                                      << "Arquivo de perfil inválido.";
     QTest::newRow("ends early") << "short.per" << Int32(2) + QByteArray(72, '\0') + Int32(0)
                                 << "Arquivo de perfil inválido.";
+    // Nobody writes into the pipe: opening it must not wait for a writer.
+    QTest::newRow("named pipe") << "pipe.per" << Pipe << "File access denied.";
 }
 
 void TestEditorCommands::failedLoadChangesNothing() {
@@ -243,7 +248,9 @@ void TestEditorCommands::failedLoadChangesNothing() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
-    if (!bytes.isEmpty())
+    if (bytes == Pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (!bytes.isEmpty())
         WriteFile(path, bytes);
     WindowFixture f;
     DrawThreeBars(f);
@@ -305,6 +312,8 @@ void TestEditorCommands::print_data() {
                                    << "Invalid floating point operation." << 0.0;
     QTest::newRow("density overflow") << true << "X - 1e999"
                                       << "Floating point overflow." << 0.0;
+    QTest::newRow("weight overflow") << true << "X - 1e308"
+                                     << "Floating point overflow." << 0.0;
 }
 
 void TestEditorCommands::print() {

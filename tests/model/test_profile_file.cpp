@@ -381,6 +381,15 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"one_byte_short", FileWith(Shrunk(TwoRecords, 1)), Invalid},
         FileCase{"one_byte_long", FileWith(Grown(TwoRecords, 1)), Invalid},
         FileCase{"far_too_long", FileWith(Grown(FileOf({}, 0), 1 << 20)), Invalid},
+        FileCase{"full_profile_one_byte_long",
+                 FileWith(Grown(FileOf(std::vector<Record>(TProfile::Capacity), 0), 1)), Invalid},
+        // Opening a pipe would wait for a writer that never comes.
+        FileCase{"a_pipe",
+                 [](const TempDir& dir) {
+                     ::mkfifo((dir / "pipe.per").c_str(), 0600);
+                     return dir / "pipe.per";
+                 },
+                 "File access denied"},
         FileCase{"unreadable",
                  [](const TempDir& dir) {
                      WriteAll(dir / "locked.per", TwoRecords);
@@ -441,12 +450,26 @@ INSTANTIATE_TEST_SUITE_P(
                      return dir / "old.per";
                  },
                  "File access denied", true},
-        FileCase{"read_only_directory",
+        FileCase{"new_file_in_read_only_directory",
                  [](const TempDir& dir) {
                      fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-                     return dir / "old.per";
+                     return dir / "new.per";
                  },
-                 "File access denied", true}),
+                 "File access denied", true},
+        FileCase{"symbolic_link_loop",
+                 [](const TempDir& dir) {
+                     fs::create_symlink(dir / "b.per", dir / "a.per");
+                     fs::create_symlink(dir / "a.per", dir / "b.per");
+                     return dir / "a.per";
+                 },
+                 "Invalid filename"},
+        // Nobody reads the pipe: waiting for a reader would hang the save for ever.
+        FileCase{"pipe_without_reader",
+                 [](const TempDir& dir) {
+                     ::mkfifo((dir / "pipe.per").c_str(), 0600);
+                     return dir / "pipe.per";
+                 },
+                 "I/O error " + std::to_string(ENXIO)}),
     CaseName);
 
 // Caps the size of files this process writes, as a full disk would, for one scope.
@@ -468,21 +491,29 @@ class FileSizeLimit {
     void (*m_oldHandler)(int);
 };
 
+// Replaced through a new file or, for a hard-linked one, rewritten in place: either way a
+// full disk must leave the old contents whole and nothing beside them.
 TEST(ProfileFileTest, WriteFailingMidwayKeepsTheOldFile) {
-    TempDir dir;
-    const Bytes old = FileOf({Record{}}, 2);
-    WriteAll(dir / "old.per", old);
-    TProfile p = SomeProfile();
-    for (int i = 0; i < 10; ++i)
-        p.createObject(okBar, {i, i}, 10);
-    std::string message;
-    {
-        const FileSizeLimit limit(100);
-        message = MessageOf([&] { SaveProfile(p, dir / "old.per"); });
+    for (const bool hardLinked : {false, true}) {
+        SCOPED_TRACE(hardLinked ? "hard-linked, in place" : "replaced");
+        TempDir dir;
+        const Bytes old = FileOf({Record{}}, 2);
+        WriteAll(dir / "old.per", old);
+        if (hardLinked)
+            fs::create_hard_link(dir / "old.per", dir / "other.per");
+        const auto before = Listing(dir.path());
+        TProfile p = SomeProfile();
+        for (int i = 0; i < 10; ++i)
+            p.createObject(okBar, {i, i}, 10);
+        std::string message;
+        {
+            const FileSizeLimit limit(100);
+            message = MessageOf([&] { SaveProfile(p, dir / "old.per"); });
+        }
+        EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+        EXPECT_EQ(ReadAll(dir / "old.per"), old);
+        EXPECT_EQ(Listing(dir.path()), before);
     }
-    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
-    EXPECT_EQ(ReadAll(dir / "old.per"), old);
-    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"old.per"});
 }
 
 TEST(ProfileFileTest, FullDeviceReportsItsErrorAndStaysADevice) {
@@ -507,6 +538,101 @@ TEST(ProfileFileTest, SaveKeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(ReadAll(dir / "real.per").size(), 8u);
     EXPECT_EQ(fs::status(dir / "real.per").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// Where a rename would lose the file's other names or is not allowed in the folder, the
+// file is rewritten in place: same inode, new contents, nothing left beside it.
+struct InPlaceCase {
+    const char* name;
+    std::function<void(const TempDir&)> prepare; // old.per exists already
+    bool needsEnforcedPermissions = false;
+};
+
+void PrintTo(const InPlaceCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProfileFileInPlaceTest : public testing::TestWithParam<InPlaceCase> {};
+
+TEST_P(ProfileFileInPlaceTest, RewritesTheSameFile) {
+    TempDir dir;
+    const std::string old = dir / "old.per";
+    WriteAll(old, FileOf({Record{}, Record{}}, 2));
+    if (GetParam().needsEnforcedPermissions && !PermissionsEnforced(dir))
+        GTEST_SKIP() << "file modes do not stop this user (running as root)";
+    GetParam().prepare(dir);
+    const auto before = Listing(dir.path());
+    const auto links = fs::hard_link_count(old);
+    struct stat oldStatus {};
+    ASSERT_EQ(::stat(old.c_str(), &oldStatus), 0);
+    TProfile p = SomeProfile();
+    SaveProfile(p, old);
+    struct stat newStatus {};
+    ASSERT_EQ(::stat(old.c_str(), &newStatus), 0);
+    EXPECT_EQ(newStatus.st_ino, oldStatus.st_ino);
+    EXPECT_EQ(fs::hard_link_count(old), links);
+    TProfile reloaded;
+    LoadProfile(reloaded, old);
+    EXPECT_EQ(EncodedObjects(reloaded), EncodedObjects(p));
+    fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(Listing(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
+                         testing::Values(InPlaceCase{"hard_link",
+                                                     [](const TempDir& dir) {
+                                                         fs::create_hard_link(dir / "old.per",
+                                                                              dir / "other.per");
+                                                     }},
+                                         InPlaceCase{"writable_file_in_read_only_directory",
+                                                     [](const TempDir& dir) {
+                                                         fs::permissions(dir.path(),
+                                                                         fs::perms::owner_read |
+                                                                             fs::perms::owner_exec);
+                                                     },
+                                                     true}),
+                         CaseName);
+
+TEST(ProfileFileTest, DanglingLinkGetsItsFileCreated) {
+    TempDir dir;
+    fs::create_symlink("made.per", dir / "link.per");
+    TProfile p;
+    SaveProfile(p, dir / "link.per");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.per"));
+    EXPECT_EQ(ReadAll(dir / "made.per").size(), 8u);
+}
+
+// Root can hand the replacement the old owner; others write in place (see the
+// unprivileged run), so either way the file keeps its owner.
+TEST(ProfileFileTest, ReplacementKeepsTheOwner) {
+    TempDir dir;
+    WriteAll(dir / "theirs.per", FileOf({Record{}}, 2));
+    if (::chown((dir / "theirs.per").c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "only root can give a file away";
+    TProfile p;
+    SaveProfile(p, dir / "theirs.per");
+    struct stat status {};
+    ASSERT_EQ(::stat((dir / "theirs.per").c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+}
+
+// Number 0 alone marks a deleted slot; any other number, a negative one too, is an
+// object: it loads, counts and is renumbered by the next save.
+TEST(ProfileFileTest, NegativeNumberIsAnObjectLikeAnyNonZeroNumber) {
+    TempDir dir;
+    Record negative;
+    negative.number = -7;
+    Record deleted;
+    deleted.number = 0;
+    WriteAll(dir / "in.per", FileOf({negative, deleted}, 1));
+    TProfile p;
+    LoadProfile(p, dir / "in.per");
+    SaveProfile(p, dir / "out.per");
+    const Bytes saved = ReadAll(dir / "out.per");
+    ASSERT_EQ(saved.size(), 8u + 72u);
+    EXPECT_EQ(Int32At(saved, 0), 1);
+    EXPECT_EQ(Int32At(saved, 4), 1);
 }
 
 // The fuzzer's seeds, and every input it ever tripped over, stay regression cases here:

@@ -130,6 +130,12 @@ TEST(ComputeSectionTest, ErrorsCarryTheSystemsTexts) {
     ExpectError({{okBar, {5, 5}, {5, 5}, 1.0}}, "Aço - 7,75", "Invalid floating point operation");
     ExpectError({{okBar, {0, 0}, {10, 0}, 0.0}}, "Aço - 7,75", "Invalid floating point operation");
     ExpectError({{okBar, {0, 0}, {10, 0}, 1.0}}, "X - 1e999", "Floating point overflow");
+    // Finite input whose results leave the float64 range: the weight alone, the area,
+    // the moments of a far-flung thick bar.
+    ExpectError({{okBar, {0, 0}, {10, 0}, 1.0}}, "A - 1e308", "Floating point overflow");
+    ExpectError({{okBar, {0, 0}, {10, 0}, 1e308}}, "", "Floating point overflow");
+    ExpectError({{okBar, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, 1e290}}, "",
+                "Floating point overflow");
 }
 
 // Thicknesses and coordinates from a file may be anything; the computation must neither
@@ -146,12 +152,6 @@ TEST(ComputeSectionTest, HostileValuesPropagateWithoutTrapping) {
     {
         TProfile p = MakeProfile({{okBar, {0, 0}, {10, 0}, inf}});
         const TSectionResults r = ComputeSection(p, "", ',');
-        EXPECT_TRUE(std::isinf(r.Area));
-    }
-    {
-        TProfile p = MakeProfile({{okBar, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, 1e308}});
-        const TSectionResults r = ComputeSection(p, "", ',');
-        EXPECT_DOUBLE_EQ(r.Perimeter, std::hypot(4294967295.0, 4294967295.0));
         EXPECT_TRUE(std::isinf(r.Area));
     }
     {

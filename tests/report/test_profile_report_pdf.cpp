@@ -77,7 +77,7 @@ class TestProfileReportPdf : public QObject {
 
 void TestProfileReportPdf::initTestCase() {
     m_pdf = m_dir.filePath("perfil.pdf");
-    TPrtForm(PtBr).writePdf(profile(), results(), drawing(), m_pdf);
+    TPrtForm(PtBr).writePdf(profile(), results(), drawing(), QFile::encodeName(m_pdf).toStdString());
     QCOMPARE(PdfTools::text(m_pdf).count('\f'), 1);
     m_words = PdfTools::words(m_pdf, 1);
     m_page = PdfTools::page(m_pdf, 1, Dpi);
@@ -186,7 +186,7 @@ void TestProfileReportPdf::longTablesReadableAndUncovered() {
         bars.Objects(bars.ObjectCount()).P2 = TPoint{300, 230 - i % 50};
     }
     const QString pdf = m_dir.filePath("long.pdf");
-    TPrtForm(PtBr).writePdf(bars, results(), drawing(), pdf);
+    TPrtForm(PtBr).writePdf(bars, results(), drawing(), QFile::encodeName(pdf).toStdString());
     const qsizetype pages = PdfTools::text(pdf).count('\f');
     QCOMPARE(pages, 3);
     const QRegularExpression point(QStringLiteral("^\\d+,\\d+$"));

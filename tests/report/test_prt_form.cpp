@@ -208,7 +208,8 @@ void TestPrtForm::emptyProfileGivesNoPage() {
     const TProfile empty;
     QVERIFY(form.producePages(empty, someResults(), Drawing).pages.isEmpty());
     QVERIFY_THROWS_EXCEPTION(
-        PerfilError, form.writePdf(empty, someResults(), Drawing, dir.filePath("empty.pdf")));
+        PerfilError, form.writePdf(empty, someResults(), Drawing,
+                                   QFile::encodeName(dir.filePath("empty.pdf")).toStdString()));
     QVERIFY(!QFile::exists(dir.filePath("empty.pdf")));
 }
 

@@ -1,7 +1,13 @@
 #include "PageFile.h"
+#include "PageRenderer.h"
 #include "ReportError.h"
 
+#include <QPainter>
 #include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,7 +60,54 @@ QByteArray damaged(QByteArray bytes, const QString& damage) {
     return bytes;
 }
 
+// One item written field by field, independently of the encoder, so that each field can
+// hold what a hostile file puts there; the header is made valid around it.
+struct RawItem {
+    quint8 kind = 3;
+    QRectF frame{10, 10, 20, 20};
+    qint8 colorSpec = 1; // QColor::Rgb
+    qreal penWidth = 0.3;
+    QString text;
+    QString fontFamily;
+    qreal pointSize = 0;
+    QByteArray png;
+    QSizeF imageSize{-1, -1};
+    QSizeF paper{210, 297};
+};
+
+QByteArray pageFileWith(const RawItem& r) {
+    QByteArray payload;
+    QDataStream out(&payload, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << QStringLiteral("t") << r.paper << quint32(1) << quint32(1) << r.kind << r.frame;
+    for (int colour = 0; colour < 2; ++colour)
+        out << r.colorSpec << quint16(0xffff) << quint16(0) << quint16(0) << quint16(0)
+            << quint16(0);
+    out << r.penWidth << false << r.text << r.fontFamily << r.pointSize << false << r.png
+        << r.imageSize;
+    QByteArray file("RPTPAGES", 8);
+    QDataStream header(&file, QIODevice::Append);
+    header << PageFile::Version << quint64(payload.size());
+    return file + QCryptographicHash::hash(payload, QCryptographicHash::Sha256) + payload;
+}
+
+QByteArray png(QSize size) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+ReportDocument decoded(const QByteArray& bytes) {
+    return PageFile::decode(bytes, QStringLiteral("x.pag"));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(RawItem)
 
 class TestPageFile : public QObject {
     Q_OBJECT
@@ -63,6 +116,10 @@ class TestPageFile : public QObject {
     void saveThenLoadGivesIdenticalPages();
     void refusesDamagedOrForeignFiles_data();
     void refusesDamagedOrForeignFiles();
+    void refusesFieldsThePainterCannotTake_data();
+    void refusesFieldsThePainterCannotTake();
+    void fuzzSeedsLoadAndPaintOrAreRefused();
+    void refusesAPipeWithoutWaiting();
 };
 
 void TestPageFile::saveThenLoadGivesIdenticalPages() {
@@ -103,6 +160,77 @@ void TestPageFile::refusesDamagedOrForeignFiles() {
         QFAIL("a damaged file was accepted");
     } catch (const ReportError& error) {
         QVERIFY2(error.message().contains(message) && error.message().contains(path),
+                 qPrintable(error.message()));
+    }
+}
+
+void TestPageFile::refusesFieldsThePainterCannotTake_data() {
+    QTest::addColumn<RawItem>("item");
+    const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
+    const auto with = [](auto change) {
+        RawItem item;
+        change(item);
+        return item;
+    };
+    QTest::newRow("colour spec beyond the enum") << with([](RawItem& i) { i.colorSpec = 9; });
+    QTest::newRow("negative colour spec") << with([](RawItem& i) { i.colorSpec = -2; });
+    QTest::newRow("extended rgb colour") << with([](RawItem& i) { i.colorSpec = 5; });
+    QTest::newRow("kind 0") << with([](RawItem& i) { i.kind = 0; });
+    QTest::newRow("kind 5") << with([](RawItem& i) { i.kind = 5; });
+    QTest::newRow("NaN frame") << with([nan](RawItem& i) { i.frame.setX(nan); });
+    QTest::newRow("huge frame") << with([](RawItem& i) { i.frame.setWidth(1e30); });
+    QTest::newRow("infinite pen") << with([](RawItem& i) { i.penWidth = INFINITY; });
+    QTest::newRow("negative pen") << with([](RawItem& i) { i.penWidth = -1; });
+    QTest::newRow("text without size") << with([](RawItem& i) { i.kind = 1; });
+    QTest::newRow("huge font") << with([](RawItem& i) {
+        i.kind = 1;
+        i.pointSize = 1e9;
+    });
+    QTest::newRow("endless font name")
+        << with([](RawItem& i) { i.fontFamily = QString(5000, QLatin1Char('A')); });
+    QTest::newRow("image not a png") << with([](RawItem& i) { i.png = "not a png"; });
+    QTest::newRow("image too wide") << with([](RawItem& i) { i.png = png({30000, 1}); });
+    QTest::newRow("NaN image size") << with([nan](RawItem& i) { i.imageSize = {nan, 1}; });
+    QTest::newRow("paper without width") << with([](RawItem& i) { i.paper = {0, 297}; });
+    QTest::newRow("infinite paper") << with([](RawItem& i) { i.paper = {210, INFINITY}; });
+}
+
+void TestPageFile::refusesFieldsThePainterCannotTake() {
+    QFETCH(RawItem, item);
+    // The unchanged item is a valid file: only the one field makes the difference.
+    QCOMPARE(decoded(pageFileWith(RawItem{})).pages.size(), 1);
+    QVERIFY_THROWS_EXCEPTION(ReportError, decoded(pageFileWith(item)));
+}
+
+// valid_* seeds of the page-file fuzzer load and paint; refused_* are refused.
+void TestPageFile::fuzzSeedsLoadAndPaintOrAreRefused() {
+    const QDir seeds(QStringLiteral(PERFIL_PAGE_SEEDS));
+    const QStringList names = seeds.entryList(QDir::Files);
+    QVERIFY(names.size() >= 2);
+    for (const QString& name : names) {
+        if (name.startsWith(QLatin1String("refused_"))) {
+            QVERIFY_THROWS_EXCEPTION(ReportError, PageFile::load(seeds.filePath(name)));
+            continue;
+        }
+        QVERIFY2(name.startsWith(QLatin1String("valid_")), qPrintable(name));
+        const ReportDocument document = PageFile::load(seeds.filePath(name));
+        QImage canvas(100, 140, QImage::Format_ARGB32);
+        for (const ReportPage& page : document.pages) {
+            QPainter painter(&canvas);
+            PageRenderer::paintPage(painter, page);
+        }
+    }
+}
+
+void TestPageFile::refusesAPipeWithoutWaiting() {
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("pipe.pag"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    try {
+        PageFile::load(dir.filePath("pipe.pag"));
+        QFAIL("a pipe was read as a page file");
+    } catch (const ReportError& error) {
+        QVERIFY2(error.message().contains(QLatin1String("File access denied")),
                  qPrintable(error.message()));
     }
 }

@@ -123,7 +123,9 @@ void TestPageRenderer::pdfFailureLeavesExistingFileAlone() {
     if (withPage)
         document.pages.append(ReportPage());
 
-    QVERIFY_THROWS_EXCEPTION(ReportError, PdfExporter::write(document, dir.filePath(target)));
+    QVERIFY_THROWS_EXCEPTION(
+        ReportError,
+        PdfExporter::write(document, QFile::encodeName(dir.filePath(target)).toStdString()));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("previous contents"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.pdf"}));
