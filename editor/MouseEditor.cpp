@@ -53,9 +53,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
     auto grab = [&](int i, TGripMode grip) {
         Grip = grip;
         m_profile.setCurrentIndex(i);
-        const TProfileObject& o = m_profile.Objects(i);
-        MarkP1 = o.P1;
-        MarkP2 = o.isAppendix() ? o.P1 : o.P2;
+        markObject(i);
         r.cursor = TCursorShape::crDrag;
         r.confineCursor = true;
     };
@@ -99,6 +97,12 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
             }
         }
     return r;
+}
+
+void TMouseEditor::markObject(int i) {
+    const TProfileObject& o = m_profile.Objects(i);
+    MarkP1 = o.P1;
+    MarkP2 = o.isAppendix() ? o.P1 : o.P2;
 }
 
 TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {

@@ -21,6 +21,7 @@ class ProfileHistory : public QObject {
     explicit ProfileHistory(TProfile& profile, QObject* parent = nullptr);
 
     QUndoStack& stack() { return m_stack; }
+    const QUndoStack& stack() const { return m_stack; }
 
     // Makes edit on the profile as one step named text; nothing is recorded when it leaves
     // the profile as it was. Steps with the same runKey in a row merge into one (see

@@ -7,6 +7,7 @@
 #include "MouseEditor.h"
 #include "Profile.h"
 #include "ProfileFileDialog.h"
+#include "ProfileHistory.h"
 #include "SectionProperties.h"
 
 #include <QWidget>
@@ -41,6 +42,7 @@ class TFormLineStretch : public QWidget {
     // For callers that build a profile directly; changes show from the next redraw().
     TProfile& profile() { return m_profile; }
     const TMouseEditor& mouseEditor() const { return m_editor; }
+    const QUndoStack& undoStack() const { return m_history.stack(); }
     const TSectionResults& sectionResults() const { return m_results; }
     int GridStep() const { return m_gridStep; }
     // The drawing as ImageArea shows it.
@@ -53,9 +55,22 @@ class TFormLineStretch : public QWidget {
     // the name. A failure shows the error box and leaves the window as it was.
     void openProfile(const QString& fileName);
 
+    // Replaces the whole profile by records and a material as one undoable step named
+    // text, then resets the editing state and shows it, exactly as the load command does
+    // with a file's contents. Throws std::length_error, changing nothing, for more records
+    // than a profile holds.
+    void replaceProfile(const QString& text, std::span<const TProfileObject> records,
+                        std::int32_t materialIndex);
+
+    // Ctrl+Z and Ctrl+Y: a drag under way is cancelled, and undo stops there.
+    void undo();
+    void redo();
+
   signals:
     // The user confirmed closing the window.
     void closed();
+    // The profile or its current object may have changed.
+    void profileUpdated();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +98,8 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);
     void ImageAreaMouseUp();
+    void ImageAreaArrow(QPoint direction, bool large);
+    void ImageAreaEscape();
 
     void RebuildBackground();
     void rebuildAndRedraw();
@@ -95,6 +112,8 @@ class TFormLineStretch : public QWidget {
     void syncToolButtons();
     void showMaterialOfProfile();
     void loadProfileFile(const QString& fileName);
+    void showSteppedState();
+    void compactObjects();
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
@@ -103,6 +122,7 @@ class TFormLineStretch : public QWidget {
     LineStretchControls m_ui;
     TProfile m_profile;
     TMouseEditor m_editor{m_profile};
+    ProfileHistory m_history{m_profile};
     TSectionResults m_results;
     int m_gridStep = 10;
     DrawingSurface m_surface;
