@@ -20,6 +20,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -102,6 +103,7 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+Z", &TFormLineStretch::undo);
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
+    keys("Ctrl+I", &TFormLineStretch::showInspector);
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
@@ -335,6 +337,38 @@ void TFormLineStretch::redo() {
     ImageAreaEscape();
     m_history.redo();
     showSteppedState();
+}
+
+// The inspector's one home for now: a small window beside the editor, made once.
+void TFormLineStretch::showInspector() {
+    if (!m_inspectorWindow) {
+        m_inspectorWindow = new QWidget(this, Qt::Tool);
+        m_inspectorWindow->setWindowTitle(QStringLiteral("Objeto atual"));
+        auto* inspector = new ObjectInspector(m_inspectorWindow);
+        (new QVBoxLayout(m_inspectorWindow))->addWidget(inspector);
+        connect(inspector, &ObjectInspector::objectEdited, this,
+                guarded(&TFormLineStretch::inspectorEdit));
+        connect(this, &TFormLineStretch::profileUpdated, inspector,
+                [this, inspector] { inspector->showObject(m_profile); });
+        inspector->showObject(m_profile);
+    }
+    m_inspectorWindow->show();
+    m_inspectorWindow->raise();
+    m_inspectorWindow->activateWindow();
+}
+
+void TFormLineStretch::inspectorEdit(int index, TObjectValues values) {
+    if (index != m_profile.CurrentIndex() || !m_profile.hasCurrent())
+        return; // shown for an object that is no longer current
+    m_history.change(QStringLiteral("Edita o objeto"), [&] {
+        TProfileObject& o = m_profile.Objects(index);
+        o.P1 = values.P1;
+        if (o.isBar())
+            o.P2 = values.P2;
+        o.Thickness = values.Thickness;
+    });
+    m_editor.markObject(index);
+    redraw();
 }
 
 // After an undo or redo: the marker no longer describes anything, and the material box

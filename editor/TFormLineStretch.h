@@ -5,6 +5,7 @@
 #include "DrawingSurface.h"
 #include "LineStretchControls.h"
 #include "MouseEditor.h"
+#include "ObjectInspector.h"
 #include "Profile.h"
 #include "ProfileFileDialog.h"
 #include "ProfileHistory.h"
@@ -66,6 +67,9 @@ class TFormLineStretch : public QWidget {
     void undo();
     void redo();
 
+    // Ctrl+I: the inspector of the current object, in a window of its own.
+    void showInspector();
+
   signals:
     // The user confirmed closing the window.
     void closed();
@@ -100,6 +104,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseUp();
     void ImageAreaArrow(QPoint direction, bool large);
     void ImageAreaEscape();
+    void inspectorEdit(int index, TObjectValues values);
 
     void RebuildBackground();
     void rebuildAndRedraw();
@@ -132,4 +137,5 @@ class TFormLineStretch : public QWidget {
     PrintHook m_printHook;
     bool m_dragging = false; // between a confining press and the next release
     bool m_placed = false;   // centred on the screen at the first show
+    QWidget* m_inspectorWindow = nullptr; // made at the first showInspector()
 };

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
@@ -79,6 +80,14 @@ void TestEditorKeyboard::everyStepUndoesAndRedoes_data() {
     QTest::newRow("new profile") << Action([](WindowFixture& f) { Key(f, "Ctrl+N"); }) << "Ctrl+Y";
     QTest::newRow("material") << Action([](WindowFixture& f) {
         f.control<QComboBox>("ComboBox1")->setCurrentIndex(4);
+    }) << "Ctrl+Y";
+    QTest::newRow("inspector: thickness of the current bar") << Action([](WindowFixture& f) {
+        Key(f, "Ctrl+I");
+        auto* thickness = f.control<QLineEdit>("thickness");
+        thickness->selectAll();
+        QTest::keyClicks(thickness, QStringLiteral("2.25"));
+        QTest::keyClick(thickness, Qt::Key_Return);
+        QCOMPARE(f.window.profile().Objects(2).Thickness, 2.25);
     }) << "Ctrl+Y";
     QTest::newRow("load") << Action([](WindowFixture& f) {
         QTemporaryDir dir;
