@@ -351,6 +351,14 @@ void TFormLineStretch::showInspector() {
         connect(this, &TFormLineStretch::profileUpdated, inspector,
                 [this, inspector] { inspector->showObject(m_profile); });
         inspector->showObject(m_profile);
+        // Beside the editor, on whichever side the screen has room.
+        m_inspectorWindow->adjustSize();
+        const int width = m_inspectorWindow->frameGeometry().width();
+        const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
+        int left = frameGeometry().right() + 8;
+        if (left + width > screenArea.right())
+            left = std::max(screenArea.left(), frameGeometry().left() - 8 - width);
+        m_inspectorWindow->move(left, frameGeometry().top());
     }
     m_inspectorWindow->show();
     m_inspectorWindow->raise();
