@@ -55,15 +55,16 @@ void ProfileHistory::cancelGesture() {
     emit changed();
 }
 
-// A gesture's begin state would be stale after the stack moved under it.
+// A gesture's begin state would be stale after the stack moved under it; ended as a step
+// of its own, it can still be redone.
 void ProfileHistory::undo() {
-    cancelGesture();
+    endGesture();
     m_stack.undo();
     emit changed();
 }
 
 void ProfileHistory::redo() {
-    cancelGesture();
+    endGesture();
     m_stack.redo();
     emit changed();
 }

@@ -41,7 +41,7 @@ class ProfileHistory : public QObject {
     void cancelGesture();
     bool inGesture() const { return m_gesture.has_value(); }
 
-    // Take back or make again one step; a gesture under way is cancelled first.
+    // Take back or make again one step; a gesture under way is ended first.
     void undo();
     void redo();
 

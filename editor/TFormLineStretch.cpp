@@ -315,28 +315,33 @@ void TFormLineStretch::ImageAreaEscape() {
     if (!m_history.inGesture())
         return;
     m_history.cancelGesture();
-    m_editor.Grip = gmNone;
-    m_editor.invalidateMarker();
-    TMouseResponse response;
-    response.releaseCursor = true;
-    response.cursor = TCursorShape::crDefault;
-    response.redraw = true;
-    carryOut(response);
+    letGoOfTheMouse();
+    redraw();
 }
 
+// Undo and redo end a drag under way where it is, as a step of its own that redo can
+// bring back; the mouse then holds nothing until its next press.
 void TFormLineStretch::undo() {
-    if (m_history.inGesture()) {
-        ImageAreaEscape();
-        return;
-    }
+    if (m_history.inGesture())
+        letGoOfTheMouse();
     m_history.undo();
     showSteppedState();
 }
 
 void TFormLineStretch::redo() {
-    ImageAreaEscape();
+    if (m_history.inGesture())
+        letGoOfTheMouse();
     m_history.redo();
     showSteppedState();
+}
+
+void TFormLineStretch::letGoOfTheMouse() {
+    m_editor.Grip = gmNone;
+    m_editor.invalidateMarker();
+    TMouseResponse response;
+    response.releaseCursor = true;
+    response.cursor = TCursorShape::crDefault;
+    carryOut(response);
 }
 
 // The inspector's one home for now: a small window beside the editor, made once.

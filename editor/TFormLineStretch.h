@@ -63,7 +63,7 @@ class TFormLineStretch : public QWidget {
     void replaceProfile(const QString& text, std::span<const TProfileObject> records,
                         std::int32_t materialIndex);
 
-    // Ctrl+Z and Ctrl+Y: a drag under way is cancelled, and undo stops there.
+    // Ctrl+Z and Ctrl+Y, also in the middle of a drag.
     void undo();
     void redo();
 
@@ -104,6 +104,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseUp();
     void ImageAreaArrow(QPoint direction, bool large);
     void ImageAreaEscape();
+    void letGoOfTheMouse();
     void inspectorEdit(int index, TObjectValues values);
 
     void RebuildBackground();

@@ -51,6 +51,7 @@ class TestEditorKeyboard : public QObject {
     void everyStepUndoesAndRedoes();
     void escapeCancelsTheDrag_data();
     void escapeCancelsTheDrag();
+    void undoInTheMiddleOfADrag();
     void arrowsMoveTheCurrentObject_data();
     void arrowsMoveTheCurrentObject();
     void commandKeysClickTheirButtons();
@@ -147,6 +148,24 @@ void TestEditorKeyboard::escapeCancelsTheDrag() {
     f.release(from + QPoint(80, 20));
     QVERIFY(SavedBytes(f.window.profile()) == before);
     QCOMPARE(f.window.undoStack().count(), steps);
+}
+
+// The drag so far becomes a step that undo takes back and redo brings again; the mouse
+// holds nothing afterwards.
+void TestEditorKeyboard::undoInTheMiddleOfADrag() {
+    WindowFixture f;
+    DrawTwoBars(f);
+    const auto before = SavedBytes(f.window.profile());
+    f.press({100, 100});
+    f.move({130, 160});
+    const auto dragged = SavedBytes(f.window.profile());
+    Key(f, "Ctrl+Z");
+    QVERIFY(SavedBytes(f.window.profile()) == before);
+    f.move({200, 200});
+    f.release({200, 200});
+    QVERIFY(SavedBytes(f.window.profile()) == before);
+    Key(f, "Ctrl+Y");
+    QVERIFY(SavedBytes(f.window.profile()) == dragged);
 }
 
 void TestEditorKeyboard::arrowsMoveTheCurrentObject_data() {
