@@ -1,18 +1,12 @@
 #pragma once
 
+#include "ObjectValues.h"
 #include "Profile.h"
 
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
-
-// The values of an object that the inspector sets.
-struct TObjectValues {
-    TPoint P1;
-    TPoint P2; // bars only
-    double Thickness = 0.0;
-};
 
 // The current object in figures: its number and kind, its points in whole millimetres,
 // its thickness in millimetres with two decimals and, for a bar, its length and angle.

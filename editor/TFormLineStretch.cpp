@@ -1,6 +1,5 @@
 #include "TFormLineStretch.h"
 
-#include "AreaMove.h"
 #include "ButtonShortcuts.h"
 #include "CommandGuard.h"
 #include "CursorClip.h"
@@ -9,6 +8,7 @@
 #include "MaterialList.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -297,14 +297,14 @@ void TFormLineStretch::ImageAreaMouseUp() {
 void TFormLineStretch::ImageAreaArrow(QPoint direction, bool large) {
     if (m_history.inGesture())
         return; // the mouse holds the object
-    const int step = (m_ui.chTravaGrid->isChecked() ? m_gridStep : 1) * (large ? 10 : 1);
-    const TPoint delta{direction.x() * step, direction.y() * step};
-    m_history.change(
-        QStringLiteral("Move com as setas"),
-        [&] { MoveCurrentWithin(m_profile, delta, {DrawingSurface::Width, DrawingSurface::Height}); },
-        m_profile.CurrentIndex());
-    // The marker follows the object, so that the labels show where it now lies and a
-    // later release finds its present ends.
+    m_objectEdits.move(direction,
+                       (m_ui.chTravaGrid->isChecked() ? m_gridStep : 1) * (large ? 10 : 1));
+    showMovedObject();
+}
+
+// The marker follows an object moved without the mouse, so that the labels show where it
+// now lies and a later release finds its present ends.
+void TFormLineStretch::showMovedObject() {
     if (m_profile.hasCurrent())
         m_editor.markObject(m_profile.CurrentIndex());
     redraw();
@@ -356,14 +356,7 @@ void TFormLineStretch::showInspector() {
         connect(this, &TFormLineStretch::profileUpdated, inspector,
                 [this, inspector] { inspector->showObject(m_profile); });
         inspector->showObject(m_profile);
-        // Beside the editor, on whichever side the screen has room.
-        m_inspectorWindow->adjustSize();
-        const int width = m_inspectorWindow->frameGeometry().width();
-        const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
-        int left = frameGeometry().right() + 8;
-        if (left + width > screenArea.right())
-            left = std::max(screenArea.left(), frameGeometry().left() - 8 - width);
-        m_inspectorWindow->move(left, frameGeometry().top());
+        PlaceBeside(m_inspectorWindow, this);
     }
     m_inspectorWindow->show();
     m_inspectorWindow->raise();
@@ -371,17 +364,8 @@ void TFormLineStretch::showInspector() {
 }
 
 void TFormLineStretch::inspectorEdit(int index, TObjectValues values) {
-    if (index != m_profile.CurrentIndex() || !m_profile.hasCurrent())
-        return; // shown for an object that is no longer current
-    m_history.change(QStringLiteral("Edita o objeto"), [&] {
-        TProfileObject& o = m_profile.Objects(index);
-        o.P1 = values.P1;
-        if (o.isBar())
-            o.P2 = values.P2;
-        o.Thickness = values.Thickness;
-    });
-    m_editor.markObject(index);
-    redraw();
+    if (m_objectEdits.setValues(index, values))
+        showMovedObject();
 }
 
 // After an undo or redo: the marker no longer describes anything, and the material box

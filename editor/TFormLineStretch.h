@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ApplicationCursor.h"
+#include "CurrentObjectEdits.h"
 #include "Dialogs.h"
 #include "DrawingSurface.h"
 #include "LineStretchControls.h"
@@ -106,6 +107,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaEscape();
     void letGoOfTheMouse();
     void inspectorEdit(int index, TObjectValues values);
+    void showMovedObject();
 
     void RebuildBackground();
     void rebuildAndRedraw();
@@ -129,6 +131,7 @@ class TFormLineStretch : public QWidget {
     TProfile m_profile;
     TMouseEditor m_editor{m_profile};
     ProfileHistory m_history{m_profile};
+    CurrentObjectEdits m_objectEdits{m_profile, m_history};
     TSectionResults m_results;
     int m_gridStep = 10;
     DrawingSurface m_surface;
