@@ -6,6 +6,7 @@
 #include "ImageView.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
+#include "ObjectInspector.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
 #include "WindowPlacement.h"

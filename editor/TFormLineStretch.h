@@ -6,7 +6,7 @@
 #include "DrawingSurface.h"
 #include "LineStretchControls.h"
 #include "MouseEditor.h"
-#include "ObjectInspector.h"
+#include "ObjectValues.h"
 #include "Profile.h"
 #include "ProfileFileDialog.h"
 #include "ProfileHistory.h"
@@ -20,7 +20,8 @@
 // The editor window: the program's main window and, for the whole run, the owner of the
 // profile, the mouse editing state, the grid step and the section results of the last
 // print command. Its handlers are thin: they hand the work to the profile, the mouse
-// editor and the drawing surface, and end with the redraw that they need.
+// editor and the drawing surface, and end with the redraw that they need. Every change
+// of the profile goes through its ProfileHistory, so that each can be undone.
 //
 // Errors: a handler that fails (a file that cannot be read or written, a section that
 // cannot be computed) ends there and shows the error box through its Dialogs; no
@@ -41,7 +42,8 @@ class TFormLineStretch : public QWidget {
     void setPrintHook(PrintHook hook) { m_printHook = std::move(hook); }
 
     const TProfile& profile() const { return m_profile; }
-    // For callers that build a profile directly; changes show from the next redraw().
+    // For callers that build a profile directly; changes show from the next redraw(). Such
+    // changes bypass the undo history, so they belong before the first recorded step.
     TProfile& profile() { return m_profile; }
     const TMouseEditor& mouseEditor() const { return m_editor; }
     const QUndoStack& undoStack() const { return m_history.stack(); }
