@@ -20,7 +20,6 @@ class ProfileHistory : public QObject {
   public:
     explicit ProfileHistory(TProfile& profile, QObject* parent = nullptr);
 
-    QUndoStack& stack() { return m_stack; }
     const QUndoStack& stack() const { return m_stack; }
 
     // Makes edit on the profile as one step named text; nothing is recorded when it leaves

@@ -12,7 +12,6 @@ struct TProfileCounts {
     int ObjectCount = 0;
     int CurrentIndex = 1;
     std::int32_t MaterialIndex = 0;
-    friend bool operator==(const TProfileCounts&, const TProfileCounts&) = default;
 };
 
 // The profile being edited: a fixed list of at most 255 objects, indexed from 1, the
