@@ -1,5 +1,6 @@
 #include "ImageView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,4 +48,27 @@ void ImageView::mouseMoveEvent(QMouseEvent* event) {
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(PixelAt(event));
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event) {
+    const bool large = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit arrowPressed({-1, 0}, large);
+        break;
+    case Qt::Key_Right:
+        emit arrowPressed({1, 0}, large);
+        break;
+    case Qt::Key_Up:
+        emit arrowPressed({0, -1}, large);
+        break;
+    case Qt::Key_Down:
+        emit arrowPressed({0, 1}, large);
+        break;
+    case Qt::Key_Escape:
+        emit escapePressed();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

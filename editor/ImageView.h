@@ -6,6 +6,7 @@
 // The drawing area on screen: shows an image pixel for pixel at its top-left corner and
 // reports every mouse press, move (hover included) and release, whatever the button,
 // with the position in image pixels. It keeps its own shared copy of the shown image.
+// A click gives it the keyboard, whose arrows and Escape it reports too.
 class ImageView : public QWidget {
     Q_OBJECT
   public:
@@ -18,6 +19,9 @@ class ImageView : public QWidget {
     void mousePressed(QPoint position);
     void mouseMoved(QPoint position);
     void mouseReleased(QPoint position);
+    // direction is one of (±1, 0), (0, ±1); large when Shift is held.
+    void arrowPressed(QPoint direction, bool large);
+    void escapePressed();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +29,7 @@ class ImageView : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QImage m_image;

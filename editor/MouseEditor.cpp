@@ -1,5 +1,6 @@
 #include "MouseEditor.h"
 
+#include "AreaMove.h"
 #include "DrawingArea.h"
 #include "Rounding.h"
 
@@ -18,19 +19,6 @@ std::int32_t SnapCoordinate(std::int32_t value, std::int32_t step) {
     // wraps like the integer arithmetic it stands for.
     const double steps = RoundTiesEven(static_cast<double>(value) / step);
     return WrapMul(static_cast<std::int32_t>(steps), step);
-}
-
-// The part of a whole-bar move along one axis that keeps both ends a and b within
-// 0..limit, in multiples of step so that a snapped bar keeps its shape. A bar that already
-// lies beyond an edge (a file may hold one) may come back but not go further out.
-std::int32_t ShiftWithin(std::int32_t shift, std::int32_t a, std::int32_t b, std::int32_t limit,
-                         std::int32_t step) {
-    const std::int64_t low = std::min<std::int64_t>(0, -std::int64_t{std::min(a, b)});
-    const std::int64_t high = std::max<std::int64_t>(0, limit - std::int64_t{std::max(a, b)});
-    // Whole steps towards zero: 0 itself is a multiple, so the range never empties.
-    const std::int64_t lowSteps = low / step * step;
-    const std::int64_t highSteps = high / step * step;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(shift, lowSteps, highSteps));
 }
 
 } // namespace
@@ -71,9 +59,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
     auto grab = [&](int i, TGripMode grip) {
         Grip = grip;
         m_profile.setCurrentIndex(i);
-        const TProfileObject& o = m_profile.Objects(i);
-        MarkP1 = o.P1;
-        MarkP2 = o.isAppendix() ? o.P1 : o.P2;
+        markObject(i);
         r.cursor = TCursorShape::crDrag;
         r.confineCursor = true;
         m_pressHolds = true;
@@ -118,6 +104,12 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
             }
         }
     return r;
+}
+
+void TMouseEditor::markObject(int i) {
+    const TProfileObject& o = m_profile.Objects(i);
+    MarkP1 = o.P1;
+    MarkP2 = o.isAppendix() ? o.P1 : o.P2;
 }
 
 TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {

@@ -70,6 +70,8 @@ class TMouseEditor {
     // True while the marker line and its handles are shown (a bar end or a bar is held).
     bool markerShown() const { return Grip == gmP1 || Grip == gmP2 || Grip == gmBar; }
     void invalidateMarker() { MarkP1.X = NoMarkerX; }
+    // The marker on object i's points, as a grab sets it.
+    void markObject(int i);
 
   private:
     bool objectWithinReach(TPoint p) const; // hover feedback: would a selecting press grab?

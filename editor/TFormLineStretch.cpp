@@ -1,5 +1,6 @@
 #include "TFormLineStretch.h"
 
+#include "ButtonShortcuts.h"
 #include "CommandGuard.h"
 #include "CursorClip.h"
 #include "FixedSizeFrame.h"
@@ -7,8 +8,10 @@
 #include "LocalFileName.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
+#include "ObjectInspector.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,8 +19,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -84,6 +89,20 @@ void TFormLineStretch::connectHandlers() {
             guarded(&TFormLineStretch::ImageAreaMouseMove));
     connect(m_ui.ImageArea, &ImageView::mouseReleased, this,
             guarded(&TFormLineStretch::ImageAreaMouseUp));
+    connect(m_ui.ImageArea, &ImageView::arrowPressed, this,
+            guarded(&TFormLineStretch::ImageAreaArrow));
+    connect(m_ui.ImageArea, &ImageView::escapePressed, this,
+            guarded(&TFormLineStretch::ImageAreaEscape));
+    AddButtonShortcuts(this, m_ui);
+    auto keys = [this](const char* key, void (TFormLineStretch::*handler)()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
+        connect(shortcut, &QShortcut::activated, this, guarded(handler));
+    };
+    keys("Ctrl+Z", &TFormLineStretch::undo);
+    keys("Ctrl+Y", &TFormLineStretch::redo);
+    keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
+    keys("Ctrl+I", &TFormLineStretch::showInspector);
+    connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
 void TFormLineStretch::FormCreate() {
@@ -128,7 +147,7 @@ void TFormLineStretch::SpeedButton2Click() {
 }
 
 void TFormLineStretch::SpeedButton3Click() {
-    m_profile.deleteCurrent();
+    m_history.change(QStringLiteral("Remove um item"), [this] { m_profile.deleteCurrent(); });
     // The marker described the removed object while CurrentIndex now designates its
     // successor; a later release must not hand the old ends to that object.
     m_editor.invalidateMarker();
@@ -149,7 +168,14 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 
 // Throws PerfilError before anything changes when the file cannot be loaded.
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
-    LoadProfile(m_profile, LocalFileName(fileName));
+    const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
+    replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
+}
+
+void TFormLineStretch::replaceProfile(const QString& text,
+                                      std::span<const TProfileObject> records,
+                                      std::int32_t materialIndex) {
+    m_history.replace(text, records, materialIndex);
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
     syncToolButtons();
@@ -158,8 +184,13 @@ void TFormLineStretch::loadProfileFile(const QString& fileName) {
     m_editor.invalidateMarker();
 }
 
+// The compaction changes the profile only for a loaded list with gaps or other numbers.
+void TFormLineStretch::compactObjects() {
+    m_history.change(QStringLiteral("Compacta o perfil"), [this] { m_profile.CompactObjects(); });
+}
+
 void TFormLineStretch::SpeedButton5Click() {
-    m_profile.CompactObjects();
+    compactObjects();
     if (const std::optional<QString> file = SaveDialog1.execute(*m_dialogs))
         SaveProfile(m_profile, LocalFileName(*file));
 }
@@ -168,7 +199,7 @@ void TFormLineStretch::SpeedButton6Click() {
     if (!m_dialogs->confirm(QStringLiteral("Confirma zerar o perfil atual ?")))
         return;
     m_editor.Tool = etSelect;
-    m_profile.reset();
+    m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
     redraw();
     syncToolButtons();
 }
@@ -180,6 +211,7 @@ void TFormLineStretch::SpeedButton7Click() {
 }
 
 void TFormLineStretch::SpeedButton8Click() {
+    compactObjects();
     const QByteArray material = m_ui.ComboBox1->currentText().toUtf8();
     m_results = ComputeSection(m_profile, std::string_view(material.constData(), material.size()),
                                DecimalSeparator());
@@ -211,7 +243,8 @@ void TFormLineStretch::chTravaGridClick() {
 
 void TFormLineStretch::ComboBox1Change() {
     const QComboBox* box = m_ui.ComboBox1;
-    m_profile.selectMaterial(box->findText(box->currentText(), Qt::MatchExactly));
+    const int index = box->findText(box->currentText(), Qt::MatchExactly);
+    m_history.change(QStringLiteral("Material"), [&] { m_profile.selectMaterial(index); });
 }
 
 void TFormLineStretch::tEspessuraChange() {
@@ -249,7 +282,9 @@ TPoint TFormLineStretch::editorPoint(QPoint position) const {
             std::clamp(position.y(), 0, DrawingSurface::Height - 1)};
 }
 
+// Everything from a press to its release is one step.
 void TFormLineStretch::ImageAreaMouseDown(QPoint position) {
+    m_history.beginGesture(QStringLiteral("Edição com o mouse"));
     carryOut(m_editor.press(editorPoint(position), editSettings()));
 }
 
@@ -259,6 +294,94 @@ void TFormLineStretch::ImageAreaMouseMove(QPoint position) {
 
 void TFormLineStretch::ImageAreaMouseUp() {
     carryOut(m_editor.release(editSettings()));
+    m_history.endGesture();
+}
+
+// One grid step while snapping is on, else one millimetre; Shift for ten. The object
+// stops at the drawing area's edge. A run of arrow presses on one object is one step.
+void TFormLineStretch::ImageAreaArrow(QPoint direction, bool large) {
+    if (m_history.inGesture())
+        return; // the mouse holds the object
+    m_objectEdits.move(direction,
+                       (m_ui.chTravaGrid->isChecked() ? m_gridStep : 1) * (large ? 10 : 1));
+    showMovedObject();
+}
+
+// The marker follows an object moved without the mouse, so that the labels show where it
+// now lies and a later release finds its present ends.
+void TFormLineStretch::showMovedObject() {
+    if (m_profile.hasCurrent())
+        m_editor.markObject(m_profile.CurrentIndex());
+    redraw();
+}
+
+// The drag is undone: the profile as before the press, nothing held, the pointer free.
+void TFormLineStretch::ImageAreaEscape() {
+    if (!m_history.inGesture())
+        return;
+    m_history.cancelGesture();
+    letGoOfTheMouse();
+    redraw();
+}
+
+// Undo and redo end a drag under way where it is, as a step of its own that redo can
+// bring back; the mouse then holds nothing until its next press.
+void TFormLineStretch::undo() {
+    if (m_history.inGesture())
+        letGoOfTheMouse();
+    m_history.undo();
+    showSteppedState();
+}
+
+void TFormLineStretch::redo() {
+    if (m_history.inGesture())
+        letGoOfTheMouse();
+    m_history.redo();
+    showSteppedState();
+}
+
+void TFormLineStretch::letGoOfTheMouse() {
+    m_editor.Grip = gmNone;
+    m_editor.invalidateMarker();
+    TMouseResponse response;
+    response.releaseCursor = true;
+    response.cursor = TCursorShape::crDefault;
+    carryOut(response);
+}
+
+// The inspector's one home for now: a small window beside the editor, made once.
+void TFormLineStretch::showInspector() {
+    if (!m_inspectorWindow) {
+        m_inspectorWindow = new QWidget(this, Qt::Tool);
+        m_inspectorWindow->setWindowTitle(QStringLiteral("Objeto atual"));
+        auto* inspector = new ObjectInspector(m_inspectorWindow);
+        (new QVBoxLayout(m_inspectorWindow))->addWidget(inspector);
+        connect(inspector, &ObjectInspector::objectEdited, this,
+                guarded(&TFormLineStretch::inspectorEdit));
+        connect(this, &TFormLineStretch::profileUpdated, inspector,
+                [this, inspector] { inspector->showObject(m_profile); });
+        inspector->showObject(m_profile);
+        PlaceBeside(m_inspectorWindow, this);
+    }
+    m_inspectorWindow->show();
+    m_inspectorWindow->raise();
+    m_inspectorWindow->activateWindow();
+}
+
+void TFormLineStretch::inspectorEdit(int index, TObjectValues values) {
+    if (m_objectEdits.setValues(index, values))
+        showMovedObject();
+}
+
+// After an undo or redo: the marker no longer describes anything, and the material box
+// follows the profile's material only when the step changed it, so that a typed
+// material survives the undo of an unrelated step.
+void TFormLineStretch::showSteppedState() {
+    m_editor.invalidateMarker();
+    const QComboBox* box = m_ui.ComboBox1;
+    if (box->findText(box->currentText(), Qt::MatchExactly) != m_profile.MaterialIndex())
+        showMaterialOfProfile();
+    redraw();
 }
 
 void TFormLineStretch::carryOut(const TMouseResponse& response) {
@@ -313,4 +436,5 @@ void TFormLineStretch::DrawObjects() {
     SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
     SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
+    emit profileUpdated();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "ApplicationCursor.h"
+#include "CurrentObjectEdits.h"
 #include "Dialogs.h"
 #include "DrawingSurface.h"
 #include "LineStretchControls.h"
 #include "MouseEditor.h"
+#include "ObjectValues.h"
 #include "Profile.h"
 #include "ProfileFileDialog.h"
+#include "ProfileHistory.h"
 #include "SectionProperties.h"
 
 #include <QWidget>
@@ -17,7 +20,8 @@
 // The editor window: the program's main window and, for the whole run, the owner of the
 // profile, the mouse editing state, the grid step and the section results of the last
 // print command. Its handlers are thin: they hand the work to the profile, the mouse
-// editor and the drawing surface, and end with the redraw that they need.
+// editor and the drawing surface, and end with the redraw that they need. Every change
+// of the profile goes through its ProfileHistory, so that each can be undone.
 //
 // Errors: a handler that fails (a file that cannot be read or written, a section that
 // cannot be computed) ends there and shows the error box through its Dialogs; no
@@ -38,9 +42,11 @@ class TFormLineStretch : public QWidget {
     void setPrintHook(PrintHook hook) { m_printHook = std::move(hook); }
 
     const TProfile& profile() const { return m_profile; }
-    // For callers that build a profile directly; changes show from the next redraw().
+    // For callers that build a profile directly; changes show from the next redraw(). Such
+    // changes bypass the undo history, so they belong before the first recorded step.
     TProfile& profile() { return m_profile; }
     const TMouseEditor& mouseEditor() const { return m_editor; }
+    const QUndoStack& undoStack() const { return m_history.stack(); }
     const TSectionResults& sectionResults() const { return m_results; }
     int GridStep() const { return m_gridStep; }
     // The drawing as ImageArea shows it.
@@ -53,9 +59,25 @@ class TFormLineStretch : public QWidget {
     // the name. A failure shows the error box and leaves the window as it was.
     void openProfile(const QString& fileName);
 
+    // Replaces the whole profile by records and a material as one undoable step named
+    // text, then resets the editing state and shows it, exactly as the load command does
+    // with a file's contents. Throws std::length_error, changing nothing, for more records
+    // than a profile holds.
+    void replaceProfile(const QString& text, std::span<const TProfileObject> records,
+                        std::int32_t materialIndex);
+
+    // Ctrl+Z and Ctrl+Y, also in the middle of a drag.
+    void undo();
+    void redo();
+
+    // Ctrl+I: the inspector of the current object, in a window of its own.
+    void showInspector();
+
   signals:
     // The user confirmed closing the window.
     void closed();
+    // The profile or its current object may have changed.
+    void profileUpdated();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +105,11 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);
     void ImageAreaMouseUp();
+    void ImageAreaArrow(QPoint direction, bool large);
+    void ImageAreaEscape();
+    void letGoOfTheMouse();
+    void inspectorEdit(int index, TObjectValues values);
+    void showMovedObject();
 
     void RebuildBackground();
     void rebuildAndRedraw();
@@ -95,6 +122,8 @@ class TFormLineStretch : public QWidget {
     void syncToolButtons();
     void showMaterialOfProfile();
     void loadProfileFile(const QString& fileName);
+    void showSteppedState();
+    void compactObjects();
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
@@ -103,6 +132,8 @@ class TFormLineStretch : public QWidget {
     LineStretchControls m_ui;
     TProfile m_profile;
     TMouseEditor m_editor{m_profile};
+    ProfileHistory m_history{m_profile};
+    CurrentObjectEdits m_objectEdits{m_profile, m_history};
     TSectionResults m_results;
     int m_gridStep = 10;
     DrawingSurface m_surface;
@@ -112,4 +143,5 @@ class TFormLineStretch : public QWidget {
     PrintHook m_printHook;
     bool m_dragging = false; // between a confining press and the next release
     bool m_placed = false;   // centred on the screen at the first show
+    QWidget* m_inspectorWindow = nullptr; // made at the first showInspector()
 };

@@ -61,3 +61,11 @@ void TProfile::replace(std::span<const TProfileObject> records, std::int32_t mat
     m_currentIndex = 1;
     m_materialIndex = materialIndex;
 }
+
+void TProfile::restoreCounts(const TProfileCounts& counts) {
+    if (counts.ObjectCount < 0 || counts.ObjectCount > Capacity)
+        throw std::out_of_range("object count out of range");
+    m_objectCount = counts.ObjectCount;
+    m_currentIndex = counts.CurrentIndex;
+    m_materialIndex = counts.MaterialIndex;
+}

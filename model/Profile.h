@@ -6,6 +6,14 @@
 #include <cstdint>
 #include <span>
 
+// The bookkeeping of a profile beside its slots, as one value for code that records and
+// restores whole states.
+struct TProfileCounts {
+    int ObjectCount = 0;
+    int CurrentIndex = 1;
+    std::int32_t MaterialIndex = 0;
+};
+
 // The profile being edited: a fixed list of at most 255 objects, indexed from 1, the
 // current object and the chosen material. Slots above ObjectCount are stale, never
 // cleared: a new object overwrites only the fields that creation sets, so e.g. a new
@@ -48,6 +56,13 @@ class TProfile {
     // material index; CurrentIndex becomes 1. Throws std::length_error for more than
     // Capacity records (callers validate first).
     void replace(std::span<const TProfileObject> records, std::int32_t materialIndex);
+
+    TProfileCounts counts() const { return {m_objectCount, m_currentIndex, m_materialIndex}; }
+    // Throws std::out_of_range, changing nothing, for an ObjectCount outside 0..Capacity.
+    void restoreCounts(const TProfileCounts& counts);
+
+    // Every slot, the stale ones above ObjectCount included.
+    std::span<const TProfileObject, Capacity> allSlots() const { return m_slots; }
 
     // The objects 1..ObjectCount.
     std::span<const TProfileObject> liveObjects() const {

@@ -8,8 +8,12 @@ void SaveProfile(TProfile& profile, const std::string& path) {
     WriteFileBytes(path, EncodeProfile(profile.liveObjects(), profile.MaterialIndex()));
 }
 
-void LoadProfile(TProfile& profile, const std::string& path) {
+TProfileFileContents ReadProfileFile(const std::string& path) {
     // Reading one byte past the largest profile file is enough to refuse a bigger one.
-    const TProfileFileContents contents = DecodeProfile(ReadFileBytes(path, ProfileFileMaxSize));
+    return DecodeProfile(ReadFileBytes(path, ProfileFileMaxSize));
+}
+
+void LoadProfile(TProfile& profile, const std::string& path) {
+    const TProfileFileContents contents = ReadProfileFile(path);
     profile.replace(contents.Records, contents.MaterialIndex);
 }

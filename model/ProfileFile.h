@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Profile.h"
+#include "ProfileFileCodec.h"
 
 #include <string>
 
@@ -11,6 +12,9 @@
 // Compacts the profile, then writes it to path. The compaction stays even when the
 // write fails; the file at path is then left as it was (FileBytes.h).
 void SaveProfile(TProfile& profile, const std::string& path);
+
+// Reads and checks the whole file at path.
+TProfileFileContents ReadProfileFile(const std::string& path);
 
 // Reads the file at path and replaces the profile by it: its records, the material
 // index as stored, CurrentIndex 1. The file is read and checked whole first, so after

@@ -1,0 +1,170 @@
+#include "ObjectInspector.h"
+
+#include "BarPolar.h"
+#include "DrawingSurface.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <cmath>
+#include <tuple>
+
+namespace {
+
+// The drawing area, whose edges are inside it.
+constexpr int MaxX = DrawingSurface::Width;
+constexpr int MaxY = DrawingSurface::Height;
+constexpr double MinThickness = 0.01;
+constexpr double MaxThickness = 100.0;
+constexpr double MinLength = 1.0;
+// No bar inside the area is longer than its diagonal.
+const double MaxLength = std::ceil(std::hypot(MaxX, MaxY));
+
+QString Decimal(double value) {
+    return QLocale().toString(value, 'f', 2);
+}
+
+bool InsideArea(TPoint p) {
+    return p.X >= 0 && p.X <= MaxX && p.Y >= 0 && p.Y <= MaxY;
+}
+
+} // namespace
+
+ObjectInspector::ObjectInspector(QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    auto row = [&](const QString& caption, QWidget* first, QWidget* second = nullptr) {
+        const int r = grid->rowCount();
+        auto* label = new QLabel(caption, this);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(first, r, 1, 1, second ? 1 : 2);
+        if (second)
+            grid->addWidget(second, r, 2);
+        return label;
+    };
+    m_object = new QLabel(this);
+    m_object->setObjectName(QStringLiteral("object"));
+    row(QStringLiteral("Objeto:"), m_object);
+    m_p1x = addField("p1x");
+    m_p1y = addField("p1y");
+    m_p1Caption = row(QStringLiteral("P1 (mm):"), m_p1x, m_p1y);
+    m_p2x = addField("p2x");
+    m_p2y = addField("p2y");
+    row(QStringLiteral("P2 (mm):"), m_p2x, m_p2y);
+    m_thickness = addField("thickness");
+    row(QStringLiteral("Espessura (mm):"), m_thickness);
+    m_length = addField("length");
+    row(QStringLiteral("Comprimento (mm):"), m_length);
+    m_angle = addField("angle");
+    row(QStringLiteral("Ângulo (°):"), m_angle);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+    grid->addWidget(m_message, grid->rowCount(), 0, 1, 3);
+}
+
+QLineEdit* ObjectInspector::addField(const char* name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setMaximumWidth(80);
+    connect(field, &QLineEdit::returnPressed, this, [this, field] { confirm(field); });
+    return field;
+}
+
+void ObjectInspector::showObject(const TProfile& profile) {
+    m_message->clear();
+    const bool current = profile.hasCurrent();
+    m_index = current ? profile.CurrentIndex() : 0;
+    const TProfileObject none;
+    const TProfileObject& o = current ? profile.Objects(m_index) : none;
+    m_isBar = current && o.isBar();
+    const bool appendix = current && o.isAppendix();
+    m_shown = {o.P1, o.P2, o.Thickness};
+
+    const QString kind = m_isBar ? QStringLiteral("barra")
+                         : appendix ? QStringLiteral("apêndice")
+                                    : QStringLiteral("de tipo desconhecido");
+    m_object->setText(current ? QStringLiteral("%1 de %2, %3")
+                                    .arg(m_index)
+                                    .arg(profile.ObjectCount())
+                                    .arg(kind)
+                              : QStringLiteral("nenhum"));
+    m_p1Caption->setText(appendix ? QStringLiteral("P (mm):") : QStringLiteral("P1 (mm):"));
+    auto set = [](QLineEdit* field, bool shown, const QString& text) {
+        field->setEnabled(shown);
+        field->setText(shown ? text : QString());
+    };
+    const bool known = m_isBar || appendix;
+    set(m_p1x, known, QString::number(o.P1.X));
+    set(m_p1y, known, QString::number(o.P1.Y));
+    set(m_p2x, m_isBar, QString::number(o.P2.X));
+    set(m_p2y, m_isBar, QString::number(o.P2.Y));
+    set(m_thickness, known, Decimal(o.Thickness));
+    set(m_length, m_isBar, Decimal(BarLength(o.P1, o.P2)));
+    set(m_angle, m_isBar, Decimal(BarAngle(o.P1, o.P2)));
+}
+
+void ObjectInspector::confirm(QLineEdit* field) {
+    if (m_index == 0)
+        return;
+    TObjectValues values = m_shown;
+    bool ok = false;
+    if (field == m_p1x || field == m_p1y) {
+        ok = readPoint(m_p1x, m_p1y, values.P1);
+    } else if (field == m_p2x || field == m_p2y) {
+        ok = readPoint(m_p2x, m_p2y, values.P2);
+    } else if (field == m_thickness) {
+        ok = readNumber(m_thickness, MinThickness, MaxThickness, 2, values.Thickness);
+    } else {
+        double length = 0, angle = 0;
+        ok = readNumber(m_length, MinLength, MaxLength, 2, length) &&
+             readNumber(m_angle, 0, 360, 2, angle);
+        if (ok) {
+            values.P2 = BarEnd(values.P1, length, angle);
+            ok = InsideArea(values.P2);
+            if (!ok)
+                refuse(field, QStringLiteral("P2 em 0 a %1 × 0 a %2").arg(MaxX).arg(MaxY));
+        }
+    }
+    if (!ok)
+        return;
+    m_message->clear();
+    emit objectEdited(m_index, values);
+}
+
+bool ObjectInspector::readPoint(QLineEdit* x, QLineEdit* y, TPoint& point) {
+    for (auto [field, max, coordinate] : {std::tuple{x, MaxX, &point.X}, {y, MaxY, &point.Y}}) {
+        bool ok = false;
+        const int value = QLocale().toInt(field->text().trimmed(), &ok);
+        if (!ok || value < 0 || value > max) {
+            refuse(field, QStringLiteral("0 a %1").arg(max));
+            return false;
+        }
+        *coordinate = value;
+    }
+    return true;
+}
+
+// Also refuses more decimals than shown, which would otherwise be dropped unseen.
+bool ObjectInspector::readNumber(QLineEdit* field, double low, double high, int decimals,
+                                 double& value) {
+    bool ok = false;
+    const double typed = QLocale().toDouble(field->text().trimmed(), &ok);
+    const double scale = std::pow(10.0, decimals);
+    const bool exact = std::abs(typed * scale - std::round(typed * scale)) < 1e-6;
+    if (!ok || !(typed >= low && typed <= high) || !exact) {
+        refuse(field, QStringLiteral("%1 a %2, com até %3 decimais")
+                          .arg(Decimal(low), Decimal(high))
+                          .arg(decimals));
+        return false;
+    }
+    value = typed;
+    return true;
+}
+
+void ObjectInspector::refuse(QLineEdit* field, const QString& range) {
+    m_message->setText(QStringLiteral("Valor recusado: use %1.").arg(range));
+    field->setFocus();
+    field->selectAll();
+}

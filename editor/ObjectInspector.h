@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ObjectValues.h"
+#include "Profile.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+// The current object in figures: its number and kind, its points in whole millimetres,
+// its thickness in millimetres with two decimals and, for a bar, its length and angle.
+// A value typed and confirmed with Enter is checked against its range; a value outside
+// it is refused where it was typed, with the range shown, and nothing changes. It knows
+// nothing of where it is shown: it reads the profile it is given and reports edits.
+class ObjectInspector : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ObjectInspector(QWidget* parent = nullptr);
+
+    // Shows the current object of profile, or that there is none.
+    void showObject(const TProfile& profile);
+
+  signals:
+    // Confirmed values for object index, the one shown.
+    void objectEdited(int index, TObjectValues values);
+
+  private:
+    QLineEdit* addField(const char* name);
+    void confirm(QLineEdit* field);
+    bool readPoint(QLineEdit* x, QLineEdit* y, TPoint& point);
+    bool readNumber(QLineEdit* field, double low, double high, int decimals, double& value);
+    void refuse(QLineEdit* field, const QString& range);
+
+    int m_index = 0;
+    TObjectValues m_shown;
+    bool m_isBar = false;
+    QLabel* m_object;
+    QLabel* m_p1Caption;
+    QLabel* m_message;
+    QLineEdit *m_p1x, *m_p1y, *m_p2x, *m_p2y, *m_thickness, *m_length, *m_angle;
+};

@@ -1,0 +1,133 @@
+#include "ObjectInspector.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Bar 2 of two, (10,20)-(110,20), 1 mm thick.
+TProfile TwoObjects() {
+    TProfile p;
+    p.createObject(okAppendix, {5, 5}, 10);
+    p.createObject(okBar, {10, 20}, 10);
+    p.Objects(2).P2 = {110, 20};
+    return p;
+}
+
+QLineEdit* Field(const ObjectInspector& inspector, const char* name) {
+    auto* field = inspector.findChild<QLineEdit*>(QString::fromLatin1(name));
+    if (!field)
+        qFatal("no field %s", name);
+    return field;
+}
+
+void Type(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+QString Message(const ObjectInspector& inspector) {
+    return inspector.findChild<QLabel*>(QStringLiteral("message"))->text();
+}
+
+} // namespace
+
+class TestObjectInspector : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void showsTheCurrentObject();
+    void acceptedValues_data();
+    void acceptedValues();
+    void refusedValues_data();
+    void refusedValues();
+};
+
+void TestObjectInspector::showsTheCurrentObject() {
+    ObjectInspector inspector;
+    TProfile p = TwoObjects();
+    inspector.showObject(p);
+    QCOMPARE(inspector.findChild<QLabel*>(QStringLiteral("object"))->text(),
+             QStringLiteral("2 de 2, barra"));
+    QCOMPARE(Field(inspector, "thickness")->text(), QStringLiteral("1,00"));
+    QCOMPARE(Field(inspector, "length")->text(), QStringLiteral("100,00"));
+    p.setCurrentIndex(1);
+    inspector.showObject(p);
+    QVERIFY(!Field(inspector, "p2x")->isEnabled());
+    p.deleteCurrent();
+    p.deleteCurrent();
+    inspector.showObject(p);
+    QCOMPARE(inspector.findChild<QLabel*>(QStringLiteral("object"))->text(),
+             QStringLiteral("nenhum"));
+    QVERIFY(!Field(inspector, "p1x")->isEnabled());
+}
+
+void TestObjectInspector::acceptedValues_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("p1");
+    QTest::addColumn<QPoint>("p2");
+    QTest::addColumn<double>("thickness");
+    QTest::newRow("a standard wall") << "thickness" << "2,25" << QPoint(10, 20) << QPoint(110, 20) << 2.25;
+    QTest::newRow("the thinnest") << "thickness" << "0,01" << QPoint(10, 20) << QPoint(110, 20) << 0.01;
+    QTest::newRow("P1 on the right edge") << "p1x" << "400" << QPoint(400, 20) << QPoint(110, 20) << 1.0;
+    QTest::newRow("P2 at the bottom") << "p2y" << "250" << QPoint(10, 20) << QPoint(110, 250) << 1.0;
+    QTest::newRow("length") << "length" << "50" << QPoint(10, 20) << QPoint(60, 20) << 1.0;
+    QTest::newRow("angle: down is 270") << "angle" << "270" << QPoint(10, 20) << QPoint(10, 120) << 1.0;
+}
+
+void TestObjectInspector::acceptedValues() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QPoint, p1);
+    QFETCH(QPoint, p2);
+    QFETCH(double, thickness);
+    ObjectInspector inspector;
+    const TProfile p = TwoObjects();
+    inspector.showObject(p);
+    QSignalSpy edits(&inspector, &ObjectInspector::objectEdited);
+    Type(Field(inspector, field.toLatin1().constData()), text);
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits[0][0].toInt(), 2);
+    const auto values = edits[0][1].value<TObjectValues>();
+    QCOMPARE(QPoint(values.P1.X, values.P1.Y), p1);
+    QCOMPARE(QPoint(values.P2.X, values.P2.Y), p2);
+    QCOMPARE(values.Thickness, thickness);
+    QCOMPARE(Message(inspector), QString());
+}
+
+void TestObjectInspector::refusedValues_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("range");
+    QTest::newRow("x past the edge") << "p1x" << "401" << "0 a 400";
+    QTest::newRow("negative y") << "p2y" << "-1" << "0 a 250";
+    QTest::newRow("not a number") << "p1y" << "abc" << "0 a 250";
+    QTest::newRow("zero thickness") << "thickness" << "0" << "0,01 a 100,00";
+    QTest::newRow("too thick") << "thickness" << "100,01" << "0,01 a 100,00";
+    QTest::newRow("three decimals") << "thickness" << "2,255" << "0,01 a 100,00";
+    QTest::newRow("end above the area") << "angle" << "90" << "P2 em 0 a 400 × 0 a 250";
+}
+
+void TestObjectInspector::refusedValues() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, range);
+    ObjectInspector inspector;
+    inspector.showObject(TwoObjects());
+    QSignalSpy edits(&inspector, &ObjectInspector::objectEdited);
+    QLineEdit* edit = Field(inspector, field.toLatin1().constData());
+    Type(edit, text);
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(edit->text(), text); // refused where it was typed, not clamped
+    QVERIFY2(Message(inspector).contains(range), qPrintable(Message(inspector)));
+}
+
+QTEST_MAIN(TestObjectInspector)
+#include "test_object_inspector.moc"
