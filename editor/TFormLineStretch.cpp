@@ -7,6 +7,7 @@
 #include "MaterialList.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
+#include "SectionPropertiesWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -40,7 +42,9 @@ TFormLineStretch::TFormLineStretch(std::unique_ptr<Dialogs> dialogs, QWidget* pa
     : QWidget(parent),
       m_dialogs(dialogs ? std::move(dialogs)
                         : std::make_unique<QtDialogs>(this, QCoreApplication::applicationName())),
-      m_ui(this) {
+      m_ui(this),
+      m_properties(new SectionPropertiesWindow(
+          m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this)) {
     connectHandlers();
     FormCreate();
 }
@@ -69,6 +73,10 @@ void TFormLineStretch::connectHandlers() {
     clicks(m_ui.SpeedButton6, &TFormLineStretch::SpeedButton6Click);
     clicks(m_ui.SpeedButton7, &TFormLineStretch::SpeedButton7Click);
     clicks(m_ui.SpeedButton8, &TFormLineStretch::SpeedButton8Click);
+    clicks(m_ui.SpeedButton9, &TFormLineStretch::SpeedButton9Click);
+    auto* propertiesKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Return), this);
+    connect(propertiesKey, &QShortcut::activated, this,
+            guarded(&TFormLineStretch::SpeedButton9Click));
     connect(m_ui.SpinEdit1, &QSpinBox::valueChanged, this,
             guarded(&TFormLineStretch::SpinEdit1Change));
     connect(m_ui.tEspessura, &QSpinBox::valueChanged, this,
@@ -190,6 +198,21 @@ void TFormLineStretch::SpeedButton8Click() {
         m_printHook(m_profile, m_results, picture);
 }
 
+void TFormLineStretch::SpeedButton9Click() {
+    if (!m_propertiesPlaced && screen()) {
+        // To the right of the editor, pushed back onto the screen where it would leave it.
+        const QRect free = screen()->availableGeometry();
+        const QSize size = m_properties->frameGeometry().size();
+        const int x = std::min(frameGeometry().right() + 8, free.right() - size.width());
+        const int y = std::min(frameGeometry().top(), free.bottom() - size.height());
+        m_properties->move(std::max(x, free.left()), std::max(y, free.top()));
+        m_propertiesPlaced = true;
+    }
+    m_properties->show();
+    m_properties->raise();
+    m_properties->activateWindow();
+}
+
 // ---- Settings ----
 
 void TFormLineStretch::SpinEdit1Change() {
@@ -208,6 +231,7 @@ void TFormLineStretch::chTravaGridClick() {
 void TFormLineStretch::ComboBox1Change() {
     const QComboBox* box = m_ui.ComboBox1;
     m_profile.selectMaterial(box->findText(box->currentText(), Qt::MatchExactly));
+    m_properties->profileChanged();
 }
 
 void TFormLineStretch::tEspessuraChange() {
@@ -281,6 +305,7 @@ void TFormLineStretch::carryOut(const TMouseResponse& response) {
 void TFormLineStretch::redraw() {
     ShowBackground();
     DrawObjects();
+    m_properties->profileChanged();
 }
 
 // After a change of the grid itself: the background first, then the redraw.

@@ -9,6 +9,8 @@
 #include "ProfileFileDialog.h"
 #include "SectionProperties.h"
 
+class SectionPropertiesWindow;
+
 #include <QWidget>
 
 #include <functional>
@@ -46,8 +48,11 @@ class TFormLineStretch : public QWidget {
     // The drawing as ImageArea shows it.
     const QImage& drawing() const { return m_surface.image(); }
 
-    // ShowBackground then DrawObjects.
+    // ShowBackground then DrawObjects; the properties window follows.
     void redraw();
+
+    // The "Propriedades da seção" window, created hidden with the editor and owned by it.
+    SectionPropertiesWindow* propertiesWindow() const { return m_properties; }
 
     // Loads a profile file exactly as the load command does once its dialog has given
     // the name. A failure shows the error box and leaves the window as it was.
@@ -74,6 +79,7 @@ class TFormLineStretch : public QWidget {
     void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
+    void SpeedButton9Click();
     void SpinEdit1Change();
     void chDrawGridClick();
     void chTravaGridClick();
@@ -110,6 +116,8 @@ class TFormLineStretch : public QWidget {
     ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
+    SectionPropertiesWindow* m_properties;
+    bool m_propertiesPlaced = false; // put beside the editor at its first showing
     bool m_dragging = false; // between a confining press and the next release
     bool m_placed = false;   // centred on the screen at the first show
 };

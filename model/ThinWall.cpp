@@ -4,11 +4,36 @@
 
 #include <cmath>
 #include <numeric>
+#include <span>
 #include <vector>
 
 namespace {
 
 using Edge = TWallGraph::Edge;
+
+// The edges at each node, held in one array rather than a list per node: allocations
+// were an eighth of the time on a full profile.
+class Incidence {
+  public:
+    explicit Incidence(const TWallGraph& g) : m_start(g.Nodes.size() + 1, 0), m_edges(2 * g.Edges.size()) {
+        for (const Edge& e : g.Edges) {
+            ++m_start[e.A + 1];
+            ++m_start[e.B + 1];
+        }
+        std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
+        std::vector<int> next(m_start.begin(), m_start.end() - 1);
+        for (std::size_t i = 0; i < g.Edges.size(); ++i) {
+            m_edges[next[g.Edges[i].A]++] = static_cast<int>(i);
+            m_edges[next[g.Edges[i].B]++] = static_cast<int>(i);
+        }
+    }
+    std::span<const int> at(int node) const {
+        return {m_edges.data() + m_start[node], m_edges.data() + m_start[node + 1]};
+    }
+
+  private:
+    std::vector<int> m_start, m_edges;
+};
 
 // Connected parts, as a part index for every node.
 std::vector<int> PartOfNodes(const TWallGraph& g, int& partCount) {
@@ -34,15 +59,10 @@ std::vector<int> PartOfNodes(const TWallGraph& g, int& partCount) {
 
 // Edges that lie on a cycle: what is left after leaves are pruned repeatedly.
 std::vector<bool> CycleEdges(const TWallGraph& g) {
-    std::vector<int> degree(g.Nodes.size(), 0);
-    std::vector<std::vector<int>> incident(g.Nodes.size());
-    for (std::size_t i = 0; i < g.Edges.size(); ++i) {
-        const Edge& e = g.Edges[i];
-        ++degree[e.A];
-        ++degree[e.B];
-        incident[e.A].push_back(static_cast<int>(i));
-        incident[e.B].push_back(static_cast<int>(i));
-    }
+    const Incidence incident(g);
+    std::vector<int> degree(g.Nodes.size());
+    for (std::size_t n = 0; n < degree.size(); ++n)
+        degree[n] = static_cast<int>(incident.at(static_cast<int>(n)).size());
     std::vector<bool> onCycle(g.Edges.size(), true);
     std::vector<int> leaves;
     for (std::size_t n = 0; n < degree.size(); ++n)
@@ -51,7 +71,7 @@ std::vector<bool> CycleEdges(const TWallGraph& g) {
     while (!leaves.empty()) {
         const int n = leaves.back();
         leaves.pop_back();
-        for (const int i : incident[n]) {
+        for (const int i : incident.at(n)) {
             if (!onCycle[i])
                 continue;
             onCycle[i] = false;
@@ -137,11 +157,7 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     }
 
     // Sectorial coordinate about the centroid, spread from node 0 over the tree.
-    std::vector<std::vector<int>> incident(n);
-    for (std::size_t i = 0; i < g.Edges.size(); ++i) {
-        incident[g.Edges[i].A].push_back(static_cast<int>(i));
-        incident[g.Edges[i].B].push_back(static_cast<int>(i));
-    }
+    const Incidence incident(g);
     std::vector<double> w(n, 0.0);
     std::vector<bool> reached(n, false);
     std::vector<int> todo{0};
@@ -149,7 +165,7 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     while (!todo.empty()) {
         const int u = todo.back();
         todo.pop_back();
-        for (const int i : incident[u]) {
+        for (const int i : incident.at(u)) {
             const int v = g.Edges[i].A == u ? g.Edges[i].B : g.Edges[i].A;
             if (reached[v])
                 continue;

@@ -1,0 +1,84 @@
+#include "SectionPropertiesWindow.h"
+
+#include "LocaleText.h"
+#include "SectionPicture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
+                                                 std::function<QString()> materialText,
+                                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
+      m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
+      m_picture(new SectionPicture(this)) {
+    setObjectName(QStringLiteral("SectionPropertiesWindow"));
+    setWindowTitle(QStringLiteral("Propriedades da seção"));
+
+    m_table->setObjectName(QStringLiteral("PropertiesTable"));
+    m_table->setModel(&m_model);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
+    for (int row = 0; row < m_model.rowCount(); ++row)
+        if (m_model.isTitle(row))
+            m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
+    m_table->setColumnWidth(SectionPropertiesModel::Symbol, 72);
+    m_table->setColumnWidth(SectionPropertiesModel::Value, 96);
+    m_table->setColumnWidth(SectionPropertiesModel::Unit, 48);
+
+    auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
+    copy->setObjectName(QStringLiteral("CopyButton"));
+    connect(copy, &QPushButton::clicked, this, &SectionPropertiesWindow::copyToClipboard);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+
+    m_layout->addWidget(m_table, 3);
+    m_layout->addWidget(m_picture, 2);
+    m_layout->addLayout(buttons);
+    resize(440, 640);
+}
+
+void SectionPropertiesWindow::setInspector(QWidget* panel) {
+    delete m_inspector;
+    m_inspector = panel;
+    if (panel)
+        m_layout->insertWidget(0, panel);
+}
+
+void SectionPropertiesWindow::profileChanged() {
+    if (!isVisible() || m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, &SectionPropertiesWindow::refresh);
+}
+
+void SectionPropertiesWindow::refresh() {
+    m_refreshPending = false;
+    const QByteArray material = m_materialText().toUtf8();
+    const TEngineeringResults results = ComputeEngineering(
+        m_profile, std::string_view(material.constData(), material.size()), DecimalSeparator());
+    m_model.setGroups(SectionPropertyGroups(results));
+    m_picture->setSection(m_profile.liveObjects(), results);
+}
+
+void SectionPropertiesWindow::copyToClipboard() const {
+    QApplication::clipboard()->setText(SectionPropertiesTabText(m_model.groups(), QLocale()));
+}
+
+// Shown again after changes made while it was hidden: those were not followed.
+void SectionPropertiesWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
