@@ -85,6 +85,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Editor:
         return RunEditor(argc, argv, command.file);
     case CommandLine::Mode::Properties:
+    case CommandLine::Mode::AllProperties:
     case CommandLine::Mode::Json:
     case CommandLine::Mode::Pdf:
         break;

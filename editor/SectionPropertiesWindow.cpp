@@ -73,7 +73,9 @@ void SectionPropertiesWindow::refresh() {
     m_picture->setSection(m_profile.liveObjects(), results);
 }
 
-void SectionPropertiesWindow::copyToClipboard() const {
+void SectionPropertiesWindow::copyToClipboard() {
+    if (m_refreshPending)
+        refresh();
     QApplication::clipboard()->setText(SectionPropertiesTabText(m_model.groups(), QLocale()));
 }
 

@@ -38,8 +38,9 @@ class SectionPropertiesWindow : public QWidget {
 
     const SectionPropertiesModel& values() const { return m_model; }
 
-    // Puts every value on the clipboard as tab-separated lines ("Copiar").
-    void copyToClipboard() const;
+    // Puts every value on the clipboard as tab-separated lines ("Copiar"), brought up to
+    // date first when a change is still waiting for the loop's turn.
+    void copyToClipboard();
 
   protected:
     void showEvent(QShowEvent* event) override;

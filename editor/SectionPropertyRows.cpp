@@ -93,9 +93,7 @@ QString SectionPropertyText(const SectionPropertyRow& row, const QLocale& locale
         return QStringLiteral("—");
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    // A value that rounds to zero is shown without the sign its rounding error left.
-    const double shown = std::round(row.value * 100) / 100;
-    return plain.toString(shown == 0 ? 0.0 : row.value, 'f', 2);
+    return plain.toString(row.value, 'f', 2);
 }
 
 QString SectionPropertiesTabText(const QList<SectionPropertyGroup>& groups, const QLocale& locale) {

@@ -55,6 +55,10 @@ double DrawingProduct(std::span<const TProfileObject> objects, double xg, double
 void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objects) {
     const TSectionResults& s = e.Section;
     e.Jxy = -DrawingProduct(objects, s.Xg, s.Yg);
+    // The product of a symmetric section cancels to rounding noise, which would tilt its
+    // axes by a sliver and print as "-0.00".
+    if (std::abs(e.Jxy) <= 1e-12 * (s.Jxc + s.Jyc))
+        e.Jxy = 0;
     const double mean = (s.Jxc + s.Jyc) / 2;
     const double radius = std::hypot((s.Jxc - s.Jyc) / 2, e.Jxy);
     e.I1 = mean + radius;
