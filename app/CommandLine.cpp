@@ -57,12 +57,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.mode = CommandLine::Mode::Version;
         return c;
     }
-    const int modes =
-        int(parser.isSet(properties)) + int(parser.isSet(allProperties)) +
-        int(parser.isSet(json)) + int(parser.isSet(pdf));
+    const int modes = int(parser.isSet(properties)) + int(parser.isSet(allProperties)) +
+                      int(parser.isSet(json)) + int(parser.isSet(pdf));
     if (modes > 1)
-        return UsageError(
-            QStringLiteral("--properties, --all-properties, --json e --pdf não podem ser usados juntos"));
+        return UsageError(QStringLiteral(
+            "--properties, --all-properties, --json e --pdf não podem ser usados juntos"));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return UsageError(QStringLiteral("apenas um arquivo de perfil pode ser dado"));
@@ -72,8 +71,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     if (modes == 0) {
         if (c.material)
-            return UsageError(
-                QStringLiteral("--material vale só com --properties, --all-properties, --json ou --pdf"));
+            return UsageError(QStringLiteral(
+                "--material vale só com --properties, --all-properties, --json ou --pdf"));
         return c;
     }
     if (c.file.isEmpty())

@@ -69,7 +69,8 @@ void Run(const CommandLine& command) {
     case CommandLine::Mode::AllProperties:
         for (const QString& line :
              ReportTexts::sectionResults(results, QLocale()) +
-                 EngineeringLines(ComputeEngineering(profile, material, DecimalSeparator()), QLocale()))
+                 EngineeringLines(ComputeEngineering(profile, material, DecimalSeparator()),
+                                  QLocale()))
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json: {

@@ -60,8 +60,8 @@ std::string ResultsJson(const TSectionResults& r, const TEngineeringResults& e,
     out += "\"MaterialIndex\": " + std::to_string(profile.MaterialIndex()) + ", ";
     out += "\"Material\": " + Quoted(materialText);
     const std::pair<const char*, double> engineering[] = {
-        {"Jxy", e.Jxy}, {"I1", e.I1}, {"I2", e.I2},      {"Theta", e.Theta},
-        {"Rx", e.Rx},   {"Ry", e.Ry}, {"R1", e.R1},      {"R2", e.R2},
+        {"Jxy", e.Jxy},  {"I1", e.I1},      {"I2", e.I2},      {"Theta", e.Theta},
+        {"Rx", e.Rx},    {"Ry", e.Ry},      {"R1", e.R1},      {"R2", e.R2},
         {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
     };
     for (const auto& [name, value] : engineering)

@@ -65,7 +65,8 @@ void SectionPicture::paintEvent(QPaintEvent*) {
 
     for (const TProfileObject& o : m_objects) {
         if (o.isBar()) {
-            const double width = std::isfinite(o.Thickness) ? std::max(1.0, o.Thickness * scale) : 1.0;
+            const double width =
+                std::isfinite(o.Thickness) ? std::max(1.0, o.Thickness * scale) : 1.0;
             p.setPen(QPen(Qt::darkGray, width, Qt::SolidLine, Qt::SquareCap));
             p.drawLine(at(o.P1.X, o.P1.Y), at(o.P2.X, o.P2.Y));
         } else if (o.isAppendix()) {
@@ -76,7 +77,8 @@ void SectionPicture::paintEvent(QPaintEvent*) {
     }
 
     const TEngineeringResults& r = m_results;
-    if (r.State != TSectionState::Ready || !std::isfinite(r.Section.Xg) || !std::isfinite(r.Section.Yg))
+    if (r.State != TSectionState::Ready || !std::isfinite(r.Section.Xg) ||
+        !std::isfinite(r.Section.Yg))
         return;
     const QPointF centroid = at(r.Section.Xg, r.Section.Yg);
     const double axisLength = std::hypot(width(), height()) * 0.6;

@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
@@ -24,7 +23,10 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     m_table->setObjectName(QStringLiteral("PropertiesTable"));
     m_table->setModel(&m_model);
     m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows sized to their contents would lay out every text again on each refresh, which
+    // cost five times the whole drag move; one line of text is all a row holds.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -48,6 +50,9 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     m_layout->addWidget(m_picture, 2);
     m_layout->addLayout(buttons);
     resize(440, 640);
+
+    m_wallTimer.setSingleShot(true);
+    connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
 }
 
 void SectionPropertiesWindow::setInspector(QWidget* panel) {
@@ -61,20 +66,36 @@ void SectionPropertiesWindow::profileChanged() {
     if (!isVisible() || m_refreshPending)
         return;
     m_refreshPending = true;
-    QTimer::singleShot(0, this, &SectionPropertiesWindow::refresh);
+    QMetaObject::invokeMethod(this, &SectionPropertiesWindow::follow, Qt::QueuedConnection);
 }
 
 void SectionPropertiesWindow::refresh() {
+    m_wallTimer.stop();
+    m_wall = ComputeThinWall(m_profile.liveObjects());
+    m_wallClock.start();
+    display();
+}
+
+void SectionPropertiesWindow::follow() {
+    if (!m_wallClock.isValid() || m_wallClock.elapsed() >= WallInterval)
+        return refresh();
+    if (!m_wallTimer.isActive())
+        m_wallTimer.start(WallInterval - static_cast<int>(m_wallClock.elapsed()));
+    display();
+}
+
+void SectionPropertiesWindow::display() {
     m_refreshPending = false;
     const QByteArray material = m_materialText().toUtf8();
-    const TEngineeringResults results = ComputeEngineering(
+    TEngineeringResults results = ComputeSectionAxes(
         m_profile, std::string_view(material.constData(), material.size()), DecimalSeparator());
+    results.Wall = m_wall;
     m_model.setGroups(SectionPropertyGroups(results));
     m_picture->setSection(m_profile.liveObjects(), results);
 }
 
 void SectionPropertiesWindow::copyToClipboard() {
-    if (m_refreshPending)
+    if (m_refreshPending || m_wallTimer.isActive())
         refresh();
     QApplication::clipboard()->setText(SectionPropertiesTabText(m_model.groups(), QLocale()));
 }

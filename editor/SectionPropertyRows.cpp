@@ -24,12 +24,11 @@ QString WallWord(TWallKind wall) {
     return QStringLiteral("nenhuma");
 }
 
-// A value with the reason given when it is missing: the row's own reason, or else the
-// section's.
-SectionPropertyRow Row(const char* symbol, const char* name, double value, const char* unit,
-                       const QString& note) {
-    return {QString::fromUtf8(symbol), QString::fromUtf8(name), value, QString::fromUtf8(unit),
-            QString(), std::isnan(value) ? note : QString()};
+// A value with the reason given when it is missing. The texts are literals, so that
+// building the rows on every change allocates nothing for them.
+SectionPropertyRow Row(const QString& symbol, const QString& name, double value,
+                       const QString& unit, const QString& note) {
+    return {symbol, name, value, unit, QString(), std::isnan(value) ? note : QString()};
 }
 
 SectionPropertyGroup ReportGroup(const TEngineeringResults& e, const QString& why) {
@@ -38,45 +37,72 @@ SectionPropertyGroup ReportGroup(const TEngineeringResults& e, const QString& wh
     const double nan = TThinWall::Missing;
     auto v = [&](double value) { return ready ? value : nan; };
     const QString weightWhy = ready ? QStringLiteral("densidade fora do alcance") : why;
-    return {QStringLiteral("Resultados do relatório"),
-            {Row("Peso", "peso por metro", v(s.Weight()), "kg/m", weightWhy),
-             Row("Perímetro", "perímetro", v(s.Perimeter), "mm", why),
-             Row("Área", "área", v(s.Area), "mm2", why),
-             Row("Jxc", "inércia em torno do eixo horizontal", v(s.Jxc), "mm4", why),
-             Row("Jyc", "inércia em torno do eixo vertical", v(s.Jyc), "mm4", why),
-             Row("xg", "centro de gravidade, x", v(s.Xg), "mm", why),
-             Row("yg", "centro de gravidade, y", v(s.Yg), "mm", why),
-             Row("Wx", "módulo resistente, x", v(s.Wx()), "mm3", why),
-             Row("Wy", "módulo resistente, y", v(s.Wy()), "mm3", why)}};
+    return {
+        QStringLiteral("Resultados do relatório"),
+        {Row(QStringLiteral("Peso"), QStringLiteral("peso por metro"), v(s.Weight()),
+             QStringLiteral("kg/m"), weightWhy),
+         Row(QStringLiteral("Perímetro"), QStringLiteral("perímetro"), v(s.Perimeter),
+             QStringLiteral("mm"), why),
+         Row(QStringLiteral("Área"), QStringLiteral("área"), v(s.Area), QStringLiteral("mm2"), why),
+         Row(QStringLiteral("Jxc"), QStringLiteral("inércia em torno do eixo horizontal"), v(s.Jxc),
+             QStringLiteral("mm4"), why),
+         Row(QStringLiteral("Jyc"), QStringLiteral("inércia em torno do eixo vertical"), v(s.Jyc),
+             QStringLiteral("mm4"), why),
+         Row(QStringLiteral("xg"), QStringLiteral("centro de gravidade, x"), v(s.Xg),
+             QStringLiteral("mm"), why),
+         Row(QStringLiteral("yg"), QStringLiteral("centro de gravidade, y"), v(s.Yg),
+             QStringLiteral("mm"), why),
+         Row(QStringLiteral("Wx"), QStringLiteral("módulo resistente, x"), v(s.Wx()),
+             QStringLiteral("mm3"), why),
+         Row(QStringLiteral("Wy"), QStringLiteral("módulo resistente, y"), v(s.Wy()),
+             QStringLiteral("mm3"), why)}};
 }
 
 SectionPropertyGroup AxesGroup(const TEngineeringResults& e, const QString& why) {
     // With a section but no bar, only the fibre distances are missing.
     const QString fibreWhy = e.State == TSectionState::Ready ? QStringLiteral("sem barras") : why;
     return {QStringLiteral("Eixos principais"),
-            {Row("Jxy", "produto de inércia (y para cima)", e.Jxy, "mm4", why),
-             Row("I1", "momento principal maior", e.I1, "mm4", why),
-             Row("I2", "momento principal menor", e.I2, "mm4", why),
-             Row("θ", "ângulo do eixo maior, anti-horário", e.Theta, "graus", why),
-             Row("rx", "raio de giração, x", e.Rx, "mm", why),
-             Row("ry", "raio de giração, y", e.Ry, "mm", why),
-             Row("r1", "raio de giração, eixo maior", e.R1, "mm", why),
-             Row("r2", "raio de giração, eixo menor", e.R2, "mm", why),
-             Row("c esq.", "fibra extrema à esquerda", e.FibreLeft, "mm", fibreWhy),
-             Row("c dir.", "fibra extrema à direita", e.FibreRight, "mm", fibreWhy),
-             Row("c sup.", "fibra extrema acima", e.FibreTop, "mm", fibreWhy),
-             Row("c inf.", "fibra extrema abaixo", e.FibreBottom, "mm", fibreWhy)}};
+            {Row(QStringLiteral("Jxy"), QStringLiteral("produto de inércia (y para cima)"), e.Jxy,
+                 QStringLiteral("mm4"), why),
+             Row(QStringLiteral("I1"), QStringLiteral("momento principal maior"), e.I1,
+                 QStringLiteral("mm4"), why),
+             Row(QStringLiteral("I2"), QStringLiteral("momento principal menor"), e.I2,
+                 QStringLiteral("mm4"), why),
+             Row(QStringLiteral("θ"), QStringLiteral("ângulo do eixo maior, anti-horário"), e.Theta,
+                 QStringLiteral("graus"), why),
+             Row(QStringLiteral("rx"), QStringLiteral("raio de giração, x"), e.Rx,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("ry"), QStringLiteral("raio de giração, y"), e.Ry,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("r1"), QStringLiteral("raio de giração, eixo maior"), e.R1,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("r2"), QStringLiteral("raio de giração, eixo menor"), e.R2,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("c esq."), QStringLiteral("fibra extrema à esquerda"), e.FibreLeft,
+                 QStringLiteral("mm"), fibreWhy),
+             Row(QStringLiteral("c dir."), QStringLiteral("fibra extrema à direita"), e.FibreRight,
+                 QStringLiteral("mm"), fibreWhy),
+             Row(QStringLiteral("c sup."), QStringLiteral("fibra extrema acima"), e.FibreTop,
+                 QStringLiteral("mm"), fibreWhy),
+             Row(QStringLiteral("c inf."), QStringLiteral("fibra extrema abaixo"), e.FibreBottom,
+                 QStringLiteral("mm"), fibreWhy)}};
 }
 
 SectionPropertyGroup TorsionGroup(const TThinWall& w) {
     const QString why = Text(WallNote(w.Wall));
     SectionPropertyRow wall{QStringLiteral("Parede"), QStringLiteral("linha média das barras"),
-                            TThinWall::Missing, QString(), WallWord(w.Wall), QString()};
+                            TThinWall::Missing,       QString(),
+                            WallWord(w.Wall),         QString()};
     return {QStringLiteral("Torção e empenamento"),
-            {wall, Row("J", "constante de torção", w.J, "mm4", Text(TorsionNote(w))),
-             Row("xs", "centro de cisalhamento, x", w.Xs, "mm", why),
-             Row("ys", "centro de cisalhamento, y", w.Ys, "mm", why),
-             Row("Cw", "constante de empenamento", w.Cw, "mm6", why)}};
+            {wall,
+             Row(QStringLiteral("J"), QStringLiteral("constante de torção"), w.J,
+                 QStringLiteral("mm4"), Text(TorsionNote(w))),
+             Row(QStringLiteral("xs"), QStringLiteral("centro de cisalhamento, x"), w.Xs,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("ys"), QStringLiteral("centro de cisalhamento, y"), w.Ys,
+                 QStringLiteral("mm"), why),
+             Row(QStringLiteral("Cw"), QStringLiteral("constante de empenamento"), w.Cw,
+                 QStringLiteral("mm6"), why)}};
 }
 
 } // namespace

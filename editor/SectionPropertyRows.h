@@ -9,12 +9,12 @@
 // One line of the properties window: a value, or a word for the kind of wall, or "—" with
 // the reason when the value does not exist.
 struct SectionPropertyRow {
-    QString symbol;  // "Jxy", "I1", ...
-    QString name;    // what it is, in words
-    double value;    // NaN when missing or when the row is a word
-    QString unit;    // "mm4", ...; empty for a word
-    QString word;    // the row's text instead of a number ("aberta"); usually empty
-    QString note;    // why the value is missing; empty when it is there
+    QString symbol; // "Jxy", "I1", ...
+    QString name;   // what it is, in words
+    double value;   // NaN when missing or when the row is a word
+    QString unit;   // "mm4", ...; empty for a word
+    QString word;   // the row's text instead of a number ("aberta"); usually empty
+    QString note;   // why the value is missing; empty when it is there
 };
 
 struct SectionPropertyGroup {

@@ -42,9 +42,8 @@ TFormLineStretch::TFormLineStretch(std::unique_ptr<Dialogs> dialogs, QWidget* pa
     : QWidget(parent),
       m_dialogs(dialogs ? std::move(dialogs)
                         : std::make_unique<QtDialogs>(this, QCoreApplication::applicationName())),
-      m_ui(this),
-      m_properties(new SectionPropertiesWindow(
-          m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this)) {
+      m_ui(this), m_properties(new SectionPropertiesWindow(
+                      m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this)) {
     connectHandlers();
     FormCreate();
 }

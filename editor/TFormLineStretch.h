@@ -118,6 +118,6 @@ class TFormLineStretch : public QWidget {
     PrintHook m_printHook;
     SectionPropertiesWindow* m_properties;
     bool m_propertiesPlaced = false; // put beside the editor at its first showing
-    bool m_dragging = false; // between a confining press and the next release
-    bool m_placed = false;   // centred on the screen at the first show
+    bool m_dragging = false;         // between a confining press and the next release
+    bool m_placed = false;           // centred on the screen at the first show
 };

@@ -4,25 +4,24 @@
 #include "PerfilError.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <vector>
 
 namespace {
 
 // The objects the report's compaction would keep, in their order. The profile's own
 // span serves when nothing awaits compaction, which is the rule in the editor.
 std::span<const TProfileObject> Survivors(const TProfile& profile,
-                                          std::array<TProfileObject, TProfile::Capacity>& copy) {
+                                          std::vector<TProfileObject>& copy) {
     const auto objects = profile.liveObjects();
     if (std::none_of(objects.begin(), objects.end(),
                      [](const TProfileObject& o) { return o.Number == 0; }))
         return objects;
-    std::size_t count = 0;
-    for (const TProfileObject& o : objects)
-        if (o.Number != 0)
-            copy[count++] = o;
-    return {copy.data(), count};
+    std::copy_if(objects.begin(), objects.end(), std::back_inserter(copy),
+                 [](const TProfileObject& o) { return o.Number != 0; });
+    return copy;
 }
 
 double ReadDensityQuietly(std::string_view materialText, char decimalSeparator, bool& overflow) {
@@ -44,7 +43,8 @@ double DrawingProduct(std::span<const TProfileObject> objects, double xg, double
             const TBarStrip s = BarStrip(o);
             const double dx = static_cast<double>(std::int64_t{o.P2.X} - o.P1.X);
             const double dy = static_cast<double>(std::int64_t{o.P2.Y} - o.P1.Y);
-            product += o.Thickness * s.Length * dx * dy / 12 + s.Area * (s.MidX - xg) * (s.MidY - yg);
+            product +=
+                o.Thickness * s.Length * dx * dy / 12 + s.Area * (s.MidX - xg) * (s.MidY - yg);
         } else if (o.isAppendix()) {
             product += 4 * (o.P1.X - xg) * (o.P1.Y - yg);
         }
@@ -77,11 +77,17 @@ void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objec
 
 TEngineeringResults ComputeEngineering(const TProfile& profile, std::string_view materialText,
                                        char decimalSeparator) {
+    TEngineeringResults e = ComputeSectionAxes(profile, materialText, decimalSeparator);
+    e.Wall = ComputeThinWall(profile.liveObjects());
+    return e;
+}
+
+TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view materialText,
+                                       char decimalSeparator) {
     TEngineeringResults e;
-    std::array<TProfileObject, TProfile::Capacity> copy;
+    std::vector<TProfileObject> copy;
     const std::span<const TProfileObject> objects = Survivors(profile, copy);
     const double density = ReadDensityQuietly(materialText, decimalSeparator, e.DensityOverflow);
-    e.Wall = ComputeThinWall(objects);
     if (objects.empty())
         return e;
     TSectionPass pass;
@@ -94,7 +100,8 @@ TEngineeringResults ComputeEngineering(const TProfile& profile, std::string_view
     e.State = TSectionState::Ready;
     e.Section = pass.Results;
     PrincipalAxes(e, objects);
-    if (std::any_of(objects.begin(), objects.end(), [](const TProfileObject& o) { return o.isBar(); })) {
+    if (std::any_of(objects.begin(), objects.end(),
+                    [](const TProfileObject& o) { return o.isBar(); })) {
         e.FibreLeft = e.Section.Xg - pass.MinX;
         e.FibreRight = pass.MaxX - e.Section.Xg;
         e.FibreTop = e.Section.Yg - pass.MinY;

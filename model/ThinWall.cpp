@@ -15,7 +15,8 @@ using Edge = TWallGraph::Edge;
 // were an eighth of the time on a full profile.
 class Incidence {
   public:
-    explicit Incidence(const TWallGraph& g) : m_start(g.Nodes.size() + 1, 0), m_edges(2 * g.Edges.size()) {
+    explicit Incidence(const TWallGraph& g)
+        : m_start(g.Nodes.size() + 1, 0), m_edges(2 * g.Edges.size()) {
         for (const Edge& e : g.Edges) {
             ++m_start[e.A + 1];
             ++m_start[e.B + 1];

@@ -34,7 +34,8 @@ struct TThinWall {
 
 // Bars join where an end coincides with another bar's end or lies exactly on another bar,
 // which the junction then splits. Zero-length bars, bars without a positive finite
-// thickness and objects that are not bars take no part. Never throws on any input.
+// thickness, slots awaiting compaction (Number 0) and objects that are not bars take no
+// part. Never throws on any input.
 TThinWall ComputeThinWall(std::span<const TProfileObject> objects);
 
 // A few words, in the user's language, on why the shear centre and Cw are missing

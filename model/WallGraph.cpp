@@ -1,8 +1,8 @@
 #include "WallGraph.h"
 
 #include <algorithm>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <numeric>
 #include <utility>
@@ -10,7 +10,8 @@
 namespace {
 
 bool IsWallBar(const TProfileObject& o) {
-    return o.isBar() && o.P1 != o.P2 && std::isfinite(o.Thickness) && o.Thickness > 0.0;
+    return o.Number != 0 && o.isBar() && o.P1 != o.P2 && std::isfinite(o.Thickness) &&
+           o.Thickness > 0.0;
 }
 
 // A lambda, so that sorting and searching inline it.
@@ -60,8 +61,9 @@ bool InsideSegment(TPoint p, TPoint a, TPoint b) {
         return false;
     if (p.Y < std::min(a.Y, b.Y) || p.Y > std::max(a.Y, b.Y))
         return false;
-    const __int128 cross = static_cast<__int128>(std::int64_t{b.X} - a.X) * (std::int64_t{p.Y} - a.Y) -
-                           static_cast<__int128>(std::int64_t{b.Y} - a.Y) * (std::int64_t{p.X} - a.X);
+    const __int128 cross =
+        static_cast<__int128>(std::int64_t{b.X} - a.X) * (std::int64_t{p.Y} - a.Y) -
+        static_cast<__int128>(std::int64_t{b.Y} - a.Y) * (std::int64_t{p.X} - a.X);
     return cross == 0;
 }
 
@@ -83,13 +85,16 @@ void NodesAlong(const std::vector<TPoint>& nodes, const NodeTable& table, const 
     const std::int64_t g = std::gcd(dx, dy);
     const auto first = std::lower_bound(nodes.begin(), nodes.end(),
                                         TPoint{std::min(a.X, b.X), INT32_MIN}, NodeBefore);
-    const auto last = std::upper_bound(first, nodes.end(), TPoint{std::max(a.X, b.X), INT32_MAX},
-                                       NodeBefore);
+    const auto last =
+        std::upper_bound(first, nodes.end(), TPoint{std::max(a.X, b.X), INT32_MAX}, NodeBefore);
     along.clear();
     if (g - 1 < last - first) {
+        const std::int64_t stepX = dx / g, stepY = dy / g;
+        std::int64_t x = a.X, y = a.Y;
         for (std::int64_t k = 1; k < g; ++k) {
-            const TPoint p{static_cast<std::int32_t>(a.X + k * (dx / g)),
-                           static_cast<std::int32_t>(a.Y + k * (dy / g))};
+            x += stepX;
+            y += stepY;
+            const TPoint p{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
             if (const int n = table.find(p); n >= 0)
                 along.emplace_back(k, n);
         }
@@ -99,7 +104,8 @@ void NodesAlong(const std::vector<TPoint>& nodes, const NodeTable& table, const 
         for (auto it = first; it != last; ++it)
             if (InsideSegment(*it, a, b)) {
                 const std::int64_t s = byX ? std::int64_t{it->X} - a.X : std::int64_t{it->Y} - a.Y;
-                along.emplace_back((byX ? dx : dy) < 0 ? -s : s, static_cast<int>(it - nodes.begin()));
+                along.emplace_back((byX ? dx : dy) < 0 ? -s : s,
+                                   static_cast<int>(it - nodes.begin()));
             }
         std::sort(along.begin(), along.end());
     }

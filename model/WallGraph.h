@@ -17,6 +17,6 @@ struct TWallGraph {
     std::vector<Edge> Edges;
 };
 
-// Takes the bars with a length and a positive finite thickness; everything else is left
-// out. Exact integer arithmetic decides where bars meet.
+// Takes the bars with a length and a positive finite thickness that are not awaiting
+// compaction; everything else is left out. Exact integer arithmetic decides where bars meet.
 TWallGraph BuildWallGraph(std::span<const TProfileObject> objects);

@@ -198,10 +198,14 @@ void TestCommandLine::jsonEngineeringProperties_data() {
     const double h = 100, b = 50, t = 2;
     QTest::newRow("channel") << Channel() << "open" << (2 * b + h) * t * t * t / 3
                              << 100 - 3 * b * b / (h + 6 * b);
-    QTest::newRow("tube") << Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60}, {20, 60, 20, 20}})
-                          << "closed" << 4 * (80.0 * 40) * (80.0 * 40) / (240 / t) << qQNaN();
-    QTest::newRow("two cells") << Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60},
-                                        {20, 60, 20, 20}, {60, 20, 60, 60}})
+    QTest::newRow("tube")
+        << Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60}, {20, 60, 20, 20}})
+        << "closed" << 4 * (80.0 * 40) * (80.0 * 40) / (240 / t) << qQNaN();
+    QTest::newRow("two cells") << Bars({{20, 20, 100, 20},
+                                        {100, 20, 100, 60},
+                                        {100, 60, 20, 60},
+                                        {20, 60, 20, 20},
+                                        {60, 20, 60, 60}})
                                << "multi-cell" << qQNaN() << qQNaN();
 }
 
@@ -233,18 +237,22 @@ void TestCommandLine::allProperties() {
     const Run all = Perfil({QStringLiteral("--all-properties"), file});
     QCOMPARE(all.status, 0);
     QVERIFY(all.out.startsWith(nine.out));
-    const QStringList extra = all.out.mid(nine.out.size()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList extra =
+        all.out.mid(nine.out.size()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const double xs = 100 - 3.0 * 50 * 50 / (100 + 6 * 50);
-    QVERIFY2(extra.contains(QStringLiteral("xs: ") + QLocale(QLocale::Portuguese, QLocale::Brazil)
-                                                         .toString(xs, 'f', 2)
-                                                         .rightJustified(8) +
-                            QStringLiteral(" mm")),
-             qPrintable(all.out));
+    QVERIFY2(
+        extra.contains(
+            QStringLiteral("xs: ") +
+            QLocale(QLocale::Portuguese, QLocale::Brazil).toString(xs, 'f', 2).rightJustified(8) +
+            QStringLiteral(" mm")),
+        qPrintable(all.out));
     QVERIFY(extra.contains(QStringLiteral("Parede:   aberta")));
 
-    const QString tube = Saved(dir, "t.per", Bars({{20, 20, 100, 20}, {100, 20, 100, 60},
-                                                     {100, 60, 20, 60}, {20, 60, 20, 20}}));
-    const QStringList tubeLines = Perfil({QStringLiteral("--all-properties"), tube}).out.split('\n');
+    const QString tube =
+        Saved(dir, "t.per",
+              Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60}, {20, 60, 20, 20}}));
+    const QStringList tubeLines =
+        Perfil({QStringLiteral("--all-properties"), tube}).out.split('\n');
     QVERIFY(tubeLines.contains(QStringLiteral("xs:        — mm (seção fechada)")));
 }
 

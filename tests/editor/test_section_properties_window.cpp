@@ -55,7 +55,8 @@ void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
     QVERIFY(!w->isModal());
     QCOMPARE(w->windowTitle(), QStringLiteral("Propriedades da seção"));
     QCOMPARE(f.window.geometry(), editor);
-    QCOMPARE(f.control<QToolButton>("SpeedButton9")->toolTip(), QStringLiteral("Propriedades da seção"));
+    QCOMPARE(f.control<QToolButton>("SpeedButton9")->toolTip(),
+             QStringLiteral("Propriedades da seção"));
 }
 
 // The channel's shear centre lies 3 b^2 / (h + 6 b) behind the web; the values follow
@@ -65,7 +66,8 @@ void TestSectionPropertiesWindow::followsEveryChangeOnceTheLoopTurns() {
     f.control<QToolButton>("SpeedButton9")->click();
     const SectionPropertiesModel& model = f.window.propertiesWindow()->values();
     DrawChannel(f);
-    QTRY_COMPARE(Shown(model, "xs"), QLocale().toString(100 - 3.0 * 50 * 50 / (100 + 6 * 50), 'f', 2));
+    QTRY_COMPARE(Shown(model, "xs"),
+                 QLocale().toString(100 - 3.0 * 50 * 50 / (100 + 6 * 50), 'f', 2));
     QCOMPARE(Shown(model, "Parede"), QStringLiteral("aberta"));
 
     // Close the channel into a tube: the shear centre is no longer given.
@@ -91,7 +93,8 @@ void TestSectionPropertiesWindow::followsTheMaterial() {
     material->selectAll();
     QTest::keyClicks(material, QStringLiteral("Teste - 1e999"));
     QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("—"));
-    QVERIFY(Shown(model, "Peso", SectionPropertiesModel::Description).contains("densidade fora do alcance"));
+    QVERIFY(Shown(model, "Peso", SectionPropertiesModel::Description)
+                .contains("densidade fora do alcance"));
     QVERIFY(f.dialogs->errors.isEmpty());
 }
 

@@ -13,7 +13,8 @@ constexpr double Nan = TThinWall::Missing;
 
 // A channel: web from (x, y) down h, flanges of b to the right at both ends.
 std::vector<Item> Channel(int x, int y, int h, int b, double t) {
-    return {{okBar, {x + b, y}, {x, y}, t}, {okBar, {x, y}, {x, y + h}, t},
+    return {{okBar, {x + b, y}, {x, y}, t},
+            {okBar, {x, y}, {x, y + h}, t},
             {okBar, {x, y + h}, {x + b, y + h}, t}};
 }
 
@@ -86,62 +87,118 @@ const double TubeJ = 4 * (80.0 * 40) * (80.0 * 40) / (2 * (80 + 40) / T);
 INSTANTIATE_TEST_SUITE_P(
     Sections, ThinWallTest,
     testing::Values(
-        WallCase{"channel", Channel(100, 50, 100, 50, T), TWallKind::Open, ChannelJ,
-                 100 - ChannelE, 100, ChannelCw, 100},
-        WallCase{"lipped_channel", LippedChannel(100, 50, 100, 50, 20, T),
-                 TWallKind::Open, (2 * B + H + 2 * D) * T * T * T / 3, 100 - LippedE, 100,
-                 LippedCw(), 100},
+        WallCase{"channel", Channel(100, 50, 100, 50, T), TWallKind::Open, ChannelJ, 100 - ChannelE,
+                 100, ChannelCw, 100},
+        WallCase{"lipped_channel", LippedChannel(100, 50, 100, 50, 20, T), TWallKind::Open,
+                 (2 * B + H + 2 * D) * T* T* T / 3, 100 - LippedE, 100, LippedCw(), 100},
         WallCase{"z_shear_centre_at_centroid",
                  {{okBar, {150, 50}, {100, 50}, T},
                   {okBar, {100, 50}, {100, 150}, T},
                   {okBar, {100, 150}, {50, 150}, T}},
-                 TWallKind::Open, ChannelJ, 100, 100, ZCw, 100},
-        WallCase{"equal_angle", {{okBar, {100, 100}, {150, 100}, T}, {okBar, {100, 100}, {100, 50}, T}},
-                 TWallKind::Open, 100 * T * T * T / 3, 100, 100, 0, 50},
-        WallCase{"unequal_angle", {{okBar, {100, 100}, {180, 100}, T}, {okBar, {100, 50}, {100, 100}, T}},
-                 TWallKind::Open, 130 * T * T * T / 3, 100, 100, 0, 80},
+                 TWallKind::Open,
+                 ChannelJ,
+                 100,
+                 100,
+                 ZCw,
+                 100},
+        WallCase{"equal_angle",
+                 {{okBar, {100, 100}, {150, 100}, T}, {okBar, {100, 100}, {100, 50}, T}},
+                 TWallKind::Open,
+                 100 * T* T* T / 3,
+                 100,
+                 100,
+                 0,
+                 50},
+        WallCase{"unequal_angle",
+                 {{okBar, {100, 100}, {180, 100}, T}, {okBar, {100, 50}, {100, 100}, T}},
+                 TWallKind::Open,
+                 130 * T* T* T / 3,
+                 100,
+                 100,
+                 0,
+                 80},
         WallCase{"tee_splits_the_flange_at_the_junction",
                  {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 50}, {100, 120}, T}},
-                 TWallKind::Open, 170 * T * T * T / 3, 100, 50, 0, 100},
-        WallCase{"bars_on_one_line", {{okBar, {0, 0}, {30, 40}, T}, {okBar, {30, 40}, {60, 80}, T}},
-                 TWallKind::Open, 100 * T * T * T / 3, 30, 40, 0, 100},
+                 TWallKind::Open,
+                 170 * T* T* T / 3,
+                 100,
+                 50,
+                 0,
+                 100},
+        WallCase{"bars_on_one_line",
+                 {{okBar, {0, 0}, {30, 40}, T}, {okBar, {30, 40}, {60, 80}, T}},
+                 TWallKind::Open,
+                 100 * T* T* T / 3,
+                 30,
+                 40,
+                 0,
+                 100},
         WallCase{"rectangular_tube_by_bredt",
                  {{okBar, {20, 20}, {100, 20}, T},
                   {okBar, {100, 20}, {100, 60}, T},
                   {okBar, {100, 60}, {20, 60}, T},
                   {okBar, {20, 60}, {20, 20}, T}},
-                 TWallKind::Closed, TubeJ, Nan, Nan, Nan, 80},
+                 TWallKind::Closed,
+                 TubeJ,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
         WallCase{"tube_with_a_lip_adds_the_open_branch",
                  {{okBar, {20, 20}, {100, 20}, T},
                   {okBar, {100, 20}, {100, 60}, T},
                   {okBar, {100, 60}, {20, 60}, T},
                   {okBar, {20, 60}, {20, 20}, T},
                   {okBar, {60, 20}, {60, 5}, T}},
-                 TWallKind::Closed, TubeJ + 15 * T * T * T / 3, Nan, Nan, Nan, 80},
+                 TWallKind::Closed,
+                 TubeJ + 15 * T* T* T / 3,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
         WallCase{"tube_with_a_middle_web_has_two_cells",
                  {{okBar, {20, 20}, {100, 20}, T},
                   {okBar, {100, 20}, {100, 60}, T},
                   {okBar, {100, 60}, {20, 60}, T},
                   {okBar, {20, 60}, {20, 20}, T},
                   {okBar, {60, 20}, {60, 60}, T}},
-                 TWallKind::MultiCell, Nan, Nan, Nan, Nan, 80},
+                 TWallKind::MultiCell,
+                 Nan,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
         WallCase{"an_end_one_unit_off_the_bar_stays_apart",
                  {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 51}, {100, 120}, T}},
-                 TWallKind::Disconnected, 169 * T * T * T / 3, Nan, Nan, Nan, 100},
+                 TWallKind::Disconnected,
+                 169 * T* T* T / 3,
+                 Nan,
+                 Nan,
+                 Nan,
+                 100},
         WallCase{"zero_length_and_zero_thickness_bars_take_no_part",
-                 {{okBar, {10, 10}, {10, 10}, T}, {okBar, {0, 0}, {90, 0}, 0.0}, {okAppendix, {5, 5}, {}, T}},
-                 TWallKind::None, Nan, Nan, Nan, Nan, 1}),
+                 {{okBar, {10, 10}, {10, 10}, T},
+                  {okBar, {0, 0}, {90, 0}, 0.0},
+                  {okAppendix, {5, 5}, {}, T}},
+                 TWallKind::None,
+                 Nan,
+                 Nan,
+                 Nan,
+                 Nan,
+                 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The same channel (web 40, flanges 20) drawn along a 3-4-5 direction: the flanges run
 // along (12, 16) and the web along (-32, 24).
 std::vector<Item> RotatedChannel(double t) {
-    return {{okBar, {112, 66}, {100, 50}, t}, {okBar, {100, 50}, {68, 74}, t},
+    return {{okBar, {112, 66}, {100, 50}, t},
+            {okBar, {100, 50}, {68, 74}, t},
             {okBar, {68, 74}, {80, 90}, t}};
 }
 
 TEST(ThinWallTest, RotatedChannelKeepsJAndCwAndTurnsItsShearCentre) {
-    const TThinWall aligned = ComputeThinWall(MakeProfile(Channel(100, 50, 40, 20, T)).liveObjects());
+    const TThinWall aligned =
+        ComputeThinWall(MakeProfile(Channel(100, 50, 40, 20, T)).liveObjects());
     const TThinWall rotated = ComputeThinWall(MakeProfile(RotatedChannel(T)).liveObjects());
     EXPECT_NEAR(rotated.J, aligned.J, 1e-9 * aligned.J);
     EXPECT_NEAR(rotated.Cw, aligned.Cw, 1e-9 * aligned.Cw);
@@ -175,9 +232,9 @@ TEST(SectionEngineeringTest, PrincipalMomentsDifferOnlyByThroughThicknessTerms) 
 // of inertia is negative and the major axis lies at +45 degrees; mirrored, at -45.
 TEST(SectionEngineeringTest, EqualAngleMajorAxisAtFortyFiveDegrees) {
     const auto angle = [](int dx) {
-        return ComputeEngineering(
-            MakeProfile({{okBar, {100, 100}, {100 + dx, 100}, 2.0}, {okBar, {100, 100}, {100, 50}, 2.0}}),
-            "", ',');
+        return ComputeEngineering(MakeProfile({{okBar, {100, 100}, {100 + dx, 100}, 2.0},
+                                               {okBar, {100, 100}, {100, 50}, 2.0}}),
+                                  "", ',');
     };
     const TEngineeringResults right = angle(50), left = angle(-50);
     EXPECT_LT(right.Jxy, 0);
@@ -211,10 +268,15 @@ TEST(SectionEngineeringTest, LeavesTheProfileAloneAndAgreesWithTheReport) {
     EXPECT_EQ(p.Objects(2).Number, 0);
     const TSectionResults report = ComputeSection(p, "Aço - 7,75", ',');
     const TSectionResults& r = live.Section;
-    for (auto [a, b] : {std::pair{r.Area, report.Area}, {r.Perimeter, report.Perimeter},
-                        {r.Xg, report.Xg}, {r.Yg, report.Yg}, {r.Jxc, report.Jxc},
-                        {r.Jyc, report.Jyc}, {r.FibreX, report.FibreX},
-                        {r.FibreY, report.FibreY}, {r.Density, report.Density}})
+    for (auto [a, b] : {std::pair{r.Area, report.Area},
+                        {r.Perimeter, report.Perimeter},
+                        {r.Xg, report.Xg},
+                        {r.Yg, report.Yg},
+                        {r.Jxc, report.Jxc},
+                        {r.Jyc, report.Jyc},
+                        {r.FibreX, report.FibreX},
+                        {r.FibreY, report.FibreY},
+                        {r.Density, report.Density}})
         EXPECT_EQ(a, b);
     EXPECT_EQ(WallName(live.Wall.Wall), "open") << "the dropped slot takes no part";
 }
