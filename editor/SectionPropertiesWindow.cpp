@@ -37,7 +37,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
             m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
     m_table->setColumnWidth(SectionPropertiesModel::Symbol, 72);
     m_table->setColumnWidth(SectionPropertiesModel::Value, 96);
-    m_table->setColumnWidth(SectionPropertiesModel::Unit, 48);
+    m_table->setColumnWidth(SectionPropertiesModel::Unit, 60);
 
     auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
     copy->setObjectName(QStringLiteral("CopyButton"));

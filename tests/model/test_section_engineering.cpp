@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -33,6 +36,11 @@ struct WallCase {
     double J, Xs, Ys, Cw; // NaN where the wall has none
     double scale;         // a length of the section, for tolerances
 };
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const WallCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 void ExpectValue(double actual, double expected, double tolerance, const char* what) {
     if (std::isnan(expected))
@@ -298,6 +306,20 @@ TEST(SectionEngineeringTest, MissingValuesSayWhyInsteadOfFailing) {
         MakeProfile({{okBar, {0, 0}, {10, 0}, 1.0}, {okBar, {0, 5}, {10, 5}, 1.0}}).liveObjects());
     EXPECT_EQ(WallNote(apart.Wall), "partes separadas");
     EXPECT_EQ(TorsionNote(apart), "");
+}
+
+// Values a file may hold: the live calculation neither throws nor overflows integers.
+TEST(SectionEngineeringTest, HostileValuesNeverThrow) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    TProfile p = MakeProfile({{okBar, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, 1.0},
+                              {okBar, {0, 0}, {0, INT_MAX}, 1.0},
+                              {okBar, {INT_MIN, 0}, {INT_MAX, 0}, nan},
+                              {okBar, {-7, -7}, {-7, -7}, 1.0},
+                              {static_cast<TObjectKind>(1), {0, 0}, {5, 5}, 1.0},
+                              {okAppendix, {INT_MIN, INT_MAX}, {}, 1e308}});
+    const TEngineeringResults e = ComputeEngineering(p, "X - 1e999", ',');
+    EXPECT_EQ(WallName(e.Wall.Wall), "open") << "the second bar ends inside the first one";
+    EXPECT_EQ(p.ObjectCount(), 6);
 }
 
 } // namespace
