@@ -49,6 +49,16 @@ void BM_ComputeEngineering(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeEngineering);
 
+// Without the thin-walled line model: what the window computes on every change of a drag.
+void BM_ComputeSectionAxes(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    for (auto _ : state) {
+        TEngineeringResults r = ComputeSectionAxes(p, "Aço - 7,75", ',');
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ComputeSectionAxes);
+
 // The press hit tests walk every object: the worst case is a press that hits nothing.
 void BM_HitTestsMiss(benchmark::State& state) {
     const TProfile p = FullProfile();

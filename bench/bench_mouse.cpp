@@ -5,7 +5,7 @@
 // it is measured beside, against a target of 10 % over the move without it: its refresh
 // at the end of the event loop's turn included (the thin-walled line model at most every
 // 40 ms, as the window runs it), its repaint left out like the drawing's. Measured on
-// 2 shared cores: 106-111 us against 97-105 us.
+// 2 shared cores: 105-107 us against 96-100 us.
 #include "DrawingSurface.h"
 #include "MouseEditor.h"
 #include "SectionPropertiesWindow.h"

@@ -1,20 +1,25 @@
 #include "SectionPicture.h"
 
+#include "Profile.h"
+
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <numbers>
 
 namespace {
 
+// Slots awaiting compaction are no part of the section.
+bool Drawn(const TProfileObject& o) {
+    return o.Number != 0 && (o.isBar() || o.isAppendix());
+}
+
 // The drawing-unit rectangle holding every bar end and appendix.
-QRectF Extent(const std::vector<TProfileObject>& objects) {
+QRectF Extent(std::span<const TProfileObject> objects) {
     QRectF extent;
     for (const TProfileObject& o : objects) {
-        if (!o.isBar() && !o.isAppendix())
+        if (!Drawn(o))
             continue;
         for (const TPoint p : {o.P1, o.isBar() ? o.P2 : o.P1}) {
             const QRectF dot(p.X, p.Y, 0.001, 0.001);
@@ -34,24 +39,21 @@ void DrawAxis(QPainter& p, QPointF centre, double degrees, double length, const 
 
 } // namespace
 
-SectionPicture::SectionPicture(QWidget* parent) : QWidget(parent) {
+SectionPicture::SectionPicture(const TProfile& profile, QWidget* parent)
+    : QWidget(parent), m_profile(profile) {
     setMinimumSize(160, 120);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }
 
-void SectionPicture::setSection(std::span<const TProfileObject> objects,
-                                const TEngineeringResults& results) {
-    // Slots awaiting compaction are no part of the section.
-    m_objects.clear();
-    std::copy_if(objects.begin(), objects.end(), std::back_inserter(m_objects),
-                 [](const TProfileObject& o) { return o.Number != 0; });
+void SectionPicture::setResults(const TEngineeringResults& results) {
     m_results = results;
     update();
 }
 
 void SectionPicture::paintEvent(QPaintEvent*) {
-    const QRectF extent = Extent(m_objects);
+    const std::span<const TProfileObject> objects = m_profile.liveObjects();
+    const QRectF extent = Extent(objects);
     if (extent.isNull())
         return;
     QPainter p(this);
@@ -63,13 +65,15 @@ void SectionPicture::paintEvent(QPaintEvent*) {
         return area.center() + (QPointF(x, y) - extent.center()) * scale;
     };
 
-    for (const TProfileObject& o : m_objects) {
+    for (const TProfileObject& o : objects) {
+        if (!Drawn(o))
+            continue;
         if (o.isBar()) {
             const double width =
                 std::isfinite(o.Thickness) ? std::max(1.0, o.Thickness * scale) : 1.0;
             p.setPen(QPen(Qt::darkGray, width, Qt::SolidLine, Qt::SquareCap));
             p.drawLine(at(o.P1.X, o.P1.Y), at(o.P2.X, o.P2.Y));
-        } else if (o.isAppendix()) {
+        } else {
             p.setPen(Qt::NoPen);
             p.setBrush(Qt::blue);
             p.drawRect(QRectF(at(o.P1.X, o.P1.Y) - QPointF(3, 3), QSizeF(6, 6)));

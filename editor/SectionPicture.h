@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include <vector>
+class TProfile;
 
 // The section drawn to fit the widget, y down as in the editor: the bars with their
 // thickness, the appendices, the centroid (a circle with a cross), the principal axes
@@ -12,10 +12,12 @@
 class SectionPicture : public QWidget {
     Q_OBJECT
   public:
-    explicit SectionPicture(QWidget* parent = nullptr);
+    // profile must outlive the picture; it is read when painting, not copied on every
+    // change.
+    explicit SectionPicture(const TProfile& profile, QWidget* parent = nullptr);
 
-    // Keeps a copy of the objects and the results; repaints later.
-    void setSection(std::span<const TProfileObject> objects, const TEngineeringResults& results);
+    // The results to mark; repaints later.
+    void setResults(const TEngineeringResults& results);
 
     QSize sizeHint() const override { return {260, 200}; }
 
@@ -23,6 +25,6 @@ class SectionPicture : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::vector<TProfileObject> m_objects;
+    const TProfile& m_profile;
     TEngineeringResults m_results;
 };

@@ -16,7 +16,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
       m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(this)) {
+      m_picture(new SectionPicture(profile, this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 
@@ -91,7 +91,7 @@ void SectionPropertiesWindow::display() {
         m_profile, std::string_view(material.constData(), material.size()), DecimalSeparator());
     results.Wall = m_wall;
     m_model.setGroups(SectionPropertyGroups(results));
-    m_picture->setSection(m_profile.liveObjects(), results);
+    m_picture->setResults(results);
 }
 
 void SectionPropertiesWindow::copyToClipboard() {
