@@ -86,6 +86,27 @@ double LippedCw() {
     return 2 * (piece(0, w1, H / 2) + piece(w1, w2, B) + piece(w2, w3, D));
 }
 
+// A hat: top 2 a = 60 from x = 70 to 130 at y = 50, webs h = 50 down, lips d = 20 out.
+// About the top's middle the sectorial coordinate is 0 along the top, a y down a web and
+// a h - h s along a lip; symmetry leaves the shear centre on x = 100 at Ys = 50 - Iwx / Iyy.
+constexpr double HatA = 30, HatH = 50, HatD = 20;
+const double HatIwx =
+    2 * T * (HatA * HatA * HatH * HatH / 2 + HatH * (HatA * HatA * HatD - HatD * HatD * HatD / 3));
+const double HatIyy = T * (2 * HatA * HatA * HatA / 3 + 2 * HatH * HatA * HatA +
+                           2 * (std::pow(HatA + HatD, 3) - std::pow(HatA, 3)) / 3);
+const double HatE = -HatIwx / HatIyy; // from the top, downwards positive
+
+// Cw about the shear centre, where the coordinate gains e x: along the top from 0 to e a,
+// down a web to a h + e a, along a lip to a h - h d + e (a + d); twice for both halves.
+double HatCw() {
+    const double w1 = HatE * HatA, w2 = HatA * HatH + HatE * HatA,
+                 w3 = HatA * HatH - HatH * HatD + HatE * (HatA + HatD);
+    const auto piece = [](double a, double b, double length) {
+        return T * length * (a * a + a * b + b * b) / 3;
+    };
+    return 2 * (piece(0, w1, HatA) + piece(w1, w2, HatH) + piece(w2, w3, HatD));
+}
+
 // Z of web 100 and flanges 50 each way, centroid at the web's middle.
 const double ZCw = T * B * B * B * H * H / 12 * (B + 2 * H) / (2 * B + H);
 
@@ -99,6 +120,18 @@ INSTANTIATE_TEST_SUITE_P(
                  100, ChannelCw, 100},
         WallCase{"lipped_channel", LippedChannel(100, 50, 100, 50, 20, T), TWallKind::Open,
                  (2 * B + H + 2 * D) * T* T* T / 3, 100 - LippedE, 100, LippedCw(), 100},
+        WallCase{"hat",
+                 {{okBar, {50, 100}, {70, 100}, T},
+                  {okBar, {70, 100}, {70, 50}, T},
+                  {okBar, {70, 50}, {130, 50}, T},
+                  {okBar, {130, 50}, {130, 100}, T},
+                  {okBar, {130, 100}, {150, 100}, T}},
+                 TWallKind::Open,
+                 200 * T* T* T / 3,
+                 100,
+                 50 + HatE,
+                 HatCw(),
+                 100},
         WallCase{"z_shear_centre_at_centroid",
                  {{okBar, {150, 50}, {100, 50}, T},
                   {okBar, {100, 50}, {100, 150}, T},
