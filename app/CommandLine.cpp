@@ -56,6 +56,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption properties(
         QStringLiteral("properties"),
         QStringLiteral("Escreve as propriedades da seção de FILE, uma por linha, sem janela."));
+    const QCommandLineOption allProperties(
+        QStringLiteral("all-properties"),
+        QStringLiteral("Escreve as propriedades de FILE e as de engenharia (eixos principais, "
+                       "torção, centro de cisalhamento, empenamento), uma por linha, sem janela."));
     const QCommandLineOption json(
         QStringLiteral("json"),
         QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela."));
@@ -68,7 +72,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("material"),
         QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
         QStringLiteral("TEXT"));
-    const QList<QCommandLineOption> options{help, version, properties, json, pdf, material};
+    const QList<QCommandLineOption> options{help, version, properties, allProperties, json, pdf, material};
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Arquivo de perfil (.per)."),
@@ -89,11 +93,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.mode = CommandLine::Mode::Version;
         return c;
     }
-    const int modes =
-        int(parser.isSet(properties)) + int(parser.isSet(json)) + int(parser.isSet(pdf));
+    const int modes = int(parser.isSet(properties)) + int(parser.isSet(allProperties)) +
+                      int(parser.isSet(json)) + int(parser.isSet(pdf));
     if (modes > 1)
-        return UsageError(
-            QStringLiteral("--properties, --json e --pdf não podem ser usados juntos"));
+        return UsageError(QStringLiteral(
+            "--properties, --all-properties, --json e --pdf não podem ser usados juntos"));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return UsageError(QStringLiteral("apenas um arquivo de perfil pode ser dado"));
@@ -103,14 +107,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     if (modes == 0) {
         if (c.material)
-            return UsageError(
-                QStringLiteral("--material vale só com --properties, --json ou --pdf"));
+            return UsageError(QStringLiteral(
+                "--material vale só com --properties, --all-properties, --json ou --pdf"));
         return c;
     }
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));
     if (parser.isSet(properties))
         c.mode = CommandLine::Mode::Properties;
+    else if (parser.isSet(allProperties))
+        c.mode = CommandLine::Mode::AllProperties;
     else if (parser.isSet(json))
         c.mode = CommandLine::Mode::Json;
     else {

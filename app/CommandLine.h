@@ -8,7 +8,7 @@
 // What the program was asked to do. Without options it is the editor; the other modes
 // need no window and no display.
 struct CommandLine {
-    enum class Mode { Editor, Properties, Json, Pdf, Help, Version, UsageError };
+    enum class Mode { Editor, Properties, AllProperties, Json, Pdf, Help, Version, UsageError };
 
     Mode mode = Mode::Editor;
     // File names hold the arguments' bytes as LocalFileName.h decodes them.

@@ -11,7 +11,8 @@
 #include "PrtForm.h"
 #include "ReportTexts.h"
 #include "ResultsJson.h"
-#include "SectionProperties.h"
+#include "SectionEngineering.h"
+#include "SectionPropertyRows.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -35,6 +36,27 @@ QImage DrawingAfterLoad(const TProfile& profile) {
     return surface.image();
 }
 
+// One line per engineering property in the style of the report's result lines; a
+// missing value says why after its unit.
+QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& locale) {
+    QStringList lines;
+    const QList<SectionPropertyGroup> groups = SectionPropertyGroups(results);
+    // The first group repeats the report's nine results, which are printed as the report
+    // writes them.
+    for (const SectionPropertyGroup& group : groups.mid(1))
+        for (const SectionPropertyRow& row : group.rows) {
+            const QString value = row.word.isEmpty() ? ReportTexts::fixed8(row.value, locale)
+                                                     : row.word.rightJustified(8);
+            QString line = row.symbol + QStringLiteral(": ") + value;
+            if (!row.unit.isEmpty())
+                line += QLatin1Char(' ') + row.unit;
+            if (!row.note.isEmpty())
+                line += QStringLiteral(" (") + row.note + QLatin1Char(')');
+            lines << line;
+        }
+    return lines;
+}
+
 void Run(const CommandLine& command, const QLocale& locale) {
     TProfile profile;
     LoadProfile(profile, LocalFileName(command.file));
@@ -48,9 +70,19 @@ void Run(const CommandLine& command, const QLocale& locale) {
         for (const QString& line : ReportTexts::sectionResults(results, locale))
             Print(stdout, line);
         break;
-    case CommandLine::Mode::Json:
-        Print(stdout, QString::fromStdString(ResultsJson(results, profile, material)));
+    case CommandLine::Mode::AllProperties:
+        for (const QString& line :
+             ReportTexts::sectionResults(results, locale) +
+                 EngineeringLines(ComputeEngineering(profile, material, DecimalSeparator()),
+                                  locale))
+            Print(stdout, line);
         break;
+    case CommandLine::Mode::Json: {
+        const TEngineeringResults engineering =
+            ComputeEngineering(profile, material, DecimalSeparator());
+        Print(stdout, QString::fromStdString(ResultsJson(results, engineering, profile, material)));
+        break;
+    }
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
         form.writePdf(profile, results, DrawingAfterLoad(profile), LocalFileName(command.output));

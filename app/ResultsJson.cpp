@@ -42,8 +42,8 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-std::string ResultsJson(const TSectionResults& r, const TProfile& profile,
-                        const std::string& materialText) {
+std::string ResultsJson(const TSectionResults& r, const TEngineeringResults& e,
+                        const TProfile& profile, const std::string& materialText) {
     const std::pair<const char*, double> numbers[] = {
         {"Density", r.Density}, {"Perimeter", r.Perimeter},
         {"Area", r.Area},       {"SumAy", r.SumAy},
@@ -58,6 +58,14 @@ std::string ResultsJson(const TSectionResults& r, const TProfile& profile,
         out += Quoted(name) + ": " + Number(value) + ", ";
     out += "\"ObjectCount\": " + std::to_string(profile.ObjectCount()) + ", ";
     out += "\"MaterialIndex\": " + std::to_string(profile.MaterialIndex()) + ", ";
-    out += "\"Material\": " + Quoted(materialText) + "}";
+    out += "\"Material\": " + Quoted(materialText);
+    const std::pair<const char*, double> engineering[] = {
+        {"Jxy", e.Jxy},  {"I1", e.I1},      {"I2", e.I2},      {"Theta", e.Theta},
+        {"Rx", e.Rx},    {"Ry", e.Ry},      {"R1", e.R1},      {"R2", e.R2},
+        {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
+    };
+    for (const auto& [name, value] : engineering)
+        out += ", " + Quoted(name) + ": " + Number(value);
+    out += ", \"Wall\": " + Quoted(std::string(WallName(e.Wall.Wall))) + "}";
     return out;
 }

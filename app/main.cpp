@@ -98,6 +98,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Editor:
         return RunEditor(argc, argv, command.file, locale);
     case CommandLine::Mode::Properties:
+    case CommandLine::Mode::AllProperties:
     case CommandLine::Mode::Json:
     case CommandLine::Mode::Pdf:
         break;

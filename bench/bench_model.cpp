@@ -1,6 +1,8 @@
 // ComputeSection on a full profile against a plain loop over the same records: the
-// floor is reading the 255 records, the target within 20x of it.
+// floor is reading the 255 records, the target within 20x of it. The live engineering
+// calculation is measured beside ComputeSection on the same profile.
 #include "LineLibrary.h"
+#include "SectionEngineering.h"
 #include "SectionProperties.h"
 
 #include <benchmark/benchmark.h>
@@ -35,6 +37,27 @@ void BM_ComputeSection(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeSection);
+
+// The report's results plus principal axes and the thin-walled line model, without
+// compacting: what the properties window computes on every change.
+void BM_ComputeEngineering(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    for (auto _ : state) {
+        TEngineeringResults r = ComputeEngineering(p, "Aço - 7,75", ',');
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ComputeEngineering);
+
+// Without the thin-walled line model: what the window computes on every change of a drag.
+void BM_ComputeSectionAxes(benchmark::State& state) {
+    const TProfile p = FullProfile();
+    for (auto _ : state) {
+        TEngineeringResults r = ComputeSectionAxes(p, "Aço - 7,75", ',');
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ComputeSectionAxes);
 
 // The press hit tests walk every object: the worst case is a press that hits nothing.
 void BM_HitTestsMiss(benchmark::State& state) {

@@ -5,7 +5,6 @@
 #include "PdfExporter.h"
 #include "PrtForm.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -89,13 +88,3 @@ void BM_ReportRunToPdf(benchmark::State& state) {
 BENCHMARK(BM_ReportRunToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -72,6 +72,16 @@ void DrawRefresh(QPainter& p) {
     p.drawPolygon(QPolygon({{8, 0}, {12, 3}, {8, 6}}));
 }
 
+void DrawProperties(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(2, 1, 12, 3);
+    p.drawRect(7, 4, 2, 8);
+    p.drawRect(2, 12, 12, 3);
+    p.setPen(QPen(Qt::red, 1));
+    p.drawLine(4, 8, 12, 8);
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
     case ButtonPicture::BarTool:
@@ -90,6 +100,8 @@ void Draw(QPainter& p, ButtonPicture picture) {
         return DrawPrint(p);
     case ButtonPicture::Refresh:
         return DrawRefresh(p);
+    case ButtonPicture::Properties:
+        return DrawProperties(p);
     }
 }
 

@@ -12,6 +12,7 @@ enum class ButtonPicture {
     NewProfile,   // a blank page with a yellow sparkle
     Print,        // a printer
     Refresh,      // a circular arrow
+    Properties,   // the cross-section of an I beam with its centroid
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

@@ -113,6 +113,9 @@ void LineStretchControls::buildToolPanel(QWidget* form) {
     SpeedButton1 = PictureButton(Panel1, "SpeedButton1", ButtonPicture::AppendixTool, 32);
     SpeedButton3 = PictureButton(Panel1, "SpeedButton3", ButtonPicture::Remove, 56,
                                  QStringLiteral("Remove um item"));
+    // In the free space between the tool buttons and the file buttons.
+    SpeedButton9 = PictureButton(Panel1, "SpeedButton9", ButtonPicture::Properties, 96,
+                                 QStringLiteral("Propriedades da seção"));
     SpeedButton4 = PictureButton(Panel1, "SpeedButton4", ButtonPicture::Load, 136,
                                  QStringLiteral("Carrega perfil existente"));
     SpeedButton5 = PictureButton(Panel1, "SpeedButton5", ButtonPicture::Save, 160,

@@ -37,6 +37,7 @@ class LineStretchControls {
     QToolButton* SpeedButton6; // new profile
     QToolButton* SpeedButton8; // print
     QToolButton* SpeedButton7; // refresh
+    QToolButton* SpeedButton9; // section properties window
     ToolButtonGroup* Group1;   // SpeedButton2, SpeedButton1, SpeedButton3
 
     ImageView* ImageArea;

@@ -11,6 +11,7 @@
 #include "ObjectInspector.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
+#include "SectionPropertiesWindow.h"
 #include "WindowPlacement.h"
 
 #include <QCheckBox>
@@ -22,7 +23,6 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -42,7 +42,11 @@ TFormLineStretch::TFormLineStretch(std::unique_ptr<Dialogs> dialogs, QWidget* pa
     : QWidget(parent),
       m_dialogs(dialogs ? std::move(dialogs)
                         : std::make_unique<QtDialogs>(this, QCoreApplication::applicationName())),
-      m_ui(this) {
+      m_ui(this), m_properties(new SectionPropertiesWindow(
+                      m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this)),
+      m_inspector(new ObjectInspector) {
+    m_properties->setInspector(m_inspector);
+    m_inspector->showObject(m_profile);
     connectHandlers();
     FormCreate();
 }
@@ -71,6 +75,10 @@ void TFormLineStretch::connectHandlers() {
     clicks(m_ui.SpeedButton6, &TFormLineStretch::SpeedButton6Click);
     clicks(m_ui.SpeedButton7, &TFormLineStretch::SpeedButton7Click);
     clicks(m_ui.SpeedButton8, &TFormLineStretch::SpeedButton8Click);
+    clicks(m_ui.SpeedButton9, &TFormLineStretch::SpeedButton9Click);
+    auto* propertiesKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Return), this);
+    connect(propertiesKey, &QShortcut::activated, this,
+            guarded(&TFormLineStretch::SpeedButton9Click));
     connect(m_ui.SpinEdit1, &QSpinBox::valueChanged, this,
             guarded(&TFormLineStretch::SpinEdit1Change));
     connect(m_ui.tEspessura, &QSpinBox::valueChanged, this,
@@ -102,7 +110,13 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
     keys("Ctrl+I", &TFormLineStretch::showInspector);
+    connect(m_inspector, &ObjectInspector::objectEdited, this,
+            guarded(&TFormLineStretch::inspectorEdit));
+    connect(this, &TFormLineStretch::profileUpdated, m_inspector,
+            [this] { m_inspector->showObject(m_profile); });
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
+    connect(this, &TFormLineStretch::profileUpdated, m_properties,
+            &SectionPropertiesWindow::profileChanged);
 }
 
 void TFormLineStretch::FormCreate() {
@@ -224,6 +238,16 @@ void TFormLineStretch::SpeedButton8Click() {
     const QImage picture = m_surface.image().copy();
     if (m_printHook)
         m_printHook(m_profile, m_results, picture);
+}
+
+void TFormLineStretch::SpeedButton9Click() {
+    if (!m_propertiesPlaced) {
+        PlaceBeside(m_properties, this);
+        m_propertiesPlaced = true;
+    }
+    m_properties->show();
+    m_properties->raise();
+    m_properties->activateWindow();
 }
 
 // ---- Settings ----
@@ -349,23 +373,11 @@ void TFormLineStretch::letGoOfTheMouse() {
     carryOut(response);
 }
 
-// The inspector's one home for now: a small window beside the editor, made once.
+// The inspector lives at the top of the properties window; Ctrl+I shows that window with
+// the keyboard in the inspector.
 void TFormLineStretch::showInspector() {
-    if (!m_inspectorWindow) {
-        m_inspectorWindow = new QWidget(this, Qt::Tool);
-        m_inspectorWindow->setWindowTitle(QStringLiteral("Objeto atual"));
-        auto* inspector = new ObjectInspector(m_inspectorWindow);
-        (new QVBoxLayout(m_inspectorWindow))->addWidget(inspector);
-        connect(inspector, &ObjectInspector::objectEdited, this,
-                guarded(&TFormLineStretch::inspectorEdit));
-        connect(this, &TFormLineStretch::profileUpdated, inspector,
-                [this, inspector] { inspector->showObject(m_profile); });
-        inspector->showObject(m_profile);
-        PlaceBeside(m_inspectorWindow, this);
-    }
-    m_inspectorWindow->show();
-    m_inspectorWindow->raise();
-    m_inspectorWindow->activateWindow();
+    SpeedButton9Click();
+    m_inspector->setFocus();
 }
 
 void TFormLineStretch::inspectorEdit(int index, TObjectValues values) {

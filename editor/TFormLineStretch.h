@@ -12,6 +12,9 @@
 #include "ProfileHistory.h"
 #include "SectionProperties.h"
 
+class ObjectInspector;
+class SectionPropertiesWindow;
+
 #include <QWidget>
 
 #include <functional>
@@ -52,8 +55,11 @@ class TFormLineStretch : public QWidget {
     // The drawing as ImageArea shows it.
     const QImage& drawing() const { return m_surface.image(); }
 
-    // ShowBackground then DrawObjects.
+    // ShowBackground then DrawObjects; the properties window follows.
     void redraw();
+
+    // The "Propriedades da seção" window, created hidden with the editor and owned by it.
+    SectionPropertiesWindow* propertiesWindow() const { return m_properties; }
 
     // Loads a profile file exactly as the load command does once its dialog has given
     // the name. A failure shows the error box and leaves the window as it was.
@@ -70,7 +76,7 @@ class TFormLineStretch : public QWidget {
     void undo();
     void redo();
 
-    // Ctrl+I: the inspector of the current object, in a window of its own.
+    // Ctrl+I: the properties window, with the keyboard in its inspector of the current object.
     void showInspector();
 
   signals:
@@ -96,6 +102,7 @@ class TFormLineStretch : public QWidget {
     void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
+    void SpeedButton9Click();
     void SpinEdit1Change();
     void chDrawGridClick();
     void chTravaGridClick();
@@ -141,7 +148,9 @@ class TFormLineStretch : public QWidget {
     ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
-    bool m_dragging = false; // between a confining press and the next release
-    bool m_placed = false;   // centred on the screen at the first show
-    QWidget* m_inspectorWindow = nullptr; // made at the first showInspector()
+    SectionPropertiesWindow* m_properties;
+    ObjectInspector* m_inspector; // hosted by the properties window
+    bool m_propertiesPlaced = false; // put beside the editor at its first showing
+    bool m_dragging = false;         // between a confining press and the next release
+    bool m_placed = false;           // centred on the screen at the first show
 };

@@ -12,12 +12,18 @@ constexpr int Gap = 8;
 } // namespace
 
 void PlaceBeside(QWidget* window, const QWidget* anchor) {
-    window->adjustSize();
     const QRect around = anchor->frameGeometry();
-    const int width = window->frameGeometry().width();
-    const QRect screen = anchor->screen() ? anchor->screen()->availableGeometry() : QRect();
+    const QSize size = window->frameGeometry().size();
+    if (!anchor->screen()) {
+        window->move(around.right() + Gap, around.top());
+        return;
+    }
+    const QRect screen = anchor->screen()->availableGeometry();
     int left = around.right() + Gap;
-    if (left + width > screen.right())
-        left = std::max(screen.left(), around.left() - Gap - width);
-    window->move(left, around.top());
+    if (left + size.width() > screen.right())
+        left = around.left() - Gap - size.width();
+    left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - size.width()));
+    const int top = std::clamp(around.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() - size.height()));
+    window->move(left, top);
 }

@@ -12,17 +12,16 @@
 
 namespace {
 
+// What pass 3 needs of each bar.
+struct BarValues {
+    double MidX, MidY, Area, Ix, Iy;
+};
+
 double Quotient(double numerator, double denominator) {
     if (denominator == 0.0)
         return std::numeric_limits<double>::quiet_NaN();
     return numerator / denominator;
 }
-
-// Written for every bar in pass 1 before pass 3 reads it; left uninitialised otherwise,
-// since clearing all 255 entries would cost more than the whole calculation.
-struct BarValues {
-    double MidX, MidY, Area, Ix, Iy;
-};
 
 // The larger distance from the centroid to the extremes; a zero distance falls back
 // to half the first object's thickness.
@@ -59,40 +58,33 @@ double TSectionResults::Wy() const {
 TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
                                char decimalSeparator) {
     profile.CompactObjects();
+    const double density = ReadDensity(materialText, decimalSeparator);
+    const TSectionResults r = ComputeSectionOf(profile.liveObjects(), density).Results;
+    CheckOverflow(r, profile.liveObjects());
+    return r;
+}
+
+TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density) {
     TSectionResults r;
     double maxX = 0.0, maxY = 0.0, minX = 600.0, minY = 600.0;
-    r.Density = ReadDensity(materialText, decimalSeparator);
-
-    const auto objects = profile.liveObjects();
+    r.Density = density;
+    // Written for every bar in pass 1 before pass 3 reads it; left uninitialised
+    // otherwise, since clearing all 255 entries would cost more than the whole calculation.
     std::array<BarValues, TProfile::Capacity> bars;
 
-    // Pass 1: bars as thin strips. Differences and sums of coordinates are taken in
-    // 64 bits / float64 so that coordinates anywhere in the int32 range stay exact. The
-    // extremes of the bar ends are gathered on the way: being maxima and minima, they do
-    // not depend on the order in which the ends are visited.
+    // Pass 1: bars as thin strips. The extremes of the bar ends are gathered on the way:
+    // being maxima and minima, they do not depend on the order in which the ends are
+    // visited.
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
         if (!o.isBar())
             continue;
-        const double t = o.Thickness;
-        double dx = static_cast<double>(std::llabs(std::int64_t{o.P2.X} - o.P1.X));
-        double dy = static_cast<double>(std::llabs(std::int64_t{o.P2.Y} - o.P1.Y));
-        const double length = std::sqrt(dx * dx + dy * dy);
-        r.Perimeter += length;
-        // The strip's own bending about its long axis uses the thickness as its depth.
-        if (dy == 0.0)
-            dy = t;
-        if (dx == 0.0)
-            dx = t;
-        BarValues& b = bars[i];
-        b.MidX = std::abs((static_cast<double>(o.P1.X) + o.P2.X) / 2);
-        b.MidY = std::abs((static_cast<double>(o.P1.Y) + o.P2.Y) / 2);
-        b.Area = length * t;
-        b.Ix = dy * dy * (t * length) / 12;
-        b.Iy = dx * dx * (t * length) / 12;
-        r.Area += b.Area;
-        r.SumAy += b.Area * b.MidY;
-        r.SumAx += b.Area * b.MidX;
+        const TBarStrip s = BarStrip(o);
+        r.Perimeter += s.Length;
+        bars[i] = {s.MidX, s.MidY, s.Area, s.Ix, s.Iy};
+        r.Area += s.Area;
+        r.SumAy += s.Area * s.MidY;
+        r.SumAx += s.Area * s.MidX;
         for (const TPoint p : {o.P2, o.P1}) {
             maxX = std::max(maxX, static_cast<double>(p.X));
             minX = std::min(minX, static_cast<double>(p.X));
@@ -139,6 +131,5 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
-    CheckOverflow(r, objects);
-    return r;
+    return {r, minX, maxX, minY, maxY};
 }

@@ -2,6 +2,10 @@
 
 #include "Profile.h"
 
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
 #include <string_view>
 
 // The section results of one calculation, all float64, in mm-based units. They describe
@@ -36,3 +40,46 @@ struct TSectionResults {
 // never trap: they propagate as IEEE values.
 TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
                                char decimalSeparator);
+
+// One bar as the calculation weighs it: a strip of area L x t centred on its segment. An
+// axis-parallel bar takes its thickness as its depth across, so its own inertia about its
+// long axis is L t3 / 12; a sloping bar is a thin strip.
+struct TBarStrip {
+    double Length; // mm
+    double MidX;   // mm, |(X1 + X2) / 2|
+    double MidY;   // mm, |(Y1 + Y2) / 2|
+    double Area;   // mm2
+    double Ix;     // mm4, own inertia about its horizontal centroidal axis
+    double Iy;     // mm4, own inertia about its vertical centroidal axis
+};
+inline TBarStrip BarStrip(const TProfileObject& o) {
+    const double t = o.Thickness;
+    // Differences and sums of coordinates are taken in 64 bits / float64 so that
+    // coordinates anywhere in the int32 range stay exact.
+    double dx = static_cast<double>(std::llabs(std::int64_t{o.P2.X} - o.P1.X));
+    double dy = static_cast<double>(std::llabs(std::int64_t{o.P2.Y} - o.P1.Y));
+    const double length = std::sqrt(dx * dx + dy * dy);
+    // The strip's own bending about its long axis uses the thickness as its depth.
+    if (dy == 0.0)
+        dy = t;
+    if (dx == 0.0)
+        dx = t;
+    return {length,
+            std::abs((static_cast<double>(o.P1.X) + o.P2.X) / 2),
+            std::abs((static_cast<double>(o.P1.Y) + o.P2.Y) / 2),
+            length * t,
+            dy * dy * (t * length) / 12,
+            dx * dx * (t * length) / 12};
+}
+
+// The results with the extremes of the bar ends that the fibre distances were measured
+// to (0 and 600 when there is no bar).
+struct TSectionPass {
+    TSectionResults Results;
+    double MinX, MaxX, MinY, MaxY;
+};
+
+// The calculation on objects that are already compacted (no Number 0 among them), with
+// the density already read; the profile is not touched. Throws PerfilError("Invalid
+// floating point operation") for a zero area.
+TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density);

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <cerrno>
 #include <limits>
 #include <sys/stat.h>
@@ -95,7 +96,24 @@ QString Saved(const QTemporaryDir& dir, const char* name, const TProfile& profil
     return path;
 }
 
+// Bars given as (x1, y1, x2, y2), 2 mm thick.
+TProfile Bars(std::initializer_list<std::array<int, 4>> bars) {
+    TProfile p;
+    for (const auto& [x1, y1, x2, y2] : bars) {
+        p.createObject(okBar, {x1, y1}, 20);
+        p.Objects(p.ObjectCount()).P2 = {x2, y2};
+    }
+    return p;
+}
+
+// A channel, web 100 at x = 100 and flanges of 50, 2 mm thick.
+TProfile Channel() {
+    return Bars({{150, 50, 100, 50}, {100, 50, 100, 150}, {100, 150, 150, 150}});
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TProfile)
 
 class TestCommandLine : public QObject {
     Q_OBJECT
@@ -107,6 +125,9 @@ class TestCommandLine : public QObject {
     void zeroDensityIsWarnedAbout_data();
     void zeroDensityIsWarnedAbout();
     void json();
+    void jsonEngineeringProperties_data();
+    void jsonEngineeringProperties();
+    void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
     void errors_data();
@@ -236,6 +257,72 @@ void TestCommandLine::json() {
     QVERIFY2(run.out.contains(QStringLiteral("\"Perimeter\": 204,")), qPrintable(run.out));
 }
 
+void TestCommandLine::jsonEngineeringProperties_data() {
+    QTest::addColumn<TProfile>("profile");
+    QTest::addColumn<QString>("wall");
+    QTest::addColumn<double>("j");
+    QTest::addColumn<double>("xs"); // NaN: null
+    const double h = 100, b = 50, t = 2;
+    QTest::newRow("channel") << Channel() << "open" << (2 * b + h) * t * t * t / 3
+                             << 100 - 3 * b * b / (h + 6 * b);
+    QTest::newRow("tube")
+        << Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60}, {20, 60, 20, 20}})
+        << "closed" << 4 * (80.0 * 40) * (80.0 * 40) / (240 / t) << qQNaN();
+    QTest::newRow("two cells") << Bars({{20, 20, 100, 20},
+                                        {100, 20, 100, 60},
+                                        {100, 60, 20, 60},
+                                        {20, 60, 20, 20},
+                                        {60, 20, 60, 60}})
+                               << "multi-cell" << qQNaN() << qQNaN();
+}
+
+void TestCommandLine::jsonEngineeringProperties() {
+    QFETCH(TProfile, profile);
+    QFETCH(QString, wall);
+    QFETCH(double, j);
+    QFETCH(double, xs);
+    QTemporaryDir dir;
+    const Run run = Perfil({QStringLiteral("--json"), Saved(dir, "p.per", profile)});
+    QCOMPARE(run.status, 0);
+    const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(o.value("Wall").toString(), wall);
+    for (const auto& [name, value] : {std::pair{"J", j}, {"Xs", xs}}) {
+        if (qIsNaN(value))
+            QVERIFY2(o.value(QLatin1String(name)).isNull(), name);
+        else
+            QVERIFY2(qAbs(o.value(QLatin1String(name)).toDouble() - value) < 1e-9 * value, name);
+    }
+    for (const char* name : {"Jxy", "I1", "I2", "Theta", "Rx", "Ry", "R1", "R2", "Ys", "Cw"})
+        QVERIFY2(o.contains(QLatin1String(name)), name);
+}
+
+// The nine lines exactly as --properties writes them, then the engineering lines.
+void TestCommandLine::allProperties() {
+    QTemporaryDir dir;
+    const QString file = Saved(dir, "c.per", Channel());
+    const Run nine = Perfil({QStringLiteral("--properties"), file});
+    const Run all = Perfil({QStringLiteral("--all-properties"), file});
+    QCOMPARE(all.status, 0);
+    QVERIFY(all.out.startsWith(nine.out));
+    const QStringList extra =
+        all.out.mid(nine.out.size()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const double xs = 100 - 3.0 * 50 * 50 / (100 + 6 * 50);
+    QVERIFY2(
+        extra.contains(
+            QStringLiteral("xs: ") +
+            QLocale(QLocale::Portuguese, QLocale::Brazil).toString(xs, 'f', 2).rightJustified(8) +
+            QStringLiteral(" mm")),
+        qPrintable(all.out));
+    QVERIFY(extra.contains(QStringLiteral("Parede:   aberta")));
+
+    const QString tube =
+        Saved(dir, "t.per",
+              Bars({{20, 20, 100, 20}, {100, 20, 100, 60}, {100, 60, 20, 60}, {20, 60, 20, 20}}));
+    const QStringList tubeLines =
+        Perfil({QStringLiteral("--all-properties"), tube}).out.split('\n');
+    QVERIFY(tubeLines.contains(QStringLiteral("xs:        — mm (seção fechada)")));
+}
+
 // A first object of zero thickness leaves a zero fibre distance: no finite modulus.
 void TestCommandLine::jsonWritesNullForNoFiniteModulus() {
     QTemporaryDir dir;
@@ -303,7 +390,7 @@ void TestCommandLine::errors_data() {
     QTest::newRow("mode without file")
         << QStringList{"--properties"} << 2 << QStringLiteral("falta o arquivo de perfil");
     QTest::newRow("two modes") << QStringList{"--json", "--properties", Example("hat")} << 2
-                               << QStringLiteral("--properties, --json e --pdf");
+                               << QStringLiteral("--properties, --all-properties, --json e --pdf");
     QTest::newRow("material in the editor") << QStringList{"--material", "X - 1", Example("hat")}
                                             << 2 << QStringLiteral("--material vale só");
     QTest::newRow("repeated material")

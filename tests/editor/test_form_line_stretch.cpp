@@ -67,6 +67,7 @@ void TestFormLineStretch::controlGeometry_data() {
     QTest::newRow("tool panel") << "Panel1" << QRect(0, 41, 57, 276);
     QTest::newRow("bottom panel") << "Panel2" << QRect(0, 317, 535, 69);
     QTest::newRow("refresh") << "SpeedButton7" << QRect(8, 240, 25, 25);
+    QTest::newRow("section properties") << "SpeedButton9" << QRect(8, 96, 25, 25);
     QTest::newRow("drawing area") << "ImageArea" << QRect(81, 57, 400, 250);
     QTest::newRow("grid step") << "SpinEdit1" << QRect(488, 9, 35, 24);
     QTest::newRow("material") << "ComboBox1" << QRect(80, 40, 153, 23);

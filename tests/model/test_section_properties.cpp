@@ -1,3 +1,4 @@
+#include "MakeProfile.h"
 #include "PerfilError.h"
 #include "SectionProperties.h"
 
@@ -9,23 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct Item {
-    TObjectKind kind;
-    TPoint p1, p2;
-    double thickness;
-};
-
-TProfile MakeProfile(const std::vector<Item>& items) {
-    TProfile p;
-    for (const Item& it : items) {
-        p.createObject(it.kind, it.p1, 10);
-        TProfileObject& o = p.Objects(p.ObjectCount());
-        o.P2 = it.p2;
-        o.Thickness = it.thickness;
-    }
-    return p;
-}
 
 struct Expected {
     double Perimeter, Area, Xg, Yg, FibreX, FibreY, Jxc, Jyc;

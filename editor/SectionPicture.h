@@ -1,0 +1,30 @@
+#pragma once
+
+#include "SectionEngineering.h"
+
+#include <QWidget>
+
+class TProfile;
+
+// The section drawn to fit the widget, y down as in the editor: the bars with their
+// thickness, the appendices, the centroid (a circle with a cross), the principal axes
+// through it (1 the major, 2 the minor, dashed) and the shear centre (a red dot "S").
+class SectionPicture : public QWidget {
+    Q_OBJECT
+  public:
+    // profile must outlive the picture; it is read when painting, not copied on every
+    // change.
+    explicit SectionPicture(const TProfile& profile, QWidget* parent = nullptr);
+
+    // The results to mark; repaints later.
+    void setResults(const TEngineeringResults& results);
+
+    QSize sizeHint() const override { return {260, 200}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const TProfile& m_profile;
+    TEngineeringResults m_results;
+};

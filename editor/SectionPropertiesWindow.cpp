@@ -1,0 +1,107 @@
+#include "SectionPropertiesWindow.h"
+
+#include "LocaleText.h"
+#include "SectionPicture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
+                                                 std::function<QString()> materialText,
+                                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
+      m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
+      m_picture(new SectionPicture(profile, this)) {
+    setObjectName(QStringLiteral("SectionPropertiesWindow"));
+    setWindowTitle(QStringLiteral("Propriedades da seção"));
+
+    m_table->setObjectName(QStringLiteral("PropertiesTable"));
+    m_table->setModel(&m_model);
+    m_table->verticalHeader()->hide();
+    // Rows sized to their contents would lay out every text again on each refresh, which
+    // cost five times the whole drag move; one line of text is all a row holds.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
+    for (int row = 0; row < m_model.rowCount(); ++row)
+        if (m_model.isTitle(row))
+            m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
+    m_table->setColumnWidth(SectionPropertiesModel::Symbol, 72);
+    m_table->setColumnWidth(SectionPropertiesModel::Value, 96);
+    m_table->setColumnWidth(SectionPropertiesModel::Unit, 60);
+
+    auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
+    copy->setObjectName(QStringLiteral("CopyButton"));
+    connect(copy, &QPushButton::clicked, this, &SectionPropertiesWindow::copyToClipboard);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+
+    m_layout->addWidget(m_table, 3);
+    m_layout->addWidget(m_picture, 2);
+    m_layout->addLayout(buttons);
+    resize(440, 640);
+
+    m_wallTimer.setSingleShot(true);
+    connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
+}
+
+void SectionPropertiesWindow::setInspector(QWidget* panel) {
+    delete m_inspector;
+    m_inspector = panel;
+    if (panel)
+        m_layout->insertWidget(0, panel);
+}
+
+void SectionPropertiesWindow::profileChanged() {
+    if (!isVisible() || m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &SectionPropertiesWindow::follow, Qt::QueuedConnection);
+}
+
+void SectionPropertiesWindow::refresh() {
+    m_wallTimer.stop();
+    m_wall = ComputeThinWall(m_profile.liveObjects());
+    m_wallClock.start();
+    display();
+}
+
+void SectionPropertiesWindow::follow() {
+    if (!m_wallClock.isValid() || m_wallClock.elapsed() >= WallInterval)
+        return refresh();
+    if (!m_wallTimer.isActive())
+        m_wallTimer.start(WallInterval - static_cast<int>(m_wallClock.elapsed()));
+    display();
+}
+
+void SectionPropertiesWindow::display() {
+    m_refreshPending = false;
+    const QByteArray material = m_materialText().toUtf8();
+    TEngineeringResults results = ComputeSectionAxes(
+        m_profile, std::string_view(material.constData(), material.size()), DecimalSeparator());
+    results.Wall = m_wall;
+    m_model.setGroups(SectionPropertyGroups(results));
+    m_picture->setResults(results);
+}
+
+void SectionPropertiesWindow::copyToClipboard() {
+    if (m_refreshPending || m_wallTimer.isActive())
+        refresh();
+    QApplication::clipboard()->setText(SectionPropertiesTabText(m_model.groups(), QLocale()));
+}
+
+// Shown again after changes made while it was hidden: those were not followed.
+void SectionPropertiesWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}

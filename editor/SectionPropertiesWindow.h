@@ -1,0 +1,71 @@
+#pragma once
+
+#include "SectionPropertiesModel.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QTableView;
+class QVBoxLayout;
+class SectionPicture;
+class TProfile;
+
+// The "Propriedades da seção" window: beside the editor, not modal, listing every report
+// result and engineering property of the profile as it stands, with a picture of the
+// section. It never changes the profile and never shows an error box: a value that does
+// not exist shows "—" and why.
+//
+// It follows the profile through profileChanged(), which the editor calls after every
+// change; the calculation runs once per turn of the event loop however many changes came
+// in it, and not at all while the window is hidden. The thin-walled line model (J, shear
+// centre, Cw), up to 25 times the rest on a full profile, is brought up to date at most
+// every WallInterval during a stream of changes such as a drag, and always at its end.
+class SectionPropertiesWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // profile and materialText (the material box's current text) must outlive the window.
+    SectionPropertiesWindow(const TProfile& profile, std::function<QString()> materialText,
+                            QWidget* parent = nullptr);
+
+    // The profile or the material changed.
+    void profileChanged();
+
+    static constexpr int WallInterval = 40; // ms: 25 updates a second keep a drag live
+
+    // Computes and shows the values now, the wall's too.
+    void refresh();
+
+    // Hosts one extra panel above the values, e.g. a view of the current object; the
+    // window takes ownership. A second panel replaces the first.
+    void setInspector(QWidget* panel);
+
+    const SectionPropertiesModel& values() const { return m_model; }
+
+    // Puts every value on the clipboard as tab-separated lines ("Copiar"), brought up to
+    // date first when a change is still waiting for the loop's turn.
+    void copyToClipboard();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // The values now; the wall's now or when its interval has passed.
+    void follow();
+    // Computes all but the wall, and shows them with the wall as last computed.
+    void display();
+
+    const TProfile& m_profile;
+    std::function<QString()> m_materialText;
+    SectionPropertiesModel m_model;
+    QVBoxLayout* m_layout;
+    QTableView* m_table;
+    SectionPicture* m_picture;
+    QWidget* m_inspector = nullptr;
+    bool m_refreshPending = false;
+    TThinWall m_wall;          // as last computed
+    QElapsedTimer m_wallClock; // since the wall was last computed
+    QTimer m_wallTimer;        // brings a wall left behind up to date
+};

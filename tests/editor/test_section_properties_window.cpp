@@ -1,0 +1,137 @@
+#include "SectionPropertiesWindow.h"
+#include "WindowFixture.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The value column of the line whose symbol is given, as the table shows it.
+QString Shown(const SectionPropertiesModel& model, const QString& symbol,
+              int column = SectionPropertiesModel::Value) {
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.data(model.index(row, SectionPropertiesModel::Symbol)).toString() == symbol)
+            return model.data(model.index(row, column)).toString();
+    qFatal("no line %s", qPrintable(symbol));
+}
+
+// A channel drawn with the mouse: web 100 at x = 100 from y = 50, flanges of 50 to the
+// right, 1 mm thick (the new-object default).
+void DrawChannel(const WindowFixture& f) {
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.drag({150, 50}, {100, 50});
+    f.drag({100, 50}, {100, 150});
+    f.drag({100, 150}, {150, 150});
+}
+
+} // namespace
+
+class TestSectionPropertiesWindow : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void buttonOpensItBesideTheEditor();
+    void followsEveryChangeOnceTheLoopTurns();
+    void followsTheMaterial();
+    void emptyProfileShowsDashesAndWhy();
+    void copyPutsTabSeparatedValuesOnTheClipboard();
+    void inspectorGoesOnTop();
+};
+
+void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
+    WindowFixture f;
+    const QRect editor = f.window.geometry();
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
+    QVERIFY(!w->isVisible());
+    f.control<QToolButton>("SpeedButton9")->click();
+    QVERIFY(w->isVisible());
+    QVERIFY(!w->isModal());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Propriedades da seção"));
+    QCOMPARE(f.window.geometry(), editor);
+    QCOMPARE(f.control<QToolButton>("SpeedButton9")->toolTip(),
+             QStringLiteral("Propriedades da seção"));
+}
+
+// The channel's shear centre lies 3 b^2 / (h + 6 b) behind the web; the values follow
+// the drawing, also while a bar end is held, after the event loop turns.
+void TestSectionPropertiesWindow::followsEveryChangeOnceTheLoopTurns() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    const SectionPropertiesModel& model = f.window.propertiesWindow()->values();
+    DrawChannel(f);
+    QTRY_COMPARE(Shown(model, "xs"),
+                 QLocale().toString(100 - 3.0 * 50 * 50 / (100 + 6 * 50), 'f', 2));
+    QCOMPARE(Shown(model, "Parede"), QStringLiteral("aberta"));
+
+    // Close the channel into a tube: the shear centre is no longer given.
+    f.press({150, 150});
+    f.move({150, 50});
+    QTRY_COMPARE(Shown(model, "xs"), QStringLiteral("—"));
+    QVERIFY(Shown(model, "xs", SectionPropertiesModel::Description).contains("seção fechada"));
+    f.release({150, 50});
+    QCOMPARE(Shown(model, "Parede"), QStringLiteral("fechada"));
+    QVERIFY(f.dialogs->errors.isEmpty());
+}
+
+void TestSectionPropertiesWindow::followsTheMaterial() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    const SectionPropertiesModel& model = f.window.propertiesWindow()->values();
+    DrawChannel(f);
+    QLineEdit* material = f.control<QComboBox>("ComboBox1")->lineEdit();
+    material->selectAll();
+    QTest::keyClicks(material, QStringLiteral("Teste - 10"));
+    // 200 mm2 of 10 g/cm3.
+    QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("2,00"));
+    material->selectAll();
+    QTest::keyClicks(material, QStringLiteral("Teste - 1e999"));
+    QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("—"));
+    QVERIFY(Shown(model, "Peso", SectionPropertiesModel::Description)
+                .contains("densidade fora do alcance"));
+    QVERIFY(f.dialogs->errors.isEmpty());
+}
+
+void TestSectionPropertiesWindow::emptyProfileShowsDashesAndWhy() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    const SectionPropertiesModel& model = f.window.propertiesWindow()->values();
+    for (const char* symbol : {"Área", "Jxc", "I1", "θ"}) {
+        QCOMPARE(Shown(model, symbol), QStringLiteral("—"));
+        QVERIFY(Shown(model, symbol, SectionPropertiesModel::Description).contains("perfil vazio"));
+    }
+    QVERIFY(Shown(model, "J", SectionPropertiesModel::Description).contains("sem barras"));
+    QVERIFY(f.dialogs->errors.isEmpty());
+}
+
+void TestSectionPropertiesWindow::copyPutsTabSeparatedValuesOnTheClipboard() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    DrawChannel(f);
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
+    w->findChild<QPushButton*>("CopyButton")->click();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral("Área\t200,00\tmm2\tárea\t")));
+    QVERIFY(lines.contains(QStringLiteral("Torção e empenamento")));
+}
+
+void TestSectionPropertiesWindow::inspectorGoesOnTop() {
+    WindowFixture f;
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
+    auto* first = new QWidget;
+    QPointer<QWidget> replaced = first;
+    w->setInspector(first);
+    auto* second = new QWidget;
+    w->setInspector(second);
+    QVERIFY(replaced.isNull());
+    QCOMPARE(w->layout()->itemAt(0)->widget(), second);
+}
+
+QTEST_MAIN(TestSectionPropertiesWindow)
+#include "test_section_properties_window.moc"

@@ -1,0 +1,358 @@
+#include "MakeProfile.h"
+#include "SectionEngineering.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <ostream>
+#include <string>
+
+namespace {
+
+constexpr double Nan = TThinWall::Missing;
+
+// A channel: web from (x, y) down h, flanges of b to the right at both ends.
+std::vector<Item> Channel(int x, int y, int h, int b, double t) {
+    return {{okBar, {x + b, y}, {x, y}, t},
+            {okBar, {x, y}, {x, y + h}, t},
+            {okBar, {x, y + h}, {x + b, y + h}, t}};
+}
+
+// A channel with lips of d turned inwards at the flange tips.
+std::vector<Item> LippedChannel(int x, int y, int h, int b, int d, double t) {
+    std::vector<Item> items = Channel(x, y, h, b, t);
+    items.push_back({okBar, {x + b, y}, {x + b, y + d}, t});
+    items.push_back({okBar, {x + b, y + h}, {x + b, y + h - d}, t});
+    return items;
+}
+
+struct WallCase {
+    const char* name;
+    std::vector<Item> items;
+    TWallKind wall;
+    double J, Xs, Ys, Cw; // NaN where the wall has none
+    double scale;         // a length of the section, for tolerances
+};
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const WallCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void ExpectValue(double actual, double expected, double tolerance, const char* what) {
+    if (std::isnan(expected))
+        EXPECT_TRUE(std::isnan(actual)) << what << " should be missing, is " << actual;
+    else
+        EXPECT_NEAR(actual, expected, tolerance) << what;
+}
+
+class ThinWallTest : public testing::TestWithParam<WallCase> {};
+
+TEST_P(ThinWallTest, MatchesClosedForms) {
+    const WallCase& c = GetParam();
+    const TProfile p = MakeProfile(c.items);
+    const TThinWall w = ComputeThinWall(p.liveObjects());
+    EXPECT_EQ(WallName(w.Wall), WallName(c.wall));
+    const double s = c.scale;
+    ExpectValue(w.J, c.J, 1e-9 * s, "J");
+    ExpectValue(w.Xs, c.Xs, 1e-9 * s, "Xs");
+    ExpectValue(w.Ys, c.Ys, 1e-9 * s, "Ys");
+    ExpectValue(w.Cw, c.Cw, 1e-9 * std::pow(s, 5), "Cw");
+}
+
+// Channel h = 100, b = 50, t = 2 with its web at x = 100: the shear centre lies behind
+// the web at 3 b^2 / (h + 6 b).
+constexpr double H = 100, B = 50, T = 2;
+const double ChannelJ = (2 * B + H) * T * T * T / 3;
+const double ChannelE = 3 * B * B / (H + 6 * B);
+const double ChannelCw = T * B * B * B * H * H / 12 * (3 * B + 2 * H) / (6 * B + H);
+
+// Lipped channel h = 100, b = 50, lips 20.
+constexpr double D = 20;
+const double LippedE = B * (3 * H * H * B + 6 * H * H * D - 8 * D * D * D) /
+                       (H * H * H + 6 * H * H * B + 6 * H * H * D + 8 * D * D * D - 12 * H * D * D);
+
+// Its warping constant, integrated by hand about the shear centre from the web's middle,
+// where the sectorial coordinate is 0 by symmetry: e h / 2 at the corner, less h b / 2 at
+// the flange tip, less (e + b) d at the lip's end.
+double LippedCw() {
+    const double w1 = LippedE * H / 2, w2 = w1 - H * B / 2, w3 = w2 - (LippedE + B) * D;
+    const auto piece = [](double a, double b, double length) {
+        return T * length * (a * a + a * b + b * b) / 3;
+    };
+    return 2 * (piece(0, w1, H / 2) + piece(w1, w2, B) + piece(w2, w3, D));
+}
+
+// A hat: top 2 a = 60 from x = 70 to 130 at y = 50, webs h = 50 down, lips d = 20 out.
+// About the top's middle the sectorial coordinate is 0 along the top, a y down a web and
+// a h - h s along a lip; symmetry leaves the shear centre on x = 100 at Ys = 50 - Iwx / Iyy.
+constexpr double HatA = 30, HatH = 50, HatD = 20;
+const double HatIwx =
+    2 * T * (HatA * HatA * HatH * HatH / 2 + HatH * (HatA * HatA * HatD - HatD * HatD * HatD / 3));
+const double HatIyy = T * (2 * HatA * HatA * HatA / 3 + 2 * HatH * HatA * HatA +
+                           2 * (std::pow(HatA + HatD, 3) - std::pow(HatA, 3)) / 3);
+const double HatE = -HatIwx / HatIyy; // from the top, downwards positive
+
+// Cw about the shear centre, where the coordinate gains e x: along the top from 0 to e a,
+// down a web to a h + e a, along a lip to a h - h d + e (a + d); twice for both halves.
+double HatCw() {
+    const double w1 = HatE * HatA, w2 = HatA * HatH + HatE * HatA,
+                 w3 = HatA * HatH - HatH * HatD + HatE * (HatA + HatD);
+    const auto piece = [](double a, double b, double length) {
+        return T * length * (a * a + a * b + b * b) / 3;
+    };
+    return 2 * (piece(0, w1, HatA) + piece(w1, w2, HatH) + piece(w2, w3, HatD));
+}
+
+// Z of web 100 and flanges 50 each way, centroid at the web's middle.
+const double ZCw = T * B * B * B * H * H / 12 * (B + 2 * H) / (2 * B + H);
+
+// Tube 80 x 40 by Bredt.
+const double TubeJ = 4 * (80.0 * 40) * (80.0 * 40) / (2 * (80 + 40) / T);
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, ThinWallTest,
+    testing::Values(
+        WallCase{"channel", Channel(100, 50, 100, 50, T), TWallKind::Open, ChannelJ, 100 - ChannelE,
+                 100, ChannelCw, 100},
+        WallCase{"lipped_channel", LippedChannel(100, 50, 100, 50, 20, T), TWallKind::Open,
+                 (2 * B + H + 2 * D) * T* T* T / 3, 100 - LippedE, 100, LippedCw(), 100},
+        WallCase{"hat",
+                 {{okBar, {50, 100}, {70, 100}, T},
+                  {okBar, {70, 100}, {70, 50}, T},
+                  {okBar, {70, 50}, {130, 50}, T},
+                  {okBar, {130, 50}, {130, 100}, T},
+                  {okBar, {130, 100}, {150, 100}, T}},
+                 TWallKind::Open,
+                 200 * T* T* T / 3,
+                 100,
+                 50 + HatE,
+                 HatCw(),
+                 100},
+        WallCase{"z_shear_centre_at_centroid",
+                 {{okBar, {150, 50}, {100, 50}, T},
+                  {okBar, {100, 50}, {100, 150}, T},
+                  {okBar, {100, 150}, {50, 150}, T}},
+                 TWallKind::Open,
+                 ChannelJ,
+                 100,
+                 100,
+                 ZCw,
+                 100},
+        WallCase{"equal_angle",
+                 {{okBar, {100, 100}, {150, 100}, T}, {okBar, {100, 100}, {100, 50}, T}},
+                 TWallKind::Open,
+                 100 * T* T* T / 3,
+                 100,
+                 100,
+                 0,
+                 50},
+        WallCase{"unequal_angle",
+                 {{okBar, {100, 100}, {180, 100}, T}, {okBar, {100, 50}, {100, 100}, T}},
+                 TWallKind::Open,
+                 130 * T* T* T / 3,
+                 100,
+                 100,
+                 0,
+                 80},
+        WallCase{"tee_splits_the_flange_at_the_junction",
+                 {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 50}, {100, 120}, T}},
+                 TWallKind::Open,
+                 170 * T* T* T / 3,
+                 100,
+                 50,
+                 0,
+                 100},
+        WallCase{"bars_on_one_line",
+                 {{okBar, {0, 0}, {30, 40}, T}, {okBar, {30, 40}, {60, 80}, T}},
+                 TWallKind::Open,
+                 100 * T* T* T / 3,
+                 30,
+                 40,
+                 0,
+                 100},
+        WallCase{"rectangular_tube_by_bredt",
+                 {{okBar, {20, 20}, {100, 20}, T},
+                  {okBar, {100, 20}, {100, 60}, T},
+                  {okBar, {100, 60}, {20, 60}, T},
+                  {okBar, {20, 60}, {20, 20}, T}},
+                 TWallKind::Closed,
+                 TubeJ,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
+        WallCase{"tube_with_a_lip_adds_the_open_branch",
+                 {{okBar, {20, 20}, {100, 20}, T},
+                  {okBar, {100, 20}, {100, 60}, T},
+                  {okBar, {100, 60}, {20, 60}, T},
+                  {okBar, {20, 60}, {20, 20}, T},
+                  {okBar, {60, 20}, {60, 5}, T}},
+                 TWallKind::Closed,
+                 TubeJ + 15 * T* T* T / 3,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
+        WallCase{"tube_with_a_middle_web_has_two_cells",
+                 {{okBar, {20, 20}, {100, 20}, T},
+                  {okBar, {100, 20}, {100, 60}, T},
+                  {okBar, {100, 60}, {20, 60}, T},
+                  {okBar, {20, 60}, {20, 20}, T},
+                  {okBar, {60, 20}, {60, 60}, T}},
+                 TWallKind::MultiCell,
+                 Nan,
+                 Nan,
+                 Nan,
+                 Nan,
+                 80},
+        WallCase{"an_end_one_unit_off_the_bar_stays_apart",
+                 {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 51}, {100, 120}, T}},
+                 TWallKind::Disconnected,
+                 169 * T* T* T / 3,
+                 Nan,
+                 Nan,
+                 Nan,
+                 100},
+        WallCase{"zero_length_and_zero_thickness_bars_take_no_part",
+                 {{okBar, {10, 10}, {10, 10}, T},
+                  {okBar, {0, 0}, {90, 0}, 0.0},
+                  {okAppendix, {5, 5}, {}, T}},
+                 TWallKind::None,
+                 Nan,
+                 Nan,
+                 Nan,
+                 Nan,
+                 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The same channel (web 40, flanges 20) drawn along a 3-4-5 direction: the flanges run
+// along (12, 16) and the web along (-32, 24).
+std::vector<Item> RotatedChannel(double t) {
+    return {{okBar, {112, 66}, {100, 50}, t},
+            {okBar, {100, 50}, {68, 74}, t},
+            {okBar, {68, 74}, {80, 90}, t}};
+}
+
+TEST(ThinWallTest, RotatedChannelKeepsJAndCwAndTurnsItsShearCentre) {
+    const TThinWall aligned =
+        ComputeThinWall(MakeProfile(Channel(100, 50, 40, 20, T)).liveObjects());
+    const TThinWall rotated = ComputeThinWall(MakeProfile(RotatedChannel(T)).liveObjects());
+    EXPECT_NEAR(rotated.J, aligned.J, 1e-9 * aligned.J);
+    EXPECT_NEAR(rotated.Cw, aligned.Cw, 1e-9 * aligned.Cw);
+    const double e = 3.0 * 20 * 20 / (40 + 6 * 20);
+    EXPECT_NEAR(rotated.Xs, 84 - e * 12 / 20, 1e-9);
+    EXPECT_NEAR(rotated.Ys, 62 - e * 16 / 20, 1e-9);
+}
+
+// The report weighs an axis-parallel bar with its own L t3 / 12 across, a sloping bar as
+// a thin strip: the rotated channel's principal moments are the aligned one's Jxc and Jyc
+// without those terms, and its major axis runs along the flanges.
+TEST(SectionEngineeringTest, PrincipalMomentsDifferOnlyByThroughThicknessTerms) {
+    const double t = 2;
+    const TEngineeringResults aligned =
+        ComputeEngineering(MakeProfile(Channel(100, 50, 40, 20, t)), "Aço - 7,75", ',');
+    const TEngineeringResults rotated =
+        ComputeEngineering(MakeProfile(RotatedChannel(t)), "Aço - 7,75", ',');
+    const double major = aligned.Section.Jxc - 2 * 20 * t * t * t / 12;
+    const double minor = aligned.Section.Jyc - 40 * t * t * t / 12;
+    EXPECT_NEAR(rotated.I1, major, 1e-9 * major);
+    EXPECT_NEAR(rotated.I2, minor, 1e-9 * major);
+    EXPECT_NEAR(rotated.Theta, std::atan2(-16.0, 12.0) * 180 / std::numbers::pi, 1e-9);
+    EXPECT_NEAR(aligned.Jxy, 0, 1e-9 * major) << "a channel is symmetric about x";
+    EXPECT_DOUBLE_EQ(aligned.I1, aligned.Section.Jxc);
+    EXPECT_DOUBLE_EQ(aligned.Theta, 0);
+    EXPECT_NEAR(rotated.R1, std::sqrt(major / rotated.Section.Area), 1e-9);
+    EXPECT_DOUBLE_EQ(aligned.Rx, std::sqrt(aligned.Section.Jxc / aligned.Section.Area));
+}
+
+// Legs along +x and +y as an engineer draws them (up is smaller drawing y): the product
+// of inertia is negative and the major axis lies at +45 degrees; mirrored, at -45.
+TEST(SectionEngineeringTest, EqualAngleMajorAxisAtFortyFiveDegrees) {
+    const auto angle = [](int dx) {
+        return ComputeEngineering(MakeProfile({{okBar, {100, 100}, {100 + dx, 100}, 2.0},
+                                               {okBar, {100, 100}, {100, 50}, 2.0}}),
+                                  "", ',');
+    };
+    const TEngineeringResults right = angle(50), left = angle(-50);
+    EXPECT_LT(right.Jxy, 0);
+    EXPECT_NEAR(right.Theta, 45, 1e-9);
+    EXPECT_NEAR(left.Theta, -45, 1e-9);
+    // Thin-line closed form of an equal angle: centroid b/4 from each leg, Jxy = -b^3 t / 8.
+    EXPECT_NEAR(right.Jxy, -50.0 * 50 * 50 * 2 / 8, 1e-6);
+}
+
+TEST(SectionEngineeringTest, FibresMeasureToTheOutermostBarEnds) {
+    const TEngineeringResults e =
+        ComputeEngineering(MakeProfile(Channel(100, 50, 100, 50, T)), "", ',');
+    const double xg = e.Section.Xg;
+    EXPECT_DOUBLE_EQ(e.FibreLeft, xg - 100);
+    EXPECT_DOUBLE_EQ(e.FibreRight, 150 - xg);
+    EXPECT_DOUBLE_EQ(e.FibreTop, e.Section.Yg - 50);
+    EXPECT_DOUBLE_EQ(e.FibreBottom, 150 - e.Section.Yg);
+    EXPECT_DOUBLE_EQ(std::max(e.FibreLeft, e.FibreRight), e.Section.FibreX);
+}
+
+// The live calculation leaves slots awaiting compaction where they are, yet gives the
+// report's numbers bit for bit.
+TEST(SectionEngineeringTest, LeavesTheProfileAloneAndAgreesWithTheReport) {
+    TProfile p = MakeProfile({{okBar, {0, 0}, {30, 40}, 2.0},
+                              {okBar, {0, 0}, {500, 7}, 9.0},
+                              {okBar, {30, 40}, {90, 40}, 1.5},
+                              {okAppendix, {70, 20}, {}, 3.0}});
+    p.Objects(2).Number = 0;
+    const TEngineeringResults live = ComputeEngineering(p, "Aço - 7,75", ',');
+    EXPECT_EQ(p.ObjectCount(), 4);
+    EXPECT_EQ(p.Objects(2).Number, 0);
+    const TSectionResults report = ComputeSection(p, "Aço - 7,75", ',');
+    const TSectionResults& r = live.Section;
+    for (auto [a, b] : {std::pair{r.Area, report.Area},
+                        {r.Perimeter, report.Perimeter},
+                        {r.Xg, report.Xg},
+                        {r.Yg, report.Yg},
+                        {r.Jxc, report.Jxc},
+                        {r.Jyc, report.Jyc},
+                        {r.FibreX, report.FibreX},
+                        {r.FibreY, report.FibreY},
+                        {r.Density, report.Density}})
+        EXPECT_EQ(a, b);
+    EXPECT_EQ(WallName(live.Wall.Wall), "open") << "the dropped slot takes no part";
+}
+
+TEST(SectionEngineeringTest, MissingValuesSayWhyInsteadOfFailing) {
+    const TEngineeringResults empty = ComputeEngineering(TProfile{}, "Aço - 7,75", ',');
+    EXPECT_EQ(SectionNote(empty), "perfil vazio");
+    EXPECT_TRUE(std::isnan(empty.I1));
+    const TEngineeringResults flat =
+        ComputeEngineering(MakeProfile({{okBar, {5, 5}, {5, 5}, 1.0}}), "Aço - 7,75", ',');
+    EXPECT_EQ(SectionNote(flat), "área nula");
+    EXPECT_TRUE(std::isnan(flat.Rx));
+    const TEngineeringResults huge =
+        ComputeEngineering(MakeProfile(Channel(10, 10, 40, 20, 1.0)), "X - 1e999", ',');
+    EXPECT_EQ(SectionNote(huge), "densidade fora do alcance");
+    EXPECT_TRUE(std::isnan(huge.Section.Weight()));
+    EXPECT_GT(huge.Section.Jxc, 0);
+    const TThinWall apart = ComputeThinWall(
+        MakeProfile({{okBar, {0, 0}, {10, 0}, 1.0}, {okBar, {0, 5}, {10, 5}, 1.0}}).liveObjects());
+    EXPECT_EQ(WallNote(apart.Wall), "partes separadas");
+    EXPECT_EQ(TorsionNote(apart), "");
+}
+
+// Values a file may hold: the live calculation neither throws nor overflows integers.
+TEST(SectionEngineeringTest, HostileValuesNeverThrow) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    TProfile p = MakeProfile({{okBar, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, 1.0},
+                              {okBar, {0, 0}, {0, INT_MAX}, 1.0},
+                              {okBar, {INT_MIN, 0}, {INT_MAX, 0}, nan},
+                              {okBar, {-7, -7}, {-7, -7}, 1.0},
+                              {static_cast<TObjectKind>(1), {0, 0}, {5, 5}, 1.0},
+                              {okAppendix, {INT_MIN, INT_MAX}, {}, 1e308}});
+    const TEngineeringResults e = ComputeEngineering(p, "X - 1e999", ',');
+    EXPECT_EQ(WallName(e.Wall.Wall), "open") << "the second bar ends inside the first one";
+    EXPECT_EQ(p.ObjectCount(), 6);
+}
+
+} // namespace
