@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "EditorFonts.h"
 #include "HeadlessCommands.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 #include "TFormLineStretch.h"
 
 #include <QApplication>
@@ -16,12 +18,20 @@ void SetIdentity() {
     QCoreApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
 }
 
+// The classic font names of the window and of the report, mapped to installed faces of the
+// same metrics for the whole run.
+void SubstituteFonts() {
+    EditorFonts::installSubstitutions();
+    ReportFonts::installSubstitutions();
+}
+
 int RunEditor(int argc, char* argv[], const QString& file) {
     // Confining the pointer gives the drawing area a native window of its own; its
     // siblings need none.
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     SetIdentity();
+    SubstituteFonts();
 
     // Created first, the editor is the main window. The report form, created next, is
     // never shown itself; it lays out the report that the print command previews.
@@ -56,6 +66,7 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         SetIdentity();
+        ReportFonts::installSubstitutions();
         return RunHeadless(command);
     }
     QCoreApplication app(argc, argv);

@@ -8,6 +8,7 @@
 #include "PageRenderer.h"
 #include "PdfExporter.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -261,5 +262,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ReportFonts::installSubstitutions();
     return RunBenchmarksWithRatios(argc, argv, {{"BM_ReportRunAndPaint", "BM_PaintFloor", 1.2}});
 }

@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -75,6 +76,7 @@ class TestProfileReportPdf : public QObject {
 
 void TestProfileReportPdf::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    ReportFonts::installSubstitutions();
     m_pdf = m_dir.filePath("perfil.pdf");
     TPrtForm().writePdf(profile(), results(), drawing(), m_pdf);
     QCOMPARE(PdfTools::text(m_pdf).count('\f'), 1);

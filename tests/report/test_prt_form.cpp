@@ -1,6 +1,7 @@
 #include "PdfTools.h"
 #include "PerfilError.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 #include "ReportPreview.h"
 
 #include <QtTest>
@@ -121,7 +122,10 @@ class TestPrtForm : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        ReportFonts::installSubstitutions();
+    }
     void tableRows_data();
     void tableRows();
     void longProfileFlowsOntoPage2();
