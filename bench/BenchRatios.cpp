@@ -21,7 +21,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
         for (const Run& run : runs) {
             if (run.error_occurred)
                 continue;
-            const bool real = run.run_name.time_type.find("real_time") != std::string::npos;
+            // Real or manual time where the benchmark asked for it.
+            const bool real = !run.run_name.time_type.empty();
             const double seconds = (real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
                                    benchmark::GetTimeUnitMultiplier(run.time_unit);
             Timings& timings = m_timings[run.run_name.function_name];

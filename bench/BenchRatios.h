@@ -14,6 +14,6 @@ struct BenchRatio {
 // Runs this program's benchmarks with their repetitions interleaved at random (so that a
 // burst of load from elsewhere on the machine lands on both sides of a ratio), prints the
 // usual table and then each ratio of medians beside its target. Command-line flags of the
-// benchmark library still apply and win. Ratios use CPU time, or real time for benchmarks
-// marked UseRealTime(). Returns the program's exit code.
+// benchmark library still apply and win. Ratios use CPU time, or the real or manual time of
+// benchmarks marked UseRealTime() or UseManualTime(). Returns the program's exit code.
 int RunBenchmarksWithRatios(int argc, char** argv, const std::vector<BenchRatio>& ratios);
