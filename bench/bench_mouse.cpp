@@ -2,6 +2,7 @@
 // handles it without the widget repaint: snapping, the update of the bar and the full
 // redraw with the marker. The floor is that redraw alone; the target is that the move
 // adds at most 10 % to it.
+#include "BenchRatios.h"
 #include "DrawingSurface.h"
 #include "MouseEditor.h"
 
@@ -70,4 +71,7 @@ BENCHMARK(BM_MoveWhileDraggingABarEnd)
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"BM_MoveWhileDraggingABarEnd", "BM_RedrawWithMarker", 1.1}});
+}
