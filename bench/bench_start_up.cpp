@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -32,7 +31,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto StartTimeout = std::chrono::seconds(20);
 
-// Starts program with arguments, its standard output and error thrown away; its pid.
+// Starts program with arguments, its standard output and error thrown away; its pid, or 0
+// when it cannot be started.
 pid_t Spawn(const std::vector<std::string>& command, char* const* environment) {
     std::vector<char*> argv;
     for (const std::string& a : command)
@@ -44,13 +44,15 @@ pid_t Spawn(const std::vector<std::string>& command, char* const* environment) {
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environment) != 0)
-        std::abort();
+        pid = 0;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
 
 // Kills a child; its peak resident memory in kB.
 long Stop(pid_t pid) {
+    if (pid <= 0)
+        return 0;
     kill(pid, SIGKILL);
     int status = 0;
     rusage usage{};
@@ -66,7 +68,7 @@ class OwnXServer {
     OwnXServer() {
         int ready[2];
         if (pipe(ready) != 0)
-            std::abort();
+            return;
         m_server = Spawn({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
                           "1024x768x24", "-nolisten", "tcp"},
                          environ);
@@ -185,7 +187,7 @@ void MeasureFirstPaint(benchmark::State& state, const char* program) {
         server.settle();
         const Clock::time_point start = Clock::now();
         const pid_t child = Spawn({program}, server.environment());
-        const bool painted = server.waitForFirstPaint(start + StartTimeout);
+        const bool painted = child > 0 && server.waitForFirstPaint(start + StartTimeout);
         const Clock::time_point painting = Clock::now();
         peak = std::max(peak, Stop(child));
         if (!painted) {
