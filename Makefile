@@ -1,6 +1,6 @@
 # The whole set-up: `make run` or `make test` on a fresh Debian machine (as root).
 # Every Debian package the project needs, in one place.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
             imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace
 

@@ -1,6 +1,7 @@
 // The command line as scripts use it, whole process each time: start-up, load, compute,
 // output. `--version` is the start-up floor; the target for --properties is within 3x
 // of it. peak_rss_kB is the child's peak resident memory.
+#include "BenchRatios.h"
 #include "Profile.h"
 #include "ProfileFile.h"
 
@@ -91,10 +92,8 @@ BENCHMARK(BM_Pdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = RunBenchmarksWithRatios(argc, argv, {{"BM_Properties", "BM_Version", 3}});
     std::error_code ignored;
     fs::remove_all(WorkFolder(), ignored);
-    return 0;
+    return status;
 }

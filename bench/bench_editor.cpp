@@ -1,6 +1,7 @@
 // A full redraw of the drawing area (ShowBackground + DrawObjects) of a full profile of
 // 255 bars, 1 to 10 mm thick, against the floor of merely copying the same 400 x 250
 // RGB32 image with memcpy; the target is within 50x of it.
+#include "BenchRatios.h"
 #include "DrawingSurface.h"
 
 #include <benchmark/benchmark.h>
@@ -46,4 +47,6 @@ BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportA
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarksWithRatios(argc, argv, {{"BM_FullRedraw", "BM_ImageMemcpy", 50}});
+}

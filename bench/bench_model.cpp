@@ -1,6 +1,7 @@
 // ComputeSection on a full profile against a plain loop over the same records: the
 // floor is reading the 255 records, the target within 20x of it. The live engineering
 // calculation is measured beside ComputeSection on the same profile.
+#include "BenchRatios.h"
 #include "LineLibrary.h"
 #include "SectionEngineering.h"
 #include "SectionProperties.h"
@@ -27,7 +28,7 @@ void BM_SumOfThicknesses(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_SumOfThicknesses);
+BENCHMARK(BM_SumOfThicknesses)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_ComputeSection(benchmark::State& state) {
     TProfile p = FullProfile();
@@ -36,7 +37,7 @@ void BM_ComputeSection(benchmark::State& state) {
         benchmark::DoNotOptimize(r);
     }
 }
-BENCHMARK(BM_ComputeSection);
+BENCHMARK(BM_ComputeSection)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // The report's results plus principal axes and the thin-walled line model, without
 // compacting: what the properties window computes on every change.
@@ -75,4 +76,6 @@ BENCHMARK(BM_HitTestsMiss);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarksWithRatios(argc, argv, {{"BM_ComputeSection", "BM_SumOfThicknesses", 20}});
+}

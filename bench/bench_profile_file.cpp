@@ -3,6 +3,7 @@
 // Saving syncs the new file before renaming it into place, so its floor is the synced
 // raw write; the unsynced one shows what the sync costs. The directory is a fresh one
 // under TMPDIR: point TMPDIR at a memory file system to see the cost without the disk.
+#include "BenchRatios.h"
 #include "ProfileFile.h"
 #include "ProfileFileCodec.h"
 
@@ -123,4 +124,8 @@ BENCHMARK(BM_LoadProfile);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarksWithRatios(
+        argc, argv,
+        {{"BM_SaveProfile", "BM_RawWriteSynced", 3}, {"BM_LoadProfile", "BM_RawRead", 3}});
+}

@@ -92,9 +92,6 @@ void LineStretchControls::setUpForm(QWidget* form) {
     form->setFixedSize(ClientWidth, ClientHeight);
     form->setBackgroundRole(QPalette::Button);
     form->setAutoFillBackground(true);
-    // Where Times New Roman itself is missing, its metric twin keeps every text's size.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(13);
     form->setFont(font);

@@ -1,14 +1,11 @@
 #include "Report.h"
 
 #include "PageFlow.h"
-#include "ReportFonts.h"
 
 #include <QDateTime>
 
 Report::Report(const QString& title)
-    : m_title(title), m_pageElements(QStringLiteral("PageElements"), ReportBand::Kind::Page, 0) {
-    ReportFonts::installSubstitutions();
-}
+    : m_title(title), m_pageElements(QStringLiteral("PageElements"), ReportBand::Kind::Page, 0) {}
 
 ReportBand& Report::addBand(const QString& name, ReportBand::Kind kind, qreal height) {
     m_bands.push_back(std::make_unique<ReportBand>(name, kind, height));

@@ -5,6 +5,7 @@
 // or style; this maps each to an installed metric-compatible or close face.
 class ReportFonts {
   public:
-    // Idempotent and cheap after the first call. Needs a QGuiApplication.
+    // Process-wide: call once at start-up (tests: in their set-up), before any report is
+    // painted. Idempotent. Needs a QGuiApplication.
     static void installSubstitutions();
 };

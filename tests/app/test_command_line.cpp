@@ -356,6 +356,18 @@ void TestCommandLine::pdf() {
         QVERIFY2(found >= 0, expected);
         at = found;
     }
+
+    // The layout's classic font names reach the page as the faces they are mapped to at
+    // start-up, not as whatever the system's own matching would pick.
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {out});
+    QVERIFY(pdffonts.waitForFinished(30000));
+    const QStringList rows = QString::fromUtf8(pdffonts.readAllStandardOutput()).split('\n');
+    static const QRegularExpression mapped(
+        QStringLiteral("^([A-Z]{6}\\+)?(Liberation(Sans|Serif)|Arimo|Tinos|C059|TeXGyreSchola)"));
+    QVERIFY(rows.size() > 3);
+    for (const QString& row : rows.mid(2, rows.size() - 3))
+        QVERIFY2(mapped.match(row).hasMatch(), qPrintable(row));
 }
 
 void TestCommandLine::errors_data() {

@@ -1,8 +1,9 @@
 #!/bin/sh
 # End to end: the real program on a virtual X server. It checks the window's title, size
 # and frame hints, the drawing area's grid, a bar drawn with the mouse, that the pointer
-# cannot leave the drawing area while a drag lasts and can once it ends, and that the
-# program ends only after the closing question is answered with OK.
+# cannot leave the drawing area while a drag lasts and can once it ends, that the print
+# button shows the report, and that the program ends only after the closing question is
+# answered with OK.
 # usage: e2e_editor_window.sh PERFIL SEND_WINDOW_CLOSE
 set -eu
 
@@ -134,6 +135,10 @@ expect_pointer_after_move 0 $((area_y + 100)) "$area_x,$((area_y + 100))"
 xdotool mouseup 1
 sleep 0.3
 expect_pointer_after_move 0 $((area_y + 100)) "0,$((area_y + 100))"
+
+# The print button shows the report's preview, which stays open while the editor closes.
+xdotool mousemove --window "$window" 20 261 click 1
+[ -n "$(wait_for_window "Perfil")" ] || fail "the print button showed no preview"
 
 # Closing asks first: Cancel keeps the program, OK ends it.
 "$send_close" "$window"

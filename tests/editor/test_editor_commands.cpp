@@ -1,4 +1,5 @@
 #include "CommandGuard.h"
+#include "EditorFonts.h"
 #include "ImagePixels.h"
 #include "ProfileFile.h"
 #include "WindowFixture.h"
@@ -62,6 +63,7 @@ QByteArray Int32(qint32 value) {
 class TestEditorCommands : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { EditorFonts::installSubstitutions(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void newProfile_data();

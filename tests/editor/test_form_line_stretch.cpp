@@ -1,3 +1,4 @@
+#include "EditorFonts.h"
 #include "ImagePixels.h"
 #include "WindowFixture.h"
 
@@ -27,6 +28,7 @@ void TypeInto(QLineEdit* edit, const QString& text) {
 class TestFormLineStretch : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { EditorFonts::installSubstitutions(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void windowFrame();

@@ -1,5 +1,6 @@
 // Mouse editing through the real window: Qt mouse events on ImageArea, as the window
 // wires them to the editing state machine, the cursor, Remove and the redraw.
+#include "EditorFonts.h"
 #include "ImagePixels.h"
 #include "WindowFixture.h"
 
@@ -41,6 +42,7 @@ void DrawBarAndAppendix(WindowFixture& f) {
 class TestWindowMouse : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { EditorFonts::installSubstitutions(); }
     void markerShowsDuringTheDragAndStaysAfterIt();
     void clickWithoutMoveLeavesNoBar();
     void everyButtonEdits_data();

@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -76,6 +77,7 @@ class TestProfileReportPdf : public QObject {
 };
 
 void TestProfileReportPdf::initTestCase() {
+    ReportFonts::installSubstitutions();
     m_pdf = m_dir.filePath("perfil.pdf");
     TPrtForm(PtBr).writePdf(profile(), results(), drawing(), QFile::encodeName(m_pdf).toStdString());
     QCOMPARE(PdfTools::text(m_pdf).count('\f'), 1);

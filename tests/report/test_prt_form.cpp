@@ -1,6 +1,7 @@
 #include "PdfTools.h"
 #include "PerfilError.h"
 #include "PrtForm.h"
+#include "ReportFonts.h"
 #include "ReportPreview.h"
 
 #include <QtTest>
@@ -123,6 +124,7 @@ class TestPrtForm : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { ReportFonts::installSubstitutions(); }
     void tableRows_data();
     void tableRows();
     void longProfileFlowsOntoPage2();

@@ -6,6 +6,7 @@
 #include "ReportImage.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QtTest>
 
 namespace {
@@ -40,6 +41,8 @@ class TestPageRenderer : public QObject {
     void imageIsUnscaledAndClippedToItsFrame_data();
     void imageIsUnscaledAndClippedToItsFrame();
     void scaledDownImageKeepsThinLines();
+    void textBackgroundCoversExactlyItsBox_data();
+    void textBackgroundCoversExactlyItsBox();
     void classicFontsMapToInstalledFaces_data();
     void classicFontsMapToInstalledFaces();
     void pdfFailureLeavesExistingFileAlone_data();
@@ -86,6 +89,93 @@ void TestPageRenderer::scaledDownImageKeepsThinLines() {
     for (int y = from.y(); y < from.y() + 40; ++y) {
         const int grey = qGray(page.pixel(from.x(), y));
         QVERIFY2(grey > 0 && grey < 250, qPrintable(QStringLiteral("row %1: %2").arg(y).arg(grey)));
+    }
+}
+
+void TestPageRenderer::textBackgroundCoversExactlyItsBox_data() {
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<bool>("throughPicture"); // recorded first, as the preview does
+    QTest::addColumn<bool>("opaque");
+    QTest::newRow("screen") << 96 << false << true;
+    QTest::newRow("printer resolution") << 600 << false << true;
+    QTest::newRow("replayed recording") << 96 << true << true;
+    QTest::newRow("transparent text") << 96 << false << false;
+}
+
+void TestPageRenderer::textBackgroundCoversExactlyItsBox() {
+    QFETCH(int, dpi);
+    QFETCH(bool, throughPicture);
+    QFETCH(bool, opaque);
+    // Three labels in two fonts and two colours over a red field: each hides the red under
+    // its own box, and only there, whatever font the label before it used.
+    ReportPage page;
+    PageItem field;
+    field.kind = PageItem::Kind::Rectangle;
+    field.frame = QRectF(5, 5, 90, 40);
+    field.color = Qt::red;
+    field.fill = Qt::red;
+    page.items.append(field);
+    const struct {
+        QPointF at;
+        const char* text;
+        qreal points;
+        bool bold;
+    } labels[] = {{{10, 10}, "Perímetro:  1,50 mm", 10, false},
+                  {{10, 20}, "PERFIL", 14, true},
+                  {{10, 30}, "Área: 12345,68", 10, false}};
+    for (const auto& label : labels) {
+        PageItem item;
+        item.frame = QRectF(label.at, QSizeF());
+        item.color = label.bold ? Qt::darkBlue : Qt::black;
+        item.fill = opaque ? QColor(Qt::white) : QColor();
+        item.text = QString::fromUtf8(label.text);
+        item.fontFamily = QStringLiteral("Liberation Sans");
+        item.pointSize = label.points;
+        item.bold = label.bold;
+        page.items.append(item);
+    }
+
+    const qreal pixelsPerMm = dpi / 25.4;
+    QImage image(qCeil(100 * pixelsPerMm), qCeil(50 * pixelsPerMm), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    if (throughPicture) {
+        QPicture picture;
+        {
+            QPainter recorder(&picture);
+            PageRenderer::paintPage(recorder, page);
+        }
+        QPainter(&image).drawPicture(0, 0, picture);
+    } else {
+        QPainter painter(&image);
+        PageRenderer::paintPage(painter, page);
+    }
+
+    for (qsizetype i = 1; i < page.items.size(); ++i) {
+        const PageItem& item = page.items[i];
+        QFont font(item.fontFamily);
+        font.setPointSizeF(item.pointSize);
+        font.setBold(item.bold);
+        const QFontMetricsF metrics(font, &image);
+        const QRectF box(item.frame.topLeft() * pixelsPerMm,
+                         QSizeF(metrics.horizontalAdvance(item.text), metrics.height()));
+        int inside = 0;
+        int redInside = 0;
+        for (int y = qCeil(box.top()) + 1; y < qFloor(box.bottom()) - 1; ++y)
+            for (int x = qCeil(box.left()) + 1; x < qFloor(box.right()) - 1; ++x, ++inside)
+                redInside += image.pixelColor(x, y) == QColor(Qt::red);
+        const QString tag = item.text;
+        if (opaque)
+            QVERIFY2(redInside == 0, qPrintable(tag));
+        else
+            QVERIFY2(redInside > inside / 2, qPrintable(tag)); // glyphs cover the rest
+        QCOMPARE(image.pixelColor(qCeil(box.right()) + 2, qRound(box.center().y())),
+                 QColor(Qt::red));
+        QCOMPARE(image.pixelColor(qRound(box.center().x()), qCeil(box.bottom()) + 2),
+                 QColor(Qt::red));
+        QCOMPARE(image.pixelColor(qRound(box.center().x()), qFloor(box.top()) - 2),
+                 QColor(Qt::red));
     }
 }
 
