@@ -2,7 +2,7 @@
 # Every Debian package the project needs, in one place.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
-            imagemagick clang libfuzzer-14-dev
+            imagemagick clang libfuzzer-14-dev libdxflib-dev qt6-svg-dev python3-ezdxf
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
