@@ -8,11 +8,28 @@
 // What the program was asked to do. Without options it is the editor; the other modes
 // need no window and no display.
 struct CommandLine {
-    enum class Mode { Editor, Properties, Json, Pdf, Help, Version, UsageError };
+    enum class Mode {
+        Editor,
+        Properties,
+        Json,
+        Pdf,
+        Csv,
+        Dxf,
+        Svg,
+        Png,
+        FromDxf,
+        Help,
+        Version,
+        UsageError
+    };
 
     Mode mode = Mode::Editor;
     QString file;                    // the .per file to open or compute; may be empty for Editor
     QString pdfPath;                 // Pdf: where the report goes
+    QStringList files;               // Json, Csv: every .per file given, in order
+    QString exportPath;              // Dxf, Svg, Png: where the drawing goes
+    QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
+    std::optional<double> thickness; // FromDxf: mm for entities without a width
     std::optional<QString> material; // --material: the text to read the density from
     QString message;                 // Help: the text to print; UsageError: what is wrong
 };

@@ -2,6 +2,7 @@
 
 #include "CommandGuard.h"
 #include "DrawingSurface.h"
+#include "ExchangeCommands.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
 #include "ProfileFile.h"
@@ -16,29 +17,37 @@
 #include <cstdio>
 #include <exception>
 
-namespace {
-
 void Print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// The drawing the print command would copy right after loading the file: the default
-// grid (shown, step 10) and no marker.
+TProfile LoadProfileFile(const QString& file) {
+    TProfile profile;
+    LoadProfile(profile, QFile::encodeName(file).toStdString());
+    return profile;
+}
+
+ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material) {
+    ComputedProfile computed{LoadProfileFile(file), {}, {}};
+    computed.material =
+        material ? material->toStdString() : MaterialText(computed.profile.MaterialIndex());
+    computed.results = ComputeSection(computed.profile, computed.material, DecimalSeparator());
+    return computed;
+}
+
 QImage DrawingAfterLoad(const TProfile& profile) {
     DrawingSurface surface;
-    surface.RebuildBackground(true, 10);
+    surface.RebuildBackground(true, DefaultGridStep);
     surface.ShowBackground();
     surface.DrawObjects(profile);
     return surface.image();
 }
 
+namespace {
+
 void Run(const CommandLine& command) {
-    TProfile profile;
-    LoadProfile(profile, QFile::encodeName(command.file).toStdString());
-    const std::string material =
-        command.material ? command.material->toStdString() : MaterialText(profile.MaterialIndex());
-    const TSectionResults results = ComputeSection(profile, material, DecimalSeparator());
+    const auto [profile, material, results] = ComputeProfileFile(command.file, command.material);
     switch (command.mode) {
     case CommandLine::Mode::Properties:
         for (const QString& line : ReportTexts::sectionResults(results, QLocale()))
@@ -60,6 +69,8 @@ void Run(const CommandLine& command) {
 } // namespace
 
 int RunHeadless(const CommandLine& command) {
+    if (IsExchangeCommand(command))
+        return RunExchange(command);
     try {
         Run(command);
         return std::fflush(stdout) == 0 ? 0 : 1;

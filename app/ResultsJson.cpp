@@ -42,8 +42,8 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-std::string ResultsJson(const TSectionResults& r, const TProfile& profile,
-                        const std::string& materialText) {
+std::vector<ResultField> ResultFields(const TSectionResults& r, const TProfile& profile,
+                                      const std::string& materialText) {
     const std::pair<const char*, double> numbers[] = {
         {"Density", r.Density}, {"Perimeter", r.Perimeter},
         {"Area", r.Area},       {"SumAy", r.SumAy},
@@ -53,11 +53,26 @@ std::string ResultsJson(const TSectionResults& r, const TProfile& profile,
         {"FibreY", r.FibreY},   {"Weight", r.Weight()},
         {"Wx", r.Wx()},         {"Wy", r.Wy()},
     };
-    std::string out = "{";
+    std::vector<ResultField> fields;
     for (const auto& [name, value] : numbers)
-        out += Quoted(name) + ": " + Number(value) + ", ";
-    out += "\"ObjectCount\": " + std::to_string(profile.ObjectCount()) + ", ";
-    out += "\"MaterialIndex\": " + std::to_string(profile.MaterialIndex()) + ", ";
-    out += "\"Material\": " + Quoted(materialText) + "}";
-    return out;
+        fields.push_back({name, Number(value)});
+    fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
+    fields.push_back({"MaterialIndex", std::to_string(profile.MaterialIndex())});
+    fields.push_back({"Material", materialText, true});
+    return fields;
+}
+
+std::string JsonObject(const std::vector<ResultField>& fields) {
+    std::string out = "{";
+    for (const ResultField& field : fields) {
+        if (out.size() > 1)
+            out += ", ";
+        out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
+    }
+    return out + "}";
+}
+
+std::string ResultsJson(const TSectionResults& results, const TProfile& profile,
+                        const std::string& materialText) {
+    return JsonObject(ResultFields(results, profile, materialText));
 }

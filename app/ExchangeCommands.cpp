@@ -1,0 +1,167 @@
+#include "ExchangeCommands.h"
+
+#include "CommandGuard.h"
+#include "DrawingPictures.h"
+#include "DxfExport.h"
+#include "DxfImport.h"
+#include "HeadlessCommands.h"
+#include "LocaleText.h"
+#include "PerfilError.h"
+#include "ProfileFile.h"
+#include "ResultsJson.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <exception>
+#include <functional>
+
+namespace {
+
+using Mode = CommandLine::Mode;
+
+// The thickness box's value at start: what the editor would give a new object.
+constexpr double DefaultThickness = 1.0;
+
+std::string LocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+// Writing the output over the input would destroy the only copy of the profile.
+void RefuseSameFile(const QString& input, const QString& output) {
+    const QString existing = QFileInfo(input).canonicalFilePath();
+    if (!existing.isEmpty() && existing == QFileInfo(output).canonicalFilePath())
+        throw PerfilError("O arquivo de saída é o próprio arquivo de entrada");
+}
+
+QString ErrorText(const std::exception& e) {
+    return ErrorBoxText(QString::fromUtf8(e.what()));
+}
+
+void ExportDrawing(const CommandLine& command) {
+    RefuseSameFile(command.file, command.exportPath);
+    const TProfile profile = LoadProfileFile(command.file);
+    switch (command.mode) {
+    case Mode::Dxf:
+        ExportDxfFile(profile, LocalPath(command.exportPath));
+        break;
+    case Mode::Svg:
+        WritePictureFile(command.exportPath, DrawingSvg(profile, true, DefaultGridStep));
+        break;
+    default:
+        WritePictureFile(command.exportPath, DrawingPng(DrawingAfterLoad(profile)));
+        break;
+    }
+}
+
+void ImportDrawing(const CommandLine& command) {
+    RefuseSameFile(command.dxfPath, command.file);
+    const TDxfImport import =
+        ImportDxfFile(LocalPath(command.dxfPath), command.thickness.value_or(DefaultThickness));
+    TProfile profile;
+    profile.replace(import.Records, 0);
+    SaveProfile(profile, LocalPath(command.file));
+    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+}
+
+// RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
+QString CsvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+void PrintCsvRow(const QStringList& fields) {
+    QStringList cells;
+    for (const QString& field : fields)
+        cells << CsvField(field);
+    // RFC 4180 ends every record with CR LF.
+    Print(stdout, cells.join(QLatin1Char(',')) + QLatin1Char('\r'));
+}
+
+// One row per file: File, every field of ResultFields, Error. The header's names come
+// from the same list as the values, so the two can never disagree.
+bool PrintCsv(const CommandLine& command) {
+    const std::vector<ResultField> names = ResultFields(TSectionResults{}, TProfile{}, "");
+    QStringList header{QStringLiteral("File")};
+    for (const ResultField& field : names)
+        header << QString::fromStdString(field.name);
+    header << QStringLiteral("Error");
+    PrintCsvRow(header);
+    bool allComputed = true;
+    for (const QString& file : command.files) {
+        QStringList row{file};
+        try {
+            const auto [profile, material, results] = ComputeProfileFile(file, command.material);
+            for (const ResultField& field : ResultFields(results, profile, material))
+                row << (field.isText || field.value != "null" ? QString::fromStdString(field.value)
+                                                              : QString());
+            row << QString();
+        } catch (const std::exception& e) {
+            allComputed = false;
+            row = QStringList{file} + QStringList(names.size(), QString()) +
+                  QStringList{ErrorText(e)};
+        }
+        PrintCsvRow(row);
+    }
+    return allComputed;
+}
+
+// One JSON object per line and file, File first; a failing file gives File and Error.
+bool PrintJsonLines(const CommandLine& command) {
+    bool allComputed = true;
+    for (const QString& file : command.files) {
+        std::vector<ResultField> fields{{"File", file.toStdString(), true}};
+        try {
+            const auto [profile, material, results] = ComputeProfileFile(file, command.material);
+            for (ResultField& field : ResultFields(results, profile, material))
+                fields.push_back(std::move(field));
+        } catch (const std::exception& e) {
+            allComputed = false;
+            fields.push_back({"Error", ErrorText(e).toStdString(), true});
+        }
+        Print(stdout, QString::fromStdString(JsonObject(fields)));
+    }
+    return allComputed;
+}
+
+int Finish(bool succeeded) {
+    return std::fflush(stdout) == 0 && succeeded ? 0 : 1;
+}
+
+} // namespace
+
+bool IsExchangeCommand(const CommandLine& command) {
+    switch (command.mode) {
+    case Mode::Csv:
+    case Mode::Dxf:
+    case Mode::Svg:
+    case Mode::Png:
+    case Mode::FromDxf:
+        return true;
+    case Mode::Json:
+        return command.files.size() > 1;
+    default:
+        return false;
+    }
+}
+
+int RunExchange(const CommandLine& command) {
+    if (command.mode == Mode::Csv)
+        return Finish(PrintCsv(command));
+    if (command.mode == Mode::Json)
+        return Finish(PrintJsonLines(command));
+    try {
+        if (command.mode == Mode::FromDxf)
+            ImportDrawing(command);
+        else
+            ExportDrawing(command);
+        return Finish(true);
+    } catch (const std::exception& e) {
+        Print(stderr, ErrorText(e));
+        return 1;
+    }
+}
