@@ -2,6 +2,9 @@
 
 #include "CommandGuard.h"
 #include "CursorClip.h"
+#include "DrawingPictures.h"
+#include "DxfExport.h"
+#include "DxfImport.h"
 #include "ImageView.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
@@ -139,10 +142,13 @@ void TFormLineStretch::SpeedButton3Click() {
 }
 
 void TFormLineStretch::SpeedButton4Click() {
-    if (const std::optional<QString> file = OpenDialog1.execute(*m_dialogs))
-        loadProfileFile(*file);
-    else
+    const std::optional<QString> file = OpenDialog1.execute(*m_dialogs);
+    if (!file)
         m_editor.invalidateMarker();
+    else if (OpenDialog1.type() == ProfileFileDialog::FileType::Dxf)
+        importDrawingFile(*file);
+    else
+        loadProfileFile(*file);
 }
 
 void TFormLineStretch::openProfile(const QString& fileName) {
@@ -151,11 +157,29 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 
 // Throws PerfilError before anything changes when the file cannot be loaded.
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
-    LoadProfile(m_profile, LocalPath(fileName));
+    TProfile loaded;
+    LoadProfile(loaded, LocalPath(fileName));
+    replaceProfile(loaded.liveObjects(), loaded.MaterialIndex());
+    showMaterialOfProfile();
+}
+
+// Throws PerfilError before anything changes when the drawing cannot be imported. The
+// material box keeps its text: a drawing has no material.
+void TFormLineStretch::importDrawingFile(const QString& fileName) {
+    const double thickness = ValueInRange(m_ui.tEspessura) / 10.0;
+    const TDxfImport import = ImportDxfFile(LocalPath(fileName), thickness);
+    replaceProfile(import.Records, m_profile.MaterialIndex());
+    m_dialogs->notify(QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+}
+
+// The one way in which a whole new profile replaces the current one, by loading or by
+// importing: the editing state is reset and the new profile shown.
+void TFormLineStretch::replaceProfile(std::span<const TProfileObject> records,
+                                      std::int32_t materialIndex) {
+    m_profile.replace(records, materialIndex);
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
     syncToolButtons();
-    showMaterialOfProfile();
     redraw();
     m_editor.invalidateMarker();
 }
@@ -163,7 +187,25 @@ void TFormLineStretch::loadProfileFile(const QString& fileName) {
 void TFormLineStretch::SpeedButton5Click() {
     m_profile.CompactObjects();
     if (const std::optional<QString> file = SaveDialog1.execute(*m_dialogs))
-        SaveProfile(m_profile, LocalPath(*file));
+        saveAs(SaveDialog1.type(), *file);
+}
+
+// Only the profile type saves the profile; the others export it and change nothing.
+void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& fileName) {
+    switch (type) {
+    case ProfileFileDialog::FileType::Profile:
+        SaveProfile(m_profile, LocalPath(fileName));
+        break;
+    case ProfileFileDialog::FileType::Dxf:
+        ExportDxfFile(m_profile, LocalPath(fileName));
+        break;
+    case ProfileFileDialog::FileType::Svg:
+        WritePictureFile(fileName, DrawingSvg(m_profile, m_ui.chDrawGrid->isChecked(), m_gridStep));
+        break;
+    case ProfileFileDialog::FileType::Png:
+        WritePictureFile(fileName, DrawingPng(m_surface.image()));
+        break;
+    }
 }
 
 void TFormLineStretch::SpeedButton6Click() {

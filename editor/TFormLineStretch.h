@@ -11,8 +11,10 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 // The editor window: the program's main window and, for the whole run, the owner of the
 // profile, the mouse editing state, the grid step and the section results of the last
@@ -95,6 +97,9 @@ class TFormLineStretch : public QWidget {
     void syncToolButtons();
     void showMaterialOfProfile();
     void loadProfileFile(const QString& fileName);
+    void importDrawingFile(const QString& fileName);
+    void replaceProfile(std::span<const TProfileObject> records, std::int32_t materialIndex);
+    void saveAs(ProfileFileDialog::FileType type, const QString& fileName);
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
