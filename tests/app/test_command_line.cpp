@@ -1,3 +1,4 @@
+#include "PerfilProcess.h"
 #include "Profile.h"
 #include "ProfileFile.h"
 
@@ -10,32 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// The program as a script would run it: no display of any kind, the given language.
-Run Perfil(const QStringList& arguments, const QString& lang = QStringLiteral("pt_BR.UTF-8")) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LANG"), lang);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(PERFIL_BINARY), arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("perfil did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString Example(const char* name) {
-    return QStringLiteral(PERFIL_EXAMPLES "/%1.per").arg(QLatin1String(name));
-}
 
 // The nine result lines for values computed by hand: prefix, the value right-aligned in
 // eight characters, unit.
