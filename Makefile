@@ -54,6 +54,9 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD)/corpus
 	./$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
+	mkdir -p $(FUZZ_BUILD)/corpus-dxf
+	./$(FUZZ_BUILD)/fuzz/fuzz_dxf_import $(FUZZ_BUILD)/corpus-dxf fuzz/seeds-dxf \
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
 
 install: build
 	cmake --install $(BUILD)

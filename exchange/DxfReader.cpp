@@ -4,6 +4,7 @@
 #include <dl_dxf.h>
 
 #include <charconv>
+#include <exception>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -16,6 +17,8 @@ namespace {
 // and fit points, leader vertices, hatch loops). Counts above this are not passed on,
 // so a hostile count cannot exhaust memory; the entity then carries no such data.
 constexpr long LargestCount = 4096;
+
+constexpr int CommentCode = 999;
 
 bool IsCountCode(int code) {
     switch (code) {
@@ -256,11 +259,18 @@ DxfDrawing ReadDxf(std::string_view text, std::size_t keepAtMost) {
     bool sectionStarts = false;
     while (pairs.next(code, value)) {
         const std::optional<double> number = Real(Stripped(value));
-        if (IsCountCode(code) && !(number && *number <= LargestCount))
+        // Comments carry nothing to draw, and dxflib reads its own version out of them.
+        if (code == CommentCode || (IsCountCode(code) && !(number && *number <= LargestCount)))
             continue;
         pair.clear();
         pair.str(std::to_string(code) + '\n' + value + '\n');
-        dxf.readDxfGroups(pair, &collector);
+        // dxflib signals some malformed values (such as a short version text) by throwing;
+        // the drawing is then as incomplete as one cut short.
+        try {
+            dxf.readDxfGroups(pair, &collector);
+        } catch (const std::exception&) {
+            return drawing;
+        }
         if (code == 0) {
             collector.entityWidths.clear();
             collector.entityThickness.reset();

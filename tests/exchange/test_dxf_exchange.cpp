@@ -216,6 +216,24 @@ TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
     }
 }
 
+// Inputs kept with the fuzz target: valid_* import, refused_* are refused as incomplete.
+TEST(DxfImport, FuzzSeeds) {
+    for (const auto& entry : fs::directory_iterator(PERFIL_DXF_SEEDS)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        if (name.starts_with("valid_")) {
+            EXPECT_NO_THROW(ImportDxfFile(entry.path().string(), DefaultThickness));
+        } else {
+            try {
+                ImportDxfFile(entry.path().string(), DefaultThickness);
+                ADD_FAILURE() << "imported";
+            } catch (const PerfilError& e) {
+                EXPECT_STREQ(e.what(), "O arquivo não é um desenho DXF completo");
+            }
+        }
+    }
+}
+
 TEST(DxfImport, NoticeNamesWhatWasNotTakenAsIs) {
     TDxfImport import;
     import.Records.resize(12);
