@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrawingArea.h"
 #include "Profile.h"
 
 #include <QImage>
@@ -13,8 +14,8 @@
 // thicknesses, coordinates anywhere in the int32 range) draws without fault.
 class DrawingSurface {
   public:
-    static constexpr int Width = 400;
-    static constexpr int Height = 250;
+    static constexpr int Width = DrawingArea::Width;
+    static constexpr int Height = DrawingArea::Height;
 
     DrawingSurface();
 

@@ -1,5 +1,6 @@
 #include "DrawingPictures.h"
 
+#include "DrawingArea.h"
 #include "FileBytes.h"
 #include "Rounding.h"
 
@@ -13,8 +14,8 @@
 
 namespace {
 
-constexpr int Width = 400;
-constexpr int Height = 250;
+constexpr int Width = DrawingArea::Width;
+constexpr int Height = DrawingArea::Height;
 constexpr int AppendixHalfSide = 2;
 
 // Thicknesses from a file may be NaN, infinite or negative; such a bar is drawn as the

@@ -1,5 +1,6 @@
 #include "DxfExport.h"
 
+#include "DrawingArea.h"
 #include "DxfMemoryWriter.h"
 #include "FileBytes.h"
 
@@ -22,7 +23,7 @@ double Width(double thickness) {
 }
 
 double DxfY(std::int32_t y) {
-    return DxfExport::Height - static_cast<double>(y);
+    return DrawingArea::Height - static_cast<double>(y);
 }
 
 // dxflib's block records add a second paper space and point to layouts that only its

@@ -1,5 +1,6 @@
 #include "DxfImport.h"
 
+#include "DrawingArea.h"
 #include "DxfReader.h"
 #include "FileBytes.h"
 #include "PerfilError.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-constexpr double AreaWidth = 400.0;
-constexpr double AreaHeight = 250.0;
+constexpr double AreaWidth = DrawingArea::Width;
+constexpr double AreaHeight = DrawingArea::Height;
 // The largest extent whose rounded ends both fall on pixels of the area.
 constexpr double WidestExtent = AreaWidth - 1.0;
 constexpr double HighestExtent = AreaHeight - 1.0;
@@ -80,8 +81,9 @@ Point Placement(const Extents& e) {
     const double height = bottom - top;
     if (width > WidestExtent || height > HighestExtent)
         throw PerfilError(Format("O desenho mede %.0f × %.0f mm e não cabe na área de "
-                                 "400 × 250 mm",
-                                 e.maxX - e.minX, e.maxY - e.minY));
+                                 "%d × %d mm",
+                                 e.maxX - e.minX, e.maxY - e.minY, DrawingArea::Width,
+                                 DrawingArea::Height));
     if (left >= 0.0 && right <= WidestExtent && top >= 0.0 && bottom <= HighestExtent)
         return {0.0, 0.0};
     const double newLeft = std::min(Margin, WidestExtent - width);
@@ -119,7 +121,8 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
     }
     const Extents extents = ExtentsOf(points);
     if (!(std::isfinite(extents.maxX - extents.minX) && std::isfinite(extents.maxY - extents.minY)))
-        throw PerfilError("O desenho é grande demais para a área de 400 × 250 mm");
+        throw PerfilError(Format("O desenho é grande demais para a área de %d × %d mm",
+                                 DrawingArea::Width, DrawingArea::Height));
     const Point shift = Placement(extents);
 
     TDxfImport result;

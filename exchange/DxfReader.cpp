@@ -4,8 +4,8 @@
 #include <dl_dxf.h>
 
 #include <charconv>
-#include <exception>
 #include <cmath>
+#include <exception>
 #include <numbers>
 #include <optional>
 #include <sstream>

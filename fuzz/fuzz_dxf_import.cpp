@@ -1,6 +1,7 @@
 // Arbitrary bytes through the DXF import. Whatever it accepts must be a profile the
 // editor can hold, inside the drawing area, and must read back unchanged from its own
 // export.
+#include "DrawingArea.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "PerfilError.h"
@@ -19,7 +20,7 @@ void Check(bool condition) {
 }
 
 bool InArea(TPoint p) {
-    return p.X >= 0 && p.X < 400 && p.Y >= 0 && p.Y < 250;
+    return p.X >= 0 && p.X < DrawingArea::Width && p.Y >= 0 && p.Y < DrawingArea::Height;
 }
 
 constexpr double DefaultThickness = 1.0;
@@ -42,9 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TProfile profile;
     profile.replace(imported.Records, 0);
     const std::string text = ExportDxf(profile);
-    const TDxfImport again =
-        ImportDxf({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
-                  DefaultThickness);
+    const TDxfImport again = ImportDxf(
+        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, DefaultThickness);
     Check(again.Records == imported.Records);
     return 0;
 }
