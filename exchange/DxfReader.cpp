@@ -3,6 +3,7 @@
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -260,8 +261,15 @@ DxfDrawing ReadDxf(std::string_view text, std::size_t keepAtMost) {
     while (pairs.next(code, value)) {
         const std::optional<double> number = Real(Stripped(value));
         // Comments carry nothing to draw, and dxflib reads its own version out of them.
-        if (code == CommentCode || (IsCountCode(code) && !(number && *number <= LargestCount)))
+        if (code == CommentCode)
             continue;
+        if (IsCountCode(code) && !(number && *number <= LargestCount)) {
+            // A polyline of that many vertices has more segments than a profile has room
+            // for: the import is to refuse it, not to leave it out.
+            if (code == 90 && entityType == "LWPOLYLINE" && number && *number > 0)
+                drawing.shapeCount += static_cast<std::size_t>(std::min(*number, 1e9)) - 1;
+            continue;
+        }
         pair.clear();
         pair.str(std::to_string(code) + '\n' + value + '\n');
         // dxflib signals some malformed values (such as a short version text) by throwing;
