@@ -16,7 +16,7 @@ namespace {
 
 // dxflib sizes some arrays straight from counts in the file (vertices, knots, control
 // and fit points, leader vertices, hatch loops). Counts above this are not passed on,
-// so a hostile count cannot exhaust memory; the entity then carries no such data.
+// so a hostile count cannot exhaust memory.
 constexpr long LargestCount = 4096;
 
 constexpr int CommentCode = 999;
@@ -140,7 +140,8 @@ class Collector : public DL_CreationAdapter {
         m_polylineSkipped = (d.flags & (8 | 16 | 64)) != 0;
         m_closed = (d.flags & 1) != 0;
         m_vertices.clear();
-        m_widths.clear();
+        m_firstWidth.reset();
+        m_widthVaries = false;
         takeWidths();
     }
 
@@ -148,8 +149,11 @@ class Collector : public DL_CreationAdapter {
         if (!m_polyline)
             return;
         takeWidths();
+        // Beyond what can be kept each vertex still counts as the segment it ends.
         if (m_vertices.size() <= m_keepAtMost + 1)
             m_vertices.push_back({d.x, d.y, d.bulge});
+        else
+            ++m_drawing.shapeCount;
     }
 
     void endSequence() override { finishPolyline(); }
@@ -163,11 +167,11 @@ class Collector : public DL_CreationAdapter {
         if (!m_polyline)
             return;
         m_polyline = false;
-        if (m_polylineSkipped || m_vertices.empty()) {
+        if (m_polylineSkipped || m_vertices.size() < 2) {
             ++m_drawing.skipped;
             return;
         }
-        const double width = ConstantWidth(m_widths);
+        const double width = m_firstWidth && !m_widthVaries ? *m_firstWidth : 0.0;
         const std::size_t n = m_vertices.size();
         const std::size_t segments = m_closed && n > 2 ? n : n - 1;
         for (std::size_t i = 0; i < segments; ++i) {
@@ -180,18 +184,15 @@ class Collector : public DL_CreationAdapter {
     }
 
   private:
-    // The width shared by every start, end and constant width given, when one is.
-    static double ConstantWidth(const std::vector<double>& widths) {
-        if (widths.empty())
-            return 0.0;
-        for (const double w : widths)
-            if (w != widths.front())
-                return 0.0;
-        return widths.front();
-    }
-
+    // A polyline has a constant width when every start, end and constant width it gives
+    // is the same.
     void takeWidths() {
-        m_widths.insert(m_widths.end(), entityWidths.begin(), entityWidths.end());
+        for (const double width : entityWidths) {
+            if (!m_firstWidth)
+                m_firstWidth = width;
+            else if (width != *m_firstWidth)
+                m_widthVaries = true;
+        }
         entityWidths.clear();
     }
 
@@ -225,7 +226,8 @@ class Collector : public DL_CreationAdapter {
     bool m_polylineSkipped = false;
     bool m_closed = false;
     std::vector<PendingVertex> m_vertices;
-    std::vector<double> m_widths;
+    std::optional<double> m_firstWidth;
+    bool m_widthVaries = false;
 };
 
 bool Handled(const std::string& type) {
