@@ -43,7 +43,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Escreve as propriedades da seção de FILE, uma por linha, sem janela."));
     const QCommandLineOption json(
         QStringLiteral("json"),
-        QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela."));
+        QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela; com vários "
+                       "arquivos, um objeto por linha."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
         QStringLiteral("Escreve o relatório de FILE em OUT.pdf, sem janela."),

@@ -165,10 +165,16 @@ TDxfImport ImportDxfFile(const std::string& path, double defaultThickness) {
 }
 
 std::string ImportNotice(const TDxfImport& import, char decimalSeparator) {
-    std::string notice = Format("%zu objetos importados do desenho DXF", import.Records.size());
-    if (import.Straightened > 0)
+    const std::size_t made = import.Records.size();
+    std::string notice = made == 1 ? "1 objeto importado do desenho DXF"
+                                   : Format("%zu objetos importados do desenho DXF", made);
+    if (import.Straightened == 1)
+        notice += "; 1 arco tomado como barra reta";
+    else if (import.Straightened > 1)
         notice += Format("; %d arcos tomados como barras retas", import.Straightened);
-    if (import.Skipped > 0)
+    if (import.Skipped == 1)
+        notice += "; 1 entidade ignorada";
+    else if (import.Skipped > 1)
         notice += Format("; %d entidades ignoradas", import.Skipped);
     if (import.LargestRoundingShift > 0.0) {
         // to_chars, unlike printf, ignores the process locale.

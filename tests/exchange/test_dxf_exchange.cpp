@@ -236,15 +236,29 @@ TEST(DxfImport, FuzzSeeds) {
 }
 
 TEST(DxfImport, NoticeNamesWhatWasNotTakenAsIs) {
-    TDxfImport import;
-    import.Records.resize(12);
-    EXPECT_EQ(ImportNotice(import, ','), "12 objetos importados do desenho DXF");
-    import.Straightened = 2;
-    import.Skipped = 3;
-    import.LargestRoundingShift = 0.4;
-    EXPECT_EQ(ImportNotice(import, ','),
-              "12 objetos importados do desenho DXF; 2 arcos tomados como barras retas; "
-              "3 entidades ignoradas; arredondamento de até 0,40 mm");
+    struct Case {
+        std::size_t made;
+        int straightened, skipped;
+        double shift;
+        const char* notice;
+    };
+    const Case cases[] = {
+        {12, 0, 0, 0.0, "12 objetos importados do desenho DXF"},
+        {1, 1, 1, 0.0,
+         "1 objeto importado do desenho DXF; 1 arco tomado como barra reta; "
+         "1 entidade ignorada"},
+        {12, 2, 3, 0.4,
+         "12 objetos importados do desenho DXF; 2 arcos tomados como barras retas; "
+         "3 entidades ignoradas; arredondamento de até 0,40 mm"},
+    };
+    for (const Case& c : cases) {
+        TDxfImport import;
+        import.Records.resize(c.made);
+        import.Straightened = c.straightened;
+        import.Skipped = c.skipped;
+        import.LargestRoundingShift = c.shift;
+        EXPECT_EQ(ImportNotice(import, ','), c.notice);
+    }
 }
 
 } // namespace
