@@ -13,8 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <exception>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -65,47 +69,57 @@ void ImportDrawing(const CommandLine& command) {
 }
 
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
-QString CsvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+// Every field comes after a comma; the record's first one is dropped when it is printed.
+void AppendCsvField(std::string& record, std::string_view text) {
+    record += ',';
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        record += text;
+        return;
+    }
+    record += '"';
+    for (const char c : text) {
+        if (c == '"')
+            record += '"';
+        record += c;
+    }
+    record += '"';
 }
 
-void PrintCsvRow(const QStringList& fields) {
-    QStringList cells;
-    for (const QString& field : fields)
-        cells << CsvField(field);
-    // RFC 4180 ends every record with CR LF.
-    Print(stdout, cells.join(QLatin1Char(',')) + QLatin1Char('\r'));
+// RFC 4180 ends every record with CR LF.
+void PrintCsvRecord(std::string& record) {
+    record += "\r\n";
+    std::fwrite(record.data() + 1, 1, record.size() - 1, stdout);
+    record.clear();
 }
 
 // One row per file: File, every field of ResultFields, Error. The header's names come
-// from the same list as the values, so the two can never disagree.
+// from the same list as the values, so the two can never disagree. The rows are built
+// as UTF-8 bytes directly: a catalogue has thousands of them.
 bool PrintCsv(const CommandLine& command) {
     const std::vector<ResultField> names = ResultFields(TSectionResults{}, TProfile{}, "");
-    QStringList header{QStringLiteral("File")};
+    std::string record;
+    AppendCsvField(record, "File");
     for (const ResultField& field : names)
-        header << QString::fromStdString(field.name);
-    header << QStringLiteral("Error");
-    PrintCsvRow(header);
+        AppendCsvField(record, field.name);
+    AppendCsvField(record, "Error");
+    PrintCsvRecord(record);
     bool allComputed = true;
     for (const QString& file : command.files) {
-        QStringList row{file};
+        AppendCsvField(record, file.toStdString());
         try {
             const auto [profile, material, results] = ComputeProfileFile(file, command.material);
             for (const ResultField& field : ResultFields(results, profile, material))
-                row << (field.isText || field.value != "null" ? QString::fromStdString(field.value)
-                                                              : QString());
-            row << QString();
+                AppendCsvField(record, field.isText || field.value != "null" ? field.value : "");
+            AppendCsvField(record, "");
         } catch (const std::exception& e) {
             allComputed = false;
-            row = QStringList{file} + QStringList(names.size(), QString()) +
-                  QStringList{ErrorText(e)};
+            record.clear();
+            AppendCsvField(record, file.toStdString());
+            for (std::size_t i = 0; i < names.size(); ++i)
+                AppendCsvField(record, "");
+            AppendCsvField(record, ErrorText(e).toStdString());
         }
-        PrintCsvRow(row);
+        PrintCsvRecord(record);
     }
     return allComputed;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -54,6 +55,7 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TProfile& 
         {"Wx", r.Wx()},         {"Wy", r.Wy()},
     };
     std::vector<ResultField> fields;
+    fields.reserve(std::size(numbers) + 3);
     for (const auto& [name, value] : numbers)
         fields.push_back({name, Number(value)});
     fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
