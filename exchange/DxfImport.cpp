@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -26,23 +27,30 @@ constexpr double Margin = 10.0;
 // not worth reading.
 constexpr std::size_t LargestFile = 64u << 20;
 
-// Millimetres per drawing unit for $INSUNITS.
+// Millimetres per drawing unit, by $INSUNITS code. The codes past 16 are astronomical.
 std::optional<double> UnitScale(int insUnits) {
-    switch (insUnits) {
-    case 0: // unitless: taken as millimetres
-    case 4:
-        return 1.0;
-    case 1: // inch
-        return 25.4;
-    case 2: // foot
-        return 304.8;
-    case 5: // centimetre
-        return 10.0;
-    case 6: // metre
-        return 1000.0;
-    default:
+    static constexpr double Scales[] = {
+        1.0,       // 0 unitless: taken as millimetres
+        25.4,      // 1 inch
+        304.8,     // 2 foot
+        1609344.0, // 3 mile
+        1.0,       // 4 millimetre
+        10.0,      // 5 centimetre
+        1000.0,    // 6 metre
+        1e6,       // 7 kilometre
+        2.54e-5,   // 8 microinch
+        0.0254,    // 9 mil
+        914.4,     // 10 yard
+        1e-7,      // 11 angstrom
+        1e-6,      // 12 nanometre
+        1e-3,      // 13 micron
+        100.0,     // 14 decimetre
+        1e4,       // 15 decametre
+        1e5,       // 16 hectometre
+    };
+    if (insUnits < 0 || insUnits >= static_cast<int>(std::size(Scales)))
         return std::nullopt;
-    }
+    return Scales[insUnits];
 }
 
 std::string Format(const char* format, auto... values) {

@@ -66,6 +66,9 @@ def main(folder):
     doc, msp = new(units=6)
     msp.add_line((0, 0), (2, 0.1))
     cases["huge"] = doc
+    doc, msp = new(units=18)  # astronomical units
+    msp.add_line((0, 0), (1, 0))
+    cases["astronomical"] = doc
     doc, msp = new()
     msp.add_circle((10, 10), 5)
     cases["nothing_usable"] = doc

@@ -202,6 +202,7 @@ TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
         {"many", "O desenho tem 300 objetos; um perfil tem no máximo 255"},
         {"long_polyline", "O desenho tem 4999 objetos; um perfil tem no máximo 255"},
         {"huge", "O desenho mede 2000 × 100 mm e não cabe na área de 400 × 250 mm"},
+        {"astronomical", "Unidade de desenho não suportada ($INSUNITS 18)"},
         {"nothing_usable", "O desenho não tem linhas, polilinhas, arcos nem pontos"},
         {"truncated", "O arquivo não é um desenho DXF completo"},
         {"missing", "File not found"},
