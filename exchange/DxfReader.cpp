@@ -112,11 +112,16 @@ class Collector : public DL_CreationAdapter {
         finishPolyline();
         if (!inEntities)
             return;
+        const std::optional<double> xSign = PlaneXSign();
+        if (!xSign) {
+            ++m_drawing.skipped;
+            return;
+        }
         const double a1 = d.angle1 * std::numbers::pi / 180.0;
         const double a2 = d.angle2 * std::numbers::pi / 180.0;
         ++m_drawing.straightened;
-        addSegment(d.cx + d.radius * std::cos(a1), d.cy + d.radius * std::sin(a1),
-                   d.cx + d.radius * std::cos(a2), d.cy + d.radius * std::sin(a2), 0.0);
+        addSegment(*xSign * (d.cx + d.radius * std::cos(a1)), d.cy + d.radius * std::sin(a1),
+                   *xSign * (d.cx + d.radius * std::cos(a2)), d.cy + d.radius * std::sin(a2), 0.0);
     }
 
     void addPoint(const DL_PointData& d) override {
@@ -136,8 +141,10 @@ class Collector : public DL_CreationAdapter {
         if (!inEntities)
             return;
         m_polyline = true;
+        const std::optional<double> xSign = PlaneXSign();
+        m_xSign = xSign.value_or(1.0);
         // 8: 3-D polyline, 16: polygon mesh, 64: polyface mesh; none is a section line.
-        m_polylineSkipped = (d.flags & (8 | 16 | 64)) != 0;
+        m_polylineSkipped = (d.flags & (8 | 16 | 64)) != 0 || !xSign;
         m_closed = (d.flags & 1) != 0;
         m_vertices.clear();
         m_firstWidth.reset();
@@ -179,11 +186,23 @@ class Collector : public DL_CreationAdapter {
             const PendingVertex& b = m_vertices[(i + 1) % n];
             if (a.bulge != 0.0)
                 ++m_drawing.straightened;
-            addSegment(a.x, a.y, b.x, b.y, width);
+            addSegment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width);
         }
     }
 
   private:
+    // Arcs and 2-D polylines lie in a plane given by its normal: +z is the drawing's own,
+    // -z the same plane seen from behind, with x mirrored (CAD programs mirror arcs so).
+    // The sign that turns their x into the drawing's; none for any other plane.
+    std::optional<double> PlaneXSign() {
+        const double* normal = getExtrusion()->getDirection();
+        // CAD programs write the normal with rounding noise in x and y.
+        const double noise = 1e-9 * std::abs(normal[2]);
+        if (!(std::abs(normal[0]) <= noise && std::abs(normal[1]) <= noise && normal[2] != 0.0))
+            return std::nullopt;
+        return normal[2] > 0.0 ? 1.0 : -1.0;
+    }
+
     // A polyline has a constant width when every start, end and constant width it gives
     // is the same.
     void takeWidths() {
@@ -225,6 +244,7 @@ class Collector : public DL_CreationAdapter {
     bool m_polyline = false;
     bool m_polylineSkipped = false;
     bool m_closed = false;
+    double m_xSign = 1.0;
     std::vector<PendingVertex> m_vertices;
     std::optional<double> m_firstWidth;
     bool m_widthVaries = false;

@@ -50,6 +50,13 @@ def main(folder):
     doc, msp = new()
     points(msp)
     cases["points"] = doc
+    doc, msp = new()
+    # Seen from behind (normal -z): x is mirrored into the drawing's plane.
+    behind = {"extrusion": (0, 0, -1)}
+    msp.add_arc((-100, 100), 20, 0, 90, dxfattribs=behind)
+    msp.add_lwpolyline([(-10, 10), (-60, 10)], dxfattribs=behind)
+    msp.add_arc((0, 0), 5, 0, 90, dxfattribs={"extrusion": (1, 0, 0)})
+    cases["mirrored"] = doc
     doc, msp = new(units=1)
     msp.add_lwpolyline([(1, 1), (3, 1)], dxfattribs={"const_width": 0.1})
     cases["inch"] = doc

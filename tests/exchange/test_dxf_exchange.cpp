@@ -182,6 +182,11 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
          1,
          0,
          0.0},
+        {"mirrored",
+         {{okBar, {80, 150}, {100, 130}, d}, {okBar, {10, 240}, {60, 240}, d}},
+         1,
+         1,
+         0.0}, // the arc in a side plane is skipped
         {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0, 0.4},
         {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0, 0.4},
     };
