@@ -2,7 +2,8 @@
 # Every Debian package the project needs, in one place.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
-            imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace
+            imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace libdxflib-dev \
+            qt6-svg-dev python3-ezdxf
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -58,6 +59,9 @@ fuzz: deps
 	  ./$(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
 	  fuzz/page-seeds -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
 	  -print_final_stats=1
+	mkdir -p $(FUZZ_BUILD)/corpus-dxf
+	./$(FUZZ_BUILD)/fuzz/fuzz_dxf_import $(FUZZ_BUILD)/corpus-dxf fuzz/seeds-dxf \
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
 
 install: build
 	cmake --install $(BUILD)

@@ -1,7 +1,10 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QRegularExpression>
+
+#include <utility>
 
 namespace {
 
@@ -43,6 +46,20 @@ std::optional<QString> RepeatedOption(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
+// The editor's range for new objects' thickness.
+constexpr double SmallestThickness = 0.1;
+constexpr double LargestThickness = 10.0;
+
+// A thickness in millimetres, with '.' or ',' as the decimal point.
+std::optional<double> ThicknessValue(QString text) {
+    bool ok = false;
+    const double value =
+        QLocale::c().toDouble(text.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    if (!ok || !(value >= SmallestThickness && value <= LargestThickness))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -62,7 +79,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "torção, centro de cisalhamento, empenamento), uma por linha, sem janela."));
     const QCommandLineOption json(
         QStringLiteral("json"),
-        QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela."));
+        QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela; com vários "
+                       "arquivos, um objeto por linha."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
         QStringLiteral(
@@ -72,11 +90,34 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("material"),
         QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
         QStringLiteral("TEXT"));
-    const QList<QCommandLineOption> options{help, version, properties, allProperties, json, pdf, material};
+    const QCommandLineOption csv(
+        QStringLiteral("csv"),
+        QStringLiteral("Escreve uma tabela CSV com as propriedades de cada FILE, sem janela."));
+    const QCommandLineOption dxf(
+        QStringLiteral("dxf"), QStringLiteral("Escreve o desenho de FILE em OUT.dxf, sem janela."),
+        QStringLiteral("OUT.dxf"));
+    const QCommandLineOption svg(
+        QStringLiteral("svg"), QStringLiteral("Escreve o desenho de FILE em OUT.svg, sem janela."),
+        QStringLiteral("OUT.svg"));
+    const QCommandLineOption png(
+        QStringLiteral("png"), QStringLiteral("Escreve o desenho de FILE em OUT.png, sem janela."),
+        QStringLiteral("OUT.png"));
+    const QCommandLineOption fromDxf(
+        QStringLiteral("from-dxf"),
+        QStringLiteral("Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela."),
+        QStringLiteral("IN.dxf"));
+    const QCommandLineOption thickness(
+        QStringLiteral("thickness"),
+        QStringLiteral("Espessura em mm das entidades DXF sem largura (com --from-dxf)."),
+        QStringLiteral("MM"));
+    const QList<QCommandLineOption> options{help, version,  properties, allProperties, json,
+                                            pdf,  material, csv,        dxf,           svg,
+                                            png,  fromDxf,  thickness};
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("Arquivo de perfil (.per)."),
-                                 QStringLiteral("[FILE.per]"));
+                                 QStringLiteral("Arquivo de perfil (.per); vários com --json "
+                                                "e --csv."),
+                                 QStringLiteral("[FILE.per...]"));
 
     if (!parser.parse(QStringList{QStringLiteral("perfil")} + arguments))
         return UsageError(PortugueseParserError(parser.errorText()));
@@ -93,35 +134,58 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.mode = CommandLine::Mode::Version;
         return c;
     }
-    const int modes = int(parser.isSet(properties)) + int(parser.isSet(allProperties)) +
-                      int(parser.isSet(json)) + int(parser.isSet(pdf));
+    const std::pair<const QCommandLineOption*, CommandLine::Mode> modeOptions[] = {
+        {&properties, CommandLine::Mode::Properties},
+        {&allProperties, CommandLine::Mode::AllProperties},
+        {&json, CommandLine::Mode::Json},
+        {&pdf, CommandLine::Mode::Pdf},
+        {&csv, CommandLine::Mode::Csv},
+        {&dxf, CommandLine::Mode::Dxf},
+        {&svg, CommandLine::Mode::Svg},
+        {&png, CommandLine::Mode::Png},
+        {&fromDxf, CommandLine::Mode::FromDxf},
+    };
+    int modes = 0;
+    for (const auto& [option, mode] : modeOptions) {
+        if (parser.isSet(*option)) {
+            ++modes;
+            c.mode = mode;
+        }
+    }
     if (modes > 1)
-        return UsageError(QStringLiteral(
-            "--properties, --all-properties, --json e --pdf não podem ser usados juntos"));
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
+        return UsageError(QStringLiteral("--properties, --all-properties, --json, --pdf, --csv, "
+                                         "--dxf, --svg, --png e --from-dxf não podem ser "
+                                         "usados juntos"));
+    using Mode = CommandLine::Mode;
+    const bool manyFiles = c.mode == Mode::Json || c.mode == Mode::Csv;
+    c.files = parser.positionalArguments();
+    if (c.files.size() > 1 && !manyFiles)
         return UsageError(QStringLiteral("apenas um arquivo de perfil pode ser dado"));
-    c.file = files.value(0);
+    c.file = c.files.value(0);
     if (parser.isSet(material))
         c.material = parser.value(material);
-
-    if (modes == 0) {
-        if (c.material)
-            return UsageError(QStringLiteral(
-                "--material vale só com --properties, --all-properties, --json ou --pdf"));
-        return c;
+    const bool readsMaterial = c.mode == Mode::Properties || c.mode == Mode::AllProperties ||
+                               c.mode == Mode::Json || c.mode == Mode::Pdf || c.mode == Mode::Csv;
+    if (c.material && !readsMaterial)
+        return UsageError(
+            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
+                           "ou --pdf"));
+    if (parser.isSet(thickness)) {
+        if (c.mode != Mode::FromDxf)
+            return UsageError(QStringLiteral("--thickness vale só com --from-dxf"));
+        c.thickness = ThicknessValue(parser.value(thickness));
+        if (!c.thickness)
+            return UsageError(QStringLiteral("--thickness espera a espessura em mm, de %1 a %2")
+                                  .arg(SmallestThickness)
+                                  .arg(LargestThickness));
     }
+    if (modes == 0)
+        return c;
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));
-    if (parser.isSet(properties))
-        c.mode = CommandLine::Mode::Properties;
-    else if (parser.isSet(allProperties))
-        c.mode = CommandLine::Mode::AllProperties;
-    else if (parser.isSet(json))
-        c.mode = CommandLine::Mode::Json;
-    else {
-        c.mode = CommandLine::Mode::Pdf;
-        c.output = parser.value(pdf);
-    }
+    c.dxfPath = parser.value(fromDxf);
+    for (const QCommandLineOption* option : {&pdf, &dxf, &svg, &png})
+        if (parser.isSet(*option))
+            c.output = parser.value(*option);
     return c;
 }

@@ -8,18 +8,33 @@
 // What the program was asked to do. Without options it is the editor; the other modes
 // need no window and no display.
 struct CommandLine {
-    enum class Mode { Editor, Properties, AllProperties, Json, Pdf, Help, Version, UsageError };
+    enum class Mode {
+        Editor,
+        Properties,
+        AllProperties,
+        Json,
+        Pdf,
+        Csv,
+        Dxf,
+        Svg,
+        Png,
+        FromDxf,
+        Help,
+        Version,
+        UsageError
+    };
 
     Mode mode = Mode::Editor;
     // File names hold the arguments' bytes as LocalFileName.h decodes them.
     QString file;                    // the .per file to open or compute; may be empty for Editor
-    QString output;                  // Pdf: where the report goes, "-" for standard output
+    QStringList files;               // Json, Csv: every .per file given, in order
+    QString output;                  // Pdf, Dxf, Svg, Png: where it goes, "-" for standard output
+    QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
+    std::optional<double> thickness; // FromDxf: mm for entities without a width
     std::optional<QString> material; // --material: the text to read the density from
     QString message;                 // Help: the text to print; UsageError: what is wrong
 };
 
-// Reads the arguments (without the program name), decoded by FileNameText. Needs no
-// application object, so the caller can choose the right kind of application afterwards.
-// Every usage error is worded in Portuguese, the parser's own among them, and an option
-// given twice is one.
+// Reads the arguments (without the program name). Needs no application object, so the
+// caller can choose the right kind of application afterwards.
 CommandLine ParseCommandLine(const QStringList& arguments);

@@ -2,6 +2,7 @@
 
 #include "CommandGuard.h"
 #include "DrawingSurface.h"
+#include "ExchangeCommands.h"
 #include "FileError.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
@@ -11,30 +12,42 @@
 #include "PrtForm.h"
 #include "ReportTexts.h"
 #include "ResultsJson.h"
-#include "SectionEngineering.h"
 #include "SectionPropertyRows.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <exception>
 #include <sys/stat.h>
-
-namespace {
 
 void Print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// The drawing the print command would copy right after loading the file: the default
-// grid (shown, step 10) and no marker.
+TProfile LoadProfileFile(const QString& file) {
+    TProfile profile;
+    LoadProfile(profile, LocalFileName(file));
+    return profile;
+}
+
+ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material) {
+    ComputedProfile computed{LoadProfileFile(file), {}, {}, {}};
+    computed.material =
+        material ? material->toStdString() : MaterialText(computed.profile.MaterialIndex());
+    computed.results = ComputeSection(computed.profile, computed.material, DecimalSeparator());
+    computed.engineering =
+        ComputeEngineering(computed.profile, computed.material, DecimalSeparator());
+    return computed;
+}
+
 QImage DrawingAfterLoad(const TProfile& profile) {
     DrawingSurface surface;
-    surface.RebuildBackground(true, 10);
+    surface.RebuildBackground(true, DefaultGridStep);
     surface.ShowBackground();
     surface.DrawObjects(profile);
     return surface.image();
 }
+
+namespace {
 
 // One line per engineering property in the style of the report's result lines; a
 // missing value says why after its unit.
@@ -58,11 +71,8 @@ QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& 
 }
 
 void Run(const CommandLine& command, const QLocale& locale) {
-    TProfile profile;
-    LoadProfile(profile, LocalFileName(command.file));
-    const std::string material =
-        command.material ? command.material->toStdString() : MaterialText(profile.MaterialIndex());
-    const TSectionResults results = ComputeSection(profile, material, DecimalSeparator());
+    const auto [profile, material, results, engineering] =
+        ComputeProfileFile(command.file, command.material);
     if (results.Density == 0)
         Print(stderr, QStringLiteral("Aviso: a densidade do material é zero; o peso sai zero."));
     switch (command.mode) {
@@ -71,18 +81,14 @@ void Run(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::AllProperties:
-        for (const QString& line :
-             ReportTexts::sectionResults(results, locale) +
-                 EngineeringLines(ComputeEngineering(profile, material, DecimalSeparator()),
-                                  locale))
+        for (const QString& line : ReportTexts::sectionResults(results, locale) +
+                                       EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
-    case CommandLine::Mode::Json: {
-        const TEngineeringResults engineering =
-            ComputeEngineering(profile, material, DecimalSeparator());
-        Print(stdout, QString::fromStdString(ResultsJson(results, engineering, profile, material)));
+    case CommandLine::Mode::Json:
+        Print(stdout,
+              QString::fromStdString(ResultsJson(results, engineering, profile, material)));
         break;
-    }
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
         form.writePdf(profile, results, DrawingAfterLoad(profile), LocalFileName(command.output));
@@ -110,21 +116,29 @@ void CloseStandardOutput() {
 } // namespace
 
 std::optional<QString> OutputConflict(const CommandLine& command) {
+    // An import reads the drawing and writes the profile; every other mode the reverse.
+    const bool imports = command.mode == CommandLine::Mode::FromDxf;
+    const QString& in = imports ? command.dxfPath : command.file;
+    const QString& out = imports ? command.file : command.output;
     struct stat input {};
     struct stat output {};
-    if (command.output.isEmpty() || ::stat(LocalFileName(command.file).c_str(), &input) != 0 ||
-        ::stat(LocalFileName(command.output).c_str(), &output) != 0)
+    if (out.isEmpty() || ::stat(LocalFileName(in).c_str(), &input) != 0 ||
+        ::stat(LocalFileName(out).c_str(), &output) != 0)
         return std::nullopt;
     if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
         return std::nullopt;
-    return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(command.output);
+    return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(out);
 }
 
 int RunHeadless(const CommandLine& command, const QLocale& locale) {
     try {
-        Run(command, locale);
+        bool succeeded = true;
+        if (IsExchangeCommand(command))
+            succeeded = RunExchange(command);
+        else
+            Run(command, locale);
         CloseStandardOutput();
-        return 0;
+        return succeeded ? 0 : 1;
     } catch (const std::exception& e) {
         Print(stderr, ErrorBoxText(QString::fromUtf8(e.what())));
         return 1;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -42,8 +43,8 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-std::string ResultsJson(const TSectionResults& r, const TEngineeringResults& e,
-                        const TProfile& profile, const std::string& materialText) {
+std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeringResults& e,
+                                      const TProfile& profile, const std::string& materialText) {
     const std::pair<const char*, double> numbers[] = {
         {"Density", r.Density}, {"Perimeter", r.Perimeter},
         {"Area", r.Area},       {"SumAy", r.SumAy},
@@ -53,19 +54,35 @@ std::string ResultsJson(const TSectionResults& r, const TEngineeringResults& e,
         {"FibreY", r.FibreY},   {"Weight", r.Weight()},
         {"Wx", r.Wx()},         {"Wy", r.Wy()},
     };
-    std::string out = "{";
+    std::vector<ResultField> fields;
+    fields.reserve(std::size(numbers) + 16);
     for (const auto& [name, value] : numbers)
-        out += Quoted(name) + ": " + Number(value) + ", ";
-    out += "\"ObjectCount\": " + std::to_string(profile.ObjectCount()) + ", ";
-    out += "\"MaterialIndex\": " + std::to_string(profile.MaterialIndex()) + ", ";
-    out += "\"Material\": " + Quoted(materialText);
+        fields.push_back({name, Number(value)});
+    fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
+    fields.push_back({"MaterialIndex", std::to_string(profile.MaterialIndex())});
+    fields.push_back({"Material", materialText, true});
     const std::pair<const char*, double> engineering[] = {
         {"Jxy", e.Jxy},  {"I1", e.I1},      {"I2", e.I2},      {"Theta", e.Theta},
         {"Rx", e.Rx},    {"Ry", e.Ry},      {"R1", e.R1},      {"R2", e.R2},
         {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
     };
     for (const auto& [name, value] : engineering)
-        out += ", " + Quoted(name) + ": " + Number(value);
-    out += ", \"Wall\": " + Quoted(std::string(WallName(e.Wall.Wall))) + "}";
-    return out;
+        fields.push_back({name, Number(value)});
+    fields.push_back({"Wall", std::string(WallName(e.Wall.Wall)), true});
+    return fields;
+}
+
+std::string JsonObject(const std::vector<ResultField>& fields) {
+    std::string out = "{";
+    for (const ResultField& field : fields) {
+        if (out.size() > 1)
+            out += ", ";
+        out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
+    }
+    return out + "}";
+}
+
+std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
+                        const TProfile& profile, const std::string& materialText) {
+    return JsonObject(ResultFields(results, engineering, profile, materialText));
 }

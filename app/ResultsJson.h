@@ -4,12 +4,27 @@
 #include "SectionEngineering.h"
 
 #include <string>
+#include <vector>
 
-// The section results of a profile as one JSON object, for spreadsheets and scripts:
-// every result and derived value as a JSON number (the shortest decimal that reads back
-// to the same float64; null when not finite), then ObjectCount, MaterialIndex and
-// Material, the text the density was read from, then the engineering properties (null
-// where the section has none) and Wall, the kind of the bars' wall: "open", "closed",
-// "multi-cell", "disconnected" or "none". materialText is UTF-8.
+// One value of a profile's results, under the name that --json and --csv give it.
+struct ResultField {
+    std::string name;
+    std::string value;   // a JSON number (null when not finite), or UTF-8 text
+    bool isText = false; // value is text, to be quoted
+};
+
+// The one list of the fields that the tables for scripts show: every result and derived
+// value of the section as a number (the shortest decimal that reads back to the same
+// float64), then ObjectCount, MaterialIndex and Material, the text the density was read
+// from, then the engineering properties (null where the section has none) and Wall, the
+// kind of the bars' wall: "open", "closed", "multi-cell", "disconnected" or "none".
+std::vector<ResultField> ResultFields(const TSectionResults& results,
+                                      const TEngineeringResults& engineering,
+                                      const TProfile& profile, const std::string& materialText);
+
+// The fields as one JSON object on one line.
+std::string JsonObject(const std::vector<ResultField>& fields);
+
+// The section results of a profile as one JSON object, for spreadsheets and scripts.
 std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
                         const TProfile& profile, const std::string& materialText);

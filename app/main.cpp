@@ -68,10 +68,14 @@ void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-// The headless modes need no display: --pdf paints off screen, the others need no GUI.
+// The headless modes need no display: --pdf, --svg and --png paint off screen, the
+// others need no GUI.
 int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
     qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
-    if (command.mode == CommandLine::Mode::Pdf) {
+    const bool paints = command.mode == CommandLine::Mode::Pdf ||
+                        command.mode == CommandLine::Mode::Svg ||
+                        command.mode == CommandLine::Mode::Png;
+    if (paints) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         SetIdentity();
@@ -117,6 +121,11 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::AllProperties:
     case CommandLine::Mode::Json:
     case CommandLine::Mode::Pdf:
+    case CommandLine::Mode::Csv:
+    case CommandLine::Mode::Dxf:
+    case CommandLine::Mode::Svg:
+    case CommandLine::Mode::Png:
+    case CommandLine::Mode::FromDxf:
         break;
     }
     if (const std::optional<QString> conflict = OutputConflict(command))

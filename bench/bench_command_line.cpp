@@ -2,8 +2,10 @@
 // output. `--version` is the start-up floor; the target for --properties is within 3x
 // of it. peak_rss_kB is the child's peak resident memory.
 #include "BenchRatios.h"
+#include "MaterialList.h"
 #include "Profile.h"
 #include "ProfileFile.h"
+#include "SectionProperties.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,6 +90,49 @@ void BM_Pdf(benchmark::State& state) {
     Measure(state, {"--pdf", (WorkFolder() / "full.pdf").string(), FullProfileFile()});
 }
 BENCHMARK(BM_Pdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A catalogue: 1,000 hat sections of five bars each, shifted across the drawing.
+const std::vector<std::string>& Catalogue() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> paths;
+        for (int i = 0; i < 1000; ++i) {
+            TProfile profile;
+            const TPoint corners[] = {{40, 200}, {90, 200},  {90, 80},
+                                      {190, 80}, {190, 200}, {240, 200}};
+            for (int b = 0; b < 5; ++b) {
+                profile.createObject(okBar, {corners[b].X + i % 100, corners[b].Y - i % 40}, 20);
+                profile.Objects(b + 1).P2 = {corners[b + 1].X + i % 100, corners[b + 1].Y - i % 40};
+            }
+            paths.push_back((WorkFolder() / ("hat" + std::to_string(i) + ".per")).string());
+            SaveProfile(profile, paths.back());
+        }
+        return paths;
+    }();
+    return files;
+}
+
+// The floor of --csv: loading and computing the same files in this process, no output.
+void BM_CatalogueLoadsAndCalculations(benchmark::State& state) {
+    const std::vector<std::string>& files = Catalogue(); // written before the clock runs
+    for (auto _ : state) {
+        for (const std::string& file : files) {
+            TProfile profile;
+            LoadProfile(profile, file);
+            benchmark::DoNotOptimize(
+                ComputeSection(profile, MaterialText(profile.MaterialIndex()), ','));
+        }
+    }
+}
+BENCHMARK(BM_CatalogueLoadsAndCalculations)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Target: within 2x of the floor above once the process start-up (BM_Version), which
+// alone takes longer than the floor, is taken off.
+void BM_CatalogueCsv(benchmark::State& state) {
+    std::vector<std::string> arguments{"--csv"};
+    arguments.insert(arguments.end(), Catalogue().begin(), Catalogue().end());
+    Measure(state, arguments);
+}
+BENCHMARK(BM_CatalogueCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -22,6 +22,9 @@ class Dialogs {
     virtual std::optional<QString> chooseSaveFile(const QStringList& filters,
                                                   const QString& initialName) = 0;
 
+    // The index in filters of the filter in force when the last file was chosen.
+    virtual int chosenFilter() const = 0;
+
     // The top-level error box; message is shown as given.
     virtual void showError(const QString& message) = 0;
 

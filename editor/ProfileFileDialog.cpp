@@ -4,20 +4,69 @@
 
 #include <QFileInfo>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace {
 
-// Both cases of the extension, so that files written elsewhere as .PER show too.
-const QStringList Filters = {QStringLiteral("Arquivos de Perfil (*.PER *.per)"),
-                             QStringLiteral("Todos os arquivos (*)")};
+using FileType = ProfileFileDialog::FileType;
+
+struct Filter {
+    QString text;
+    std::optional<FileType> type; // none: every file, typed by its extension
+};
+
+// Both cases of each extension, so that files written elsewhere in capitals show too.
+const Filter Profiles{QStringLiteral("Arquivos de Perfil (*.PER *.per)"), FileType::Profile};
+const Filter Drawings{QStringLiteral("Desenhos DXF (*.dxf *.DXF)"), FileType::Dxf};
+const Filter SvgPictures{QStringLiteral("Imagens SVG (*.svg *.SVG)"), FileType::Svg};
+const Filter PngPictures{QStringLiteral("Imagens PNG (*.png *.PNG)"), FileType::Png};
+const Filter AllFiles{QStringLiteral("Todos os arquivos (*)"), std::nullopt};
+
+const std::vector<Filter>& Filters(ProfileFileDialog::Mode mode) {
+    static const std::vector<Filter> open{Profiles, Drawings, AllFiles};
+    static const std::vector<Filter> save{Profiles, Drawings, SvgPictures, PngPictures, AllFiles};
+    return mode == ProfileFileDialog::Mode::Open ? open : save;
+}
+
+const std::pair<FileType, const char*> Extensions[] = {
+    {FileType::Profile, "per"},
+    {FileType::Dxf, "dxf"},
+    {FileType::Svg, "svg"},
+    {FileType::Png, "png"},
+};
+
+QString ExtensionOf(FileType type) {
+    for (const auto& [t, extension] : Extensions)
+        if (t == type)
+            return QString::fromLatin1(extension);
+    return {};
+}
+
+FileType TypeOfName(const QString& name) {
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    for (const auto& [type, extension] : Extensions)
+        if (suffix == QLatin1String(extension))
+            return type;
+    return FileType::Profile;
+}
 
 } // namespace
 
 std::optional<QString> ProfileFileDialog::execute(Dialogs& dialogs) {
+    const std::vector<Filter>& filters = Filters(m_mode);
+    QStringList texts;
+    for (const Filter& filter : filters)
+        texts << filter.text;
     const std::optional<QString> chosen = m_mode == Mode::Open
-                                              ? dialogs.chooseOpenFile(Filters, m_fileName)
-                                              : dialogs.chooseSaveFile(Filters, m_fileName);
+                                              ? dialogs.chooseOpenFile(texts, m_fileName)
+                                              : dialogs.chooseSaveFile(texts, m_fileName);
     if (!chosen)
         return std::nullopt;
+    const std::size_t index = static_cast<std::size_t>(dialogs.chosenFilter());
+    const bool typedByFilter = index < filters.size() && filters[index].type.has_value();
+    m_type = typedByFilter ? *filters[index].type : TypeOfName(*chosen);
     m_fileName = withDefaultExtension(*chosen);
     return m_fileName;
 }
@@ -28,5 +77,5 @@ QString ProfileFileDialog::withDefaultExtension(const QString& name) const {
         return name;
     if (m_mode == Mode::Open && info.exists())
         return name;
-    return name + QStringLiteral(".per");
+    return name + QLatin1Char('.') + ExtensionOf(m_type);
 }

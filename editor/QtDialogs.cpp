@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include <algorithm>
+
 QtDialogs::QtDialogs(QWidget* parent, const QString& errorCaption)
     : m_parent(parent), m_errorCaption(errorCaption) {}
 
@@ -42,6 +44,7 @@ std::optional<QString> QtDialogs::chooseFile(bool save, const QStringList& filte
         dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    m_chosenFilter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 

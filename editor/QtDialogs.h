@@ -15,6 +15,7 @@ class QtDialogs : public Dialogs {
                                           const QString& initialName) override;
     std::optional<QString> chooseSaveFile(const QStringList& filters,
                                           const QString& initialName) override;
+    int chosenFilter() const override { return m_chosenFilter; }
     void showError(const QString& message) override;
     void notify(const QString& text) override;
 
@@ -24,4 +25,5 @@ class QtDialogs : public Dialogs {
 
     QWidget* m_parent;
     QString m_errorCaption;
+    int m_chosenFilter = 0;
 };

@@ -3,6 +3,9 @@
 #include "ButtonShortcuts.h"
 #include "CommandGuard.h"
 #include "CursorClip.h"
+#include "DrawingPictures.h"
+#include "DxfExport.h"
+#include "DxfImport.h"
 #include "FixedSizeFrame.h"
 #include "ImageView.h"
 #include "LocalFileName.h"
@@ -170,10 +173,13 @@ void TFormLineStretch::SpeedButton3Click() {
 }
 
 void TFormLineStretch::SpeedButton4Click() {
-    if (const std::optional<QString> file = OpenDialog1.execute(*m_dialogs))
-        loadProfileFile(*file);
-    else
+    const std::optional<QString> file = OpenDialog1.execute(*m_dialogs);
+    if (!file)
         m_editor.invalidateMarker();
+    else if (OpenDialog1.type() == ProfileFileDialog::FileType::Dxf)
+        importDrawingFile(*file);
+    else
+        loadProfileFile(*file);
 }
 
 void TFormLineStretch::openProfile(const QString& fileName) {
@@ -184,8 +190,20 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
+    showMaterialOfProfile();
 }
 
+// Throws PerfilError before anything changes when the drawing cannot be imported. The
+// material box keeps its text: a drawing has no material.
+void TFormLineStretch::importDrawingFile(const QString& fileName) {
+    const double thickness = ValueInRange(m_ui.tEspessura) / 10.0;
+    const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thickness);
+    replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex());
+    m_dialogs->notify(QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+}
+
+// The one way in which a whole new profile replaces the current one, by loading or by
+// importing: one undoable step, then the editing state is reset and the new profile shown.
 void TFormLineStretch::replaceProfile(const QString& text,
                                       std::span<const TProfileObject> records,
                                       std::int32_t materialIndex) {
@@ -193,7 +211,6 @@ void TFormLineStretch::replaceProfile(const QString& text,
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
     syncToolButtons();
-    showMaterialOfProfile();
     redraw();
     m_editor.invalidateMarker();
 }
@@ -206,7 +223,26 @@ void TFormLineStretch::compactObjects() {
 void TFormLineStretch::SpeedButton5Click() {
     compactObjects();
     if (const std::optional<QString> file = SaveDialog1.execute(*m_dialogs))
-        SaveProfile(m_profile, LocalFileName(*file));
+        saveAs(SaveDialog1.type(), *file);
+}
+
+// Only the profile type saves the profile; the others export it and change nothing.
+void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& fileName) {
+    switch (type) {
+    case ProfileFileDialog::FileType::Profile:
+        SaveProfile(m_profile, LocalFileName(fileName));
+        break;
+    case ProfileFileDialog::FileType::Dxf:
+        ExportDxfFile(m_profile, LocalFileName(fileName));
+        break;
+    case ProfileFileDialog::FileType::Svg:
+        WritePictureFile(LocalFileName(fileName),
+                         DrawingSvg(m_profile, m_ui.chDrawGrid->isChecked(), m_gridStep));
+        break;
+    case ProfileFileDialog::FileType::Png:
+        WritePictureFile(LocalFileName(fileName), DrawingPng(m_surface.image()));
+        break;
+    }
 }
 
 void TFormLineStretch::SpeedButton6Click() {

@@ -17,8 +17,10 @@ class SectionPropertiesWindow;
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 // The editor window: the program's main window and, for the whole run, the owner of the
 // profile, the mouse editing state, the grid step and the section results of the last
@@ -64,13 +66,6 @@ class TFormLineStretch : public QWidget {
     // Loads a profile file exactly as the load command does once its dialog has given
     // the name. A failure shows the error box and leaves the window as it was.
     void openProfile(const QString& fileName);
-
-    // Replaces the whole profile by records and a material as one undoable step named
-    // text, then resets the editing state and shows it, exactly as the load command does
-    // with a file's contents. Throws std::length_error, changing nothing, for more records
-    // than a profile holds.
-    void replaceProfile(const QString& text, std::span<const TProfileObject> records,
-                        std::int32_t materialIndex);
 
     // Ctrl+Z and Ctrl+Y, also in the middle of a drag.
     void undo();
@@ -131,6 +126,10 @@ class TFormLineStretch : public QWidget {
     void loadProfileFile(const QString& fileName);
     void showSteppedState();
     void compactObjects();
+    void importDrawingFile(const QString& fileName);
+    void replaceProfile(const QString& text, std::span<const TProfileObject> records,
+                        std::int32_t materialIndex);
+    void saveAs(ProfileFileDialog::FileType type, const QString& fileName);
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));

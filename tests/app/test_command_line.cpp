@@ -1,3 +1,4 @@
+#include "PerfilProcess.h"
 #include "Profile.h"
 #include "ProfileFile.h"
 
@@ -16,58 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// A program as a script would run it: no display of any kind, the given language; its
-// standard output captured, or sent to outFile.
-Run Execute(const QString& program, const QStringList& arguments,
-            const QString& lang = QStringLiteral("pt_BR.UTF-8"), const QString& outFile = {}) {
-    QProcess process;
-    if (!outFile.isEmpty())
-        process.setStandardOutputFile(outFile);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LANG"), lang);
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("%s did not finish", qPrintable(program));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run Perfil(const QStringList& arguments, const QString& lang = QStringLiteral("pt_BR.UTF-8")) {
-    return Execute(QStringLiteral(PERFIL_BINARY), arguments, lang);
-}
-
-// The program started by a shell script, for what QProcess cannot give it: file names
-// that are not UTF-8, resource limits. The script runs the program as "$P".
-Run PerfilFromShell(const QString& script) {
-    return Execute(QStringLiteral("/bin/sh"),
-                   {QStringLiteral("-c"), QStringLiteral("P='%1'; %2").arg(PERFIL_BINARY, script)});
-}
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QString Example(const char* name) {
-    return QStringLiteral(PERFIL_EXAMPLES "/%1.per").arg(QLatin1String(name));
-}
 
 // The nine result lines for values computed by hand: prefix, the value right-aligned in
 // eight characters, unit.
@@ -402,7 +351,7 @@ void TestCommandLine::errors_data() {
     QTest::newRow("mode without file")
         << QStringList{"--properties"} << 2 << QStringLiteral("falta o arquivo de perfil");
     QTest::newRow("two modes") << QStringList{"--json", "--properties", Example("hat")} << 2
-                               << QStringLiteral("--properties, --all-properties, --json e --pdf");
+                               << QStringLiteral("--properties, --all-properties, --json, --pdf");
     QTest::newRow("material in the editor") << QStringList{"--material", "X - 1", Example("hat")}
                                             << 2 << QStringLiteral("--material vale só");
     QTest::newRow("repeated material")

@@ -14,6 +14,7 @@ class ScriptedDialogs : public Dialogs {
   public:
     QList<bool> confirmAnswers;
     QList<std::optional<QString>> fileAnswers;
+    int filterAnswer = 0; // the filter every file choice is made with
 
     QStringList questions;
     QStringList errors;
@@ -26,6 +27,7 @@ class ScriptedDialogs : public Dialogs {
                                           const QString& initialName) override;
     std::optional<QString> chooseSaveFile(const QStringList& filters,
                                           const QString& initialName) override;
+    int chosenFilter() const override { return filterAnswer; }
     void showError(const QString& message) override;
     void notify(const QString& text) override;
 

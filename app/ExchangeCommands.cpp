@@ -1,0 +1,162 @@
+#include "ExchangeCommands.h"
+
+#include "CommandGuard.h"
+#include "DrawingPictures.h"
+#include "DxfExport.h"
+#include "DxfImport.h"
+#include "HeadlessCommands.h"
+#include "LocalFileName.h"
+#include "LocaleText.h"
+#include "ProfileFile.h"
+#include "ResultsJson.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Mode = CommandLine::Mode;
+
+// The thickness box's value at start: what the editor would give a new object.
+constexpr double DefaultThickness = 1.0;
+
+QString ErrorText(const std::exception& e) {
+    return ErrorBoxText(QString::fromUtf8(e.what()));
+}
+
+void ExportDrawing(const CommandLine& command) {
+    const TProfile profile = LoadProfileFile(command.file);
+    switch (command.mode) {
+    case Mode::Dxf:
+        ExportDxfFile(profile, LocalFileName(command.output));
+        break;
+    case Mode::Svg:
+        WritePictureFile(LocalFileName(command.output),
+                         DrawingSvg(profile, true, DefaultGridStep));
+        break;
+    default:
+        WritePictureFile(LocalFileName(command.output), DrawingPng(DrawingAfterLoad(profile)));
+        break;
+    }
+}
+
+void ImportDrawing(const CommandLine& command) {
+    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
+                                           command.thickness.value_or(DefaultThickness));
+    TProfile profile;
+    profile.replace(import.Records, 0);
+    SaveProfile(profile, LocalFileName(command.file));
+    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+}
+
+// RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
+// Every field comes after a comma; the record's first one is dropped when it is printed.
+void AppendCsvField(std::string& record, std::string_view text) {
+    record += ',';
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        record += text;
+        return;
+    }
+    record += '"';
+    for (const char c : text) {
+        if (c == '"')
+            record += '"';
+        record += c;
+    }
+    record += '"';
+}
+
+// RFC 4180 ends every record with CR LF.
+void PrintCsvRecord(std::string& record) {
+    record += "\r\n";
+    std::fwrite(record.data() + 1, 1, record.size() - 1, stdout);
+    record.clear();
+}
+
+// One row per file: File, every field of ResultFields, Error. The header's names come
+// from the same list as the values, so the two can never disagree. The rows are built
+// as UTF-8 bytes directly: a catalogue has thousands of them.
+bool PrintCsv(const CommandLine& command) {
+    const std::vector<ResultField> names =
+        ResultFields(TSectionResults{}, TEngineeringResults{}, TProfile{}, "");
+    std::string record;
+    AppendCsvField(record, "File");
+    for (const ResultField& field : names)
+        AppendCsvField(record, field.name);
+    AppendCsvField(record, "Error");
+    PrintCsvRecord(record);
+    bool allComputed = true;
+    for (const QString& file : command.files) {
+        AppendCsvField(record, file.toStdString());
+        try {
+            const auto [profile, material, results, engineering] =
+                ComputeProfileFile(file, command.material);
+            for (const ResultField& field : ResultFields(results, engineering, profile, material))
+                AppendCsvField(record, field.isText || field.value != "null" ? field.value : "");
+            AppendCsvField(record, "");
+        } catch (const std::exception& e) {
+            allComputed = false;
+            record.clear();
+            AppendCsvField(record, file.toStdString());
+            for (std::size_t i = 0; i < names.size(); ++i)
+                AppendCsvField(record, "");
+            AppendCsvField(record, ErrorText(e).toStdString());
+        }
+        PrintCsvRecord(record);
+    }
+    return allComputed;
+}
+
+// One JSON object per line and file, File first; a failing file gives File and Error.
+bool PrintJsonLines(const CommandLine& command) {
+    bool allComputed = true;
+    for (const QString& file : command.files) {
+        std::vector<ResultField> fields{{"File", file.toStdString(), true}};
+        try {
+            const auto [profile, material, results, engineering] =
+                ComputeProfileFile(file, command.material);
+            for (ResultField& field : ResultFields(results, engineering, profile, material))
+                fields.push_back(std::move(field));
+        } catch (const std::exception& e) {
+            allComputed = false;
+            fields.push_back({"Error", ErrorText(e).toStdString(), true});
+        }
+        Print(stdout, QString::fromStdString(JsonObject(fields)));
+    }
+    return allComputed;
+}
+
+} // namespace
+
+bool IsExchangeCommand(const CommandLine& command) {
+    switch (command.mode) {
+    case Mode::Csv:
+    case Mode::Dxf:
+    case Mode::Svg:
+    case Mode::Png:
+    case Mode::FromDxf:
+        return true;
+    case Mode::Json:
+        return command.files.size() > 1;
+    default:
+        return false;
+    }
+}
+
+bool RunExchange(const CommandLine& command) {
+    switch (command.mode) {
+    case Mode::Csv:
+        return PrintCsv(command);
+    case Mode::Json:
+        return PrintJsonLines(command);
+    case Mode::FromDxf:
+        ImportDrawing(command);
+        return true;
+    default:
+        ExportDrawing(command);
+        return true;
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ProfileObject.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// A DXF drawing turned into profile records: LINEs and the segments of 2-D LWPOLYLINEs
+// and POLYLINEs become bars, POINTs appendices; ARCs and bulged polyline segments become
+// one straight bar between their ends. Units follow $INSUNITS (none = millimetres). A
+// constant width, or a point's thickness, becomes the object's thickness; otherwise
+// defaultThickness (mm). DXF y grows upwards; drawing y = 250 - DXF y. A drawing already
+// inside the 400 x 250 area stays where it is (so perfil's own export reads back
+// unchanged); any other is moved 10 mm from the area's left and bottom edges, or as far
+// as its size allows. Coordinates are then rounded to whole millimetres.
+struct TDxfImport {
+    std::vector<TProfileObject> Records; // numbered 1..n
+    int Straightened = 0;                // arcs and bulges taken as straight bars
+    int Skipped = 0;                     // entities that became nothing
+    double LargestRoundingShift = 0.0;   // mm
+};
+
+// Throws PerfilError with a Portuguese text, and makes nothing, for a text that is not a
+// complete DXF drawing, more objects than a profile holds, a drawing larger than the
+// area, units it cannot convert, or nothing usable.
+TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThickness);
+
+// Reads path (file errors as FileBytes.h) and imports it.
+TDxfImport ImportDxfFile(const std::string& path, double defaultThickness);
+
+// The notice after an import: objects made, then the straightened arcs, the skipped
+// entities and the largest rounding shift where they are not zero; numbers with
+// decimalSeparator.
+std::string ImportNotice(const TDxfImport& import, char decimalSeparator);

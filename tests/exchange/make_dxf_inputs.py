@@ -1,0 +1,91 @@
+"""Writes DXF drawings with ezdxf, a DXF implementation independent of perfil's, into
+the folder given as the only argument; the import tests read them."""
+import math
+import os
+import sys
+
+import ezdxf
+
+
+def new(units=4):
+    doc = ezdxf.new("R2000")
+    doc.header["$INSUNITS"] = units
+    return doc, doc.modelspace()
+
+
+def lines(msp):
+    msp.add_line((0, 0), (100, 0))
+    msp.add_line((100, 0), (100, 50))
+    msp.add_circle((50, 25), 5)
+    msp.add_text("perfil")
+
+
+def polylines(msp):
+    # Constant width, per-vertex widths that agree, and widths that vary.
+    msp.add_lwpolyline([(20, 20), (20, 120), (80, 120)], dxfattribs={"const_width": 2.5})
+    msp.add_lwpolyline([(100, 20, 1.5, 1.5), (160, 20, 1.5, 1.5)], format="xyse")
+    msp.add_lwpolyline([(100, 60, 1.0, 3.0), (160, 60, 1.0, 3.0)], format="xyse")
+    # A bulge between the last two vertices: its chord becomes a bar.
+    msp.add_lwpolyline([(20, 160), (60, 160, 1.0), (100, 160)], format="xyb")
+    closed = msp.add_polyline2d([(200, 20), (260, 20), (260, 80)], close=True)
+    closed.dxf.default_start_width = 0.75
+    closed.dxf.default_end_width = 0.75
+    msp.add_polyline3d([(0, 0, 0), (5, 5, 5)])
+
+
+def points(msp):
+    msp.add_point((30, 40), dxfattribs={"thickness": 4.0})
+    msp.add_point((130, 40))
+    msp.add_arc((200, 100), 20, 0, 90)
+
+
+def main(folder):
+    cases = {}
+    doc, msp = new()
+    lines(msp)
+    cases["lines"] = doc
+    doc, msp = new()
+    polylines(msp)
+    cases["polylines"] = doc
+    doc, msp = new()
+    points(msp)
+    cases["points"] = doc
+    doc, msp = new()
+    # Seen from behind (normal -z): x is mirrored into the drawing's plane.
+    behind = {"extrusion": (0, 0, -1)}
+    msp.add_arc((-100, 100), 20, 0, 90, dxfattribs=behind)
+    msp.add_lwpolyline([(-10, 10), (-60, 10)], dxfattribs=behind)
+    msp.add_arc((0, 0), 5, 0, 90, dxfattribs={"extrusion": (1, 0, 0)})
+    cases["mirrored"] = doc
+    doc, msp = new(units=1)
+    msp.add_lwpolyline([(1, 1), (3, 1)], dxfattribs={"const_width": 0.1})
+    cases["inch"] = doc
+    doc, msp = new(units=0)
+    msp.add_line((-5000.2, 7000), (-4800.6, 7100.4))
+    cases["far_away"] = doc
+    doc, msp = new()
+    for i in range(300):
+        msp.add_line((i % 30 * 10, i // 30 * 10), (i % 30 * 10 + 5, i // 30 * 10))
+    cases["many"] = doc
+    doc, msp = new()
+    msp.add_lwpolyline([(i % 2, i / 10) for i in range(5000)])
+    cases["long_polyline"] = doc
+    doc, msp = new(units=6)
+    msp.add_line((0, 0), (2, 0.1))
+    cases["huge"] = doc
+    doc, msp = new(units=18)  # astronomical units
+    msp.add_line((0, 0), (1, 0))
+    cases["astronomical"] = doc
+    doc, msp = new()
+    msp.add_circle((10, 10), 5)
+    cases["nothing_usable"] = doc
+    for name, doc in cases.items():
+        doc.saveas(os.path.join(folder, name + ".dxf"))
+    with open(os.path.join(folder, "lines.dxf"), "rb") as f:
+        whole = f.read()
+    with open(os.path.join(folder, "truncated.dxf"), "wb") as f:
+        f.write(whole[: len(whole) * 2 // 3])
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

@@ -1,0 +1,270 @@
+// DXF in and out against a second, independent DXF implementation (ezdxf): the inputs
+// are written by it, and perfil's exports are read back by it.
+#include "DxfExport.h"
+#include "DxfImport.h"
+#include "FileBytes.h"
+#include "PerfilError.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double DefaultThickness = 1.0;
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "perfil-dxf-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    std::string path() const { return m_path.string(); }
+
+  private:
+    fs::path m_path;
+};
+
+// Runs the command and returns its standard output; fails the test on a non-zero status.
+std::string Output(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    if (!pipe)
+        throw std::runtime_error("popen failed");
+    std::string out;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe.get()))
+        out.append(buffer, n);
+    const int status = ::pclose(pipe.release());
+    EXPECT_EQ(status, 0) << command;
+    return out;
+}
+
+std::string Python(const char* script, const std::string& argument) {
+    return Output(std::string(PERFIL_PYTHON " ") + script + " '" + argument + "'");
+}
+
+struct Object {
+    TObjectKind kind;
+    TPoint p1, p2;
+    double thickness;
+};
+
+TProfileObject Record(const Object& o) {
+    TProfileObject r;
+    r.Kind = o.kind;
+    r.P1 = o.p1;
+    r.P2 = o.kind == okBar ? o.p2 : TPoint{};
+    r.Thickness = o.thickness;
+    return r;
+}
+
+std::vector<Object> Objects(const std::vector<TProfileObject>& records) {
+    std::vector<Object> objects;
+    for (const TProfileObject& r : records)
+        objects.push_back({static_cast<TObjectKind>(r.Kind), r.P1, r.P2, r.Thickness});
+    return objects;
+}
+
+bool operator==(const Object& a, const Object& b) {
+    return a.kind == b.kind && a.p1 == b.p1 && (a.kind != okBar || a.p2 == b.p2) &&
+           std::abs(a.thickness - b.thickness) < 1e-9;
+}
+
+std::ostream& operator<<(std::ostream& out, const Object& o) {
+    out << (o.kind == okBar ? "bar " : "appendix ") << o.p1.X << ',' << o.p1.Y;
+    if (o.kind == okBar)
+        out << " - " << o.p2.X << ',' << o.p2.Y;
+    return out << " t " << o.thickness;
+}
+
+TProfile ProfileOf(const std::vector<Object>& objects) {
+    std::vector<TProfileObject> records;
+    for (const Object& o : objects)
+        records.push_back(Record(o));
+    TProfile profile;
+    profile.replace(records, 0);
+    return profile;
+}
+
+const std::vector<Object> Sample = {
+    {okBar, {0, 0}, {399, 249}, 1.5},
+    {okBar, {120, 40}, {120, 200}, 0.1},
+    {okAppendix, {30, 40}, {}, 2.0},
+    {okBar, {200, 249}, {10, 249}, 10.0},
+};
+
+TEST(DxfExport, ImportGivesBackTheSameObjects) {
+    const std::string text = ExportDxf(ProfileOf(Sample));
+    const TDxfImport back = ImportDxf(
+        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, DefaultThickness);
+    EXPECT_EQ(Objects(back.Records), Sample);
+    EXPECT_EQ(back.Skipped, 0);
+    EXPECT_EQ(back.LargestRoundingShift, 0.0);
+}
+
+TEST(DxfExport, EzdxfReadsLayersCoordinatesAndWidths) {
+    TempDir dir;
+    TProfile profile = ProfileOf(Sample);
+    profile.Objects(2).Kind = 7; // neither bar nor appendix: not drawn, not exported
+    ExportDxfFile(profile, dir / "profile.dxf");
+    EXPECT_EQ(Python(PERFIL_READ_EXPORT, dir / "profile.dxf"), "audit 0 0\n"
+                                                               "units 4\n"
+                                                               "LWPOLYLINE BARRAS 0 250 399 1 1.5\n"
+                                                               "POINT APENDICES 30 210 2\n"
+                                                               "LWPOLYLINE BARRAS 200 1 10 1 10\n");
+}
+
+class DxfImportOfEzdxfFiles : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_dir = std::make_unique<TempDir>();
+        Python(PERFIL_MAKE_INPUTS, s_dir->path());
+    }
+    static void TearDownTestSuite() { s_dir.reset(); }
+    static TDxfImport Import(const std::string& name) {
+        return ImportDxfFile(*s_dir / (name + ".dxf"), DefaultThickness);
+    }
+    static std::unique_ptr<TempDir> s_dir;
+};
+std::unique_ptr<TempDir> DxfImportOfEzdxfFiles::s_dir;
+
+struct ImportCase {
+    const char* file;
+    std::vector<Object> objects;
+    int straightened;
+    int skipped;
+    double roundingShift;
+};
+
+TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
+    const double d = DefaultThickness;
+    const ImportCase cases[] = {
+        // Lying on the area's bottom edge, it is moved 10 mm in from left and bottom;
+        // the circle and the text are skipped.
+        {"lines",
+         {{okBar, {10, 239}, {110, 239}, d}, {okBar, {110, 239}, {110, 189}, d}},
+         0,
+         2,
+         0.0},
+        {"polylines",
+         {{okBar, {20, 230}, {20, 130}, 2.5},
+          {okBar, {20, 130}, {80, 130}, 2.5},
+          {okBar, {100, 230}, {160, 230}, 1.5},
+          {okBar, {100, 190}, {160, 190}, d}, // start and end widths differ
+          {okBar, {20, 90}, {60, 90}, d},
+          {okBar, {60, 90}, {100, 90}, d}, // the bulged segment's chord
+          {okBar, {200, 230}, {260, 230}, 0.75},
+          {okBar, {260, 230}, {260, 170}, 0.75},
+          {okBar, {260, 170}, {200, 230}, 0.75}}, // closing segment
+         1,
+         1,
+         0.0}, // the 3-D polyline is skipped
+        {"points",
+         {{okAppendix, {30, 210}, {}, 4.0},
+          {okAppendix, {130, 210}, {}, d},
+          {okBar, {220, 150}, {200, 130}, d}},
+         1,
+         0,
+         0.0},
+        {"mirrored",
+         {{okBar, {80, 150}, {100, 130}, d}, {okBar, {10, 240}, {60, 240}, d}},
+         1,
+         1,
+         0.0}, // the arc in a side plane is skipped
+        {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0, 0.4},
+        {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0, 0.4},
+    };
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        const TDxfImport result = Import(c.file);
+        EXPECT_EQ(Objects(result.Records), c.objects);
+        EXPECT_EQ(result.Straightened, c.straightened);
+        EXPECT_EQ(result.Skipped, c.skipped);
+        EXPECT_NEAR(result.LargestRoundingShift, c.roundingShift, 1e-6);
+        for (std::size_t i = 0; i < result.Records.size(); ++i)
+            EXPECT_EQ(result.Records[i].Number, static_cast<int>(i + 1));
+    }
+}
+
+TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"many", "O desenho tem 300 objetos; um perfil tem no máximo 255"},
+        {"long_polyline", "O desenho tem 4999 objetos; um perfil tem no máximo 255"},
+        {"huge", "O desenho mede 2000 × 100 mm e não cabe na área de 400 × 250 mm"},
+        {"astronomical", "Unidade de desenho não suportada ($INSUNITS 18)"},
+        {"nothing_usable", "O desenho não tem linhas, polilinhas, arcos nem pontos"},
+        {"truncated", "O arquivo não é um desenho DXF completo"},
+        {"missing", "File not found"},
+    };
+    for (const auto& [file, message] : cases) {
+        SCOPED_TRACE(file);
+        try {
+            Import(file);
+            ADD_FAILURE() << "imported";
+        } catch (const PerfilError& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
+    }
+}
+
+// Inputs kept with the fuzz target: valid_* import, refused_* are refused as incomplete.
+TEST(DxfImport, FuzzSeeds) {
+    for (const auto& entry : fs::directory_iterator(PERFIL_DXF_SEEDS)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        if (name.starts_with("valid_")) {
+            EXPECT_NO_THROW(ImportDxfFile(entry.path().string(), DefaultThickness));
+        } else {
+            try {
+                ImportDxfFile(entry.path().string(), DefaultThickness);
+                ADD_FAILURE() << "imported";
+            } catch (const PerfilError& e) {
+                EXPECT_STREQ(e.what(), "O arquivo não é um desenho DXF completo");
+            }
+        }
+    }
+}
+
+TEST(DxfImport, NoticeNamesWhatWasNotTakenAsIs) {
+    struct Case {
+        std::size_t made;
+        int straightened, skipped;
+        double shift;
+        const char* notice;
+    };
+    const Case cases[] = {
+        {12, 0, 0, 0.0, "12 objetos importados do desenho DXF"},
+        {1, 1, 1, 0.0,
+         "1 objeto importado do desenho DXF; 1 arco tomado como barra reta; "
+         "1 entidade ignorada"},
+        {12, 2, 3, 0.4,
+         "12 objetos importados do desenho DXF; 2 arcos tomados como barras retas; "
+         "3 entidades ignoradas; arredondamento de até 0,40 mm"},
+    };
+    for (const Case& c : cases) {
+        TDxfImport import;
+        import.Records.resize(c.made);
+        import.Straightened = c.straightened;
+        import.Skipped = c.skipped;
+        import.LargestRoundingShift = c.shift;
+        EXPECT_EQ(ImportNotice(import, ','), c.notice);
+    }
+}
+
+} // namespace
