@@ -53,7 +53,9 @@ QVariant SectionPropertiesModel::data(const QModelIndex& index, int role) const 
     const SectionPropertyRow& row = m_groups[g].rows[r];
     if (role == Qt::TextAlignmentRole && index.column() == Value)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
+    // A narrow window cuts the descriptions short; the pointer shows them whole.
+    const bool descriptionTip = role == Qt::ToolTipRole && index.column() == Description;
+    if (role != Qt::DisplayRole && !descriptionTip)
         return {};
     switch (index.column()) {
     case Symbol:

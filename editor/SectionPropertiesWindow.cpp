@@ -35,9 +35,9 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     for (int row = 0; row < m_model.rowCount(); ++row)
         if (m_model.isTitle(row))
             m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
-    m_table->setColumnWidth(SectionPropertiesModel::Symbol, 72);
-    m_table->setColumnWidth(SectionPropertiesModel::Value, 96);
-    m_table->setColumnWidth(SectionPropertiesModel::Unit, 60);
+    m_table->setColumnWidth(SectionPropertiesModel::Symbol, 74);
+    m_table->setColumnWidth(SectionPropertiesModel::Value, 86);
+    m_table->setColumnWidth(SectionPropertiesModel::Unit, 56);
 
     auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
     copy->setObjectName(QStringLiteral("CopyButton"));
@@ -49,7 +49,8 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     m_layout->addWidget(m_table, 3);
     m_layout->addWidget(m_picture, 2);
     m_layout->addLayout(buttons);
-    resize(440, 640);
+    // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
+    resize(356, 640);
 
     m_wallTimer.setSingleShot(true);
     connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
