@@ -3,6 +3,7 @@
 #include "ObjectValues.h"
 #include "Profile.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QLabel;
@@ -21,6 +22,11 @@ class ObjectInspector : public QWidget {
     // Shows the current object of profile, or that there is none.
     void showObject(const TProfile& profile);
 
+    // The same for a stream of changes such as a drag: shown at once, then at most every
+    // FollowInterval, the last state always. profile must outlive the inspector.
+    void follow(const TProfile& profile);
+    static constexpr int FollowInterval = 40; // ms: 25 pictures a second
+
   signals:
     // Confirmed values for object index, the one shown.
     void objectEdited(int index, TObjectValues values);
@@ -32,6 +38,9 @@ class ObjectInspector : public QWidget {
     bool readNumber(QLineEdit* field, double low, double high, int decimals, double& value);
     void refuse(QLineEdit* field, const QString& range);
 
+    QTimer m_followTimer;
+    const TProfile* m_followed = nullptr;
+    bool m_followPending = false;
     int m_index = 0;
     TObjectValues m_shown;
     bool m_isBar = false;

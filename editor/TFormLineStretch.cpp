@@ -115,8 +115,11 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+I", &TFormLineStretch::showInspector);
     connect(m_inspector, &ObjectInspector::objectEdited, this,
             guarded(&TFormLineStretch::inspectorEdit));
-    connect(this, &TFormLineStretch::profileUpdated, m_inspector,
-            [this] { m_inspector->showObject(m_profile); });
+    // A hidden inspector waits: a drag redraws on every move.
+    connect(this, &TFormLineStretch::profileUpdated, m_inspector, [this] {
+        if (m_properties->isVisible())
+            m_inspector->follow(m_profile);
+    });
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
@@ -204,8 +207,7 @@ void TFormLineStretch::importDrawingFile(const QString& fileName) {
 
 // The one way in which a whole new profile replaces the current one, by loading or by
 // importing: one undoable step, then the editing state is reset and the new profile shown.
-void TFormLineStretch::replaceProfile(const QString& text,
-                                      std::span<const TProfileObject> records,
+void TFormLineStretch::replaceProfile(const QString& text, std::span<const TProfileObject> records,
                                       std::int32_t materialIndex) {
     m_history.replace(text, records, materialIndex);
     m_editor.Grip = gmNone;
@@ -281,6 +283,7 @@ void TFormLineStretch::SpeedButton9Click() {
         PlaceBeside(m_properties, this);
         m_propertiesPlaced = true;
     }
+    m_inspector->showObject(m_profile);
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();

@@ -43,6 +43,7 @@ class TestObjectInspector : public QObject {
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void showsTheCurrentObject();
+    void followsADragToItsLastMove();
     void acceptedValues_data();
     void acceptedValues();
     void refusedValues_data();
@@ -68,18 +69,38 @@ void TestObjectInspector::showsTheCurrentObject() {
     QVERIFY(!Field(inspector, "p1x")->isEnabled());
 }
 
+// A stream of moves shows its first at once and its last in the end, never an older one.
+void TestObjectInspector::followsADragToItsLastMove() {
+    ObjectInspector inspector;
+    TProfile p = TwoObjects();
+    inspector.follow(p);
+    QCOMPARE(Field(inspector, "p2x")->text(), QStringLiteral("110"));
+    for (int x = 111; x <= 115; ++x) {
+        p.Objects(2).P2.X = x;
+        inspector.follow(p);
+    }
+    QCOMPARE(Field(inspector, "p2x")->text(), QStringLiteral("110"));
+    QTRY_COMPARE(Field(inspector, "p2x")->text(), QStringLiteral("115"));
+}
+
 void TestObjectInspector::acceptedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("p1");
     QTest::addColumn<QPoint>("p2");
     QTest::addColumn<double>("thickness");
-    QTest::newRow("a standard wall") << "thickness" << "2,25" << QPoint(10, 20) << QPoint(110, 20) << 2.25;
-    QTest::newRow("the thinnest") << "thickness" << "0,01" << QPoint(10, 20) << QPoint(110, 20) << 0.01;
-    QTest::newRow("P1 on the right edge") << "p1x" << "400" << QPoint(400, 20) << QPoint(110, 20) << 1.0;
-    QTest::newRow("P2 at the bottom") << "p2y" << "250" << QPoint(10, 20) << QPoint(110, 250) << 1.0;
-    QTest::newRow("length") << "length" << "50" << QPoint(10, 20) << QPoint(60, 20) << 1.0;
-    QTest::newRow("angle: down is 270") << "angle" << "270" << QPoint(10, 20) << QPoint(10, 120) << 1.0;
+    QTest::newRow("a standard wall") << "thickness"
+                                     << "2,25" << QPoint(10, 20) << QPoint(110, 20) << 2.25;
+    QTest::newRow("the thinnest") << "thickness"
+                                  << "0,01" << QPoint(10, 20) << QPoint(110, 20) << 0.01;
+    QTest::newRow("P1 on the right edge") << "p1x"
+                                          << "400" << QPoint(400, 20) << QPoint(110, 20) << 1.0;
+    QTest::newRow("P2 at the bottom") << "p2y"
+                                      << "250" << QPoint(10, 20) << QPoint(110, 250) << 1.0;
+    QTest::newRow("length") << "length"
+                            << "50" << QPoint(10, 20) << QPoint(60, 20) << 1.0;
+    QTest::newRow("angle: down is 270") << "angle"
+                                        << "270" << QPoint(10, 20) << QPoint(10, 120) << 1.0;
 }
 
 void TestObjectInspector::acceptedValues() {
@@ -106,13 +127,27 @@ void TestObjectInspector::refusedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("range");
-    QTest::newRow("x past the edge") << "p1x" << "401" << "0 a 400";
-    QTest::newRow("negative y") << "p2y" << "-1" << "0 a 250";
-    QTest::newRow("not a number") << "p1y" << "abc" << "0 a 250";
-    QTest::newRow("zero thickness") << "thickness" << "0" << "0,01 a 100,00";
-    QTest::newRow("too thick") << "thickness" << "100,01" << "0,01 a 100,00";
-    QTest::newRow("three decimals") << "thickness" << "2,255" << "0,01 a 100,00";
-    QTest::newRow("end above the area") << "angle" << "90" << "P2 em 0 a 400 × 0 a 250";
+    QTest::newRow("x past the edge") << "p1x"
+                                     << "401"
+                                     << "0 a 400";
+    QTest::newRow("negative y") << "p2y"
+                                << "-1"
+                                << "0 a 250";
+    QTest::newRow("not a number") << "p1y"
+                                  << "abc"
+                                  << "0 a 250";
+    QTest::newRow("zero thickness") << "thickness"
+                                    << "0"
+                                    << "0,01 a 100,00";
+    QTest::newRow("too thick") << "thickness"
+                               << "100,01"
+                               << "0,01 a 100,00";
+    QTest::newRow("three decimals") << "thickness"
+                                    << "2,255"
+                                    << "0,01 a 100,00";
+    QTest::newRow("end above the area") << "angle"
+                                        << "90"
+                                        << "P2 em 0 a 400 × 0 a 250";
 }
 
 void TestObjectInspector::refusedValues() {
