@@ -45,11 +45,7 @@ TFormLineStretch::TFormLineStretch(std::unique_ptr<Dialogs> dialogs, QWidget* pa
     : QWidget(parent),
       m_dialogs(dialogs ? std::move(dialogs)
                         : std::make_unique<QtDialogs>(this, QCoreApplication::applicationName())),
-      m_ui(this), m_properties(new SectionPropertiesWindow(
-                      m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this)),
-      m_inspector(new ObjectInspector) {
-    m_properties->setInspector(m_inspector);
-    m_inspector->showObject(m_profile);
+      m_ui(this) {
     connectHandlers();
     FormCreate();
 }
@@ -113,16 +109,7 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
     keys("Ctrl+I", &TFormLineStretch::showInspector);
-    connect(m_inspector, &ObjectInspector::objectEdited, this,
-            guarded(&TFormLineStretch::inspectorEdit));
-    // A hidden inspector waits: a drag redraws on every move.
-    connect(this, &TFormLineStretch::profileUpdated, m_inspector, [this] {
-        if (m_properties->isVisible())
-            m_inspector->follow(m_profile);
-    });
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
-    connect(this, &TFormLineStretch::profileUpdated, m_properties,
-            &SectionPropertiesWindow::profileChanged);
 }
 
 void TFormLineStretch::FormCreate() {
@@ -279,14 +266,30 @@ void TFormLineStretch::SpeedButton8Click() {
 }
 
 void TFormLineStretch::SpeedButton9Click() {
-    if (!m_propertiesPlaced) {
-        PlaceBeside(m_properties, this);
-        m_propertiesPlaced = true;
-    }
+    if (!m_properties)
+        createPropertiesWindow();
     m_inspector->showObject(m_profile);
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();
+}
+
+// Made at its first opening, not at start-up, where it would delay the editor's first
+// paint. It follows every change of the profile from then on; hidden, it waits.
+void TFormLineStretch::createPropertiesWindow() {
+    m_properties = new SectionPropertiesWindow(
+        m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this);
+    m_inspector = new ObjectInspector;
+    m_properties->setInspector(m_inspector);
+    connect(m_inspector, &ObjectInspector::objectEdited, this,
+            guarded(&TFormLineStretch::inspectorEdit));
+    connect(this, &TFormLineStretch::profileUpdated, m_inspector, [this] {
+        if (m_properties->isVisible())
+            m_inspector->follow(m_profile);
+    });
+    connect(this, &TFormLineStretch::profileUpdated, m_properties,
+            &SectionPropertiesWindow::profileChanged);
+    PlaceBeside(m_properties, this);
 }
 
 // ---- Settings ----

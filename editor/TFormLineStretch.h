@@ -60,7 +60,7 @@ class TFormLineStretch : public QWidget {
     // ShowBackground then DrawObjects; the properties window follows.
     void redraw();
 
-    // The "Propriedades da seção" window, created hidden with the editor and owned by it.
+    // The "Propriedades da seção" window, owned by the editor; null until first opened.
     SectionPropertiesWindow* propertiesWindow() const { return m_properties; }
 
     // Loads a profile file exactly as the load command does once its dialog has given
@@ -98,6 +98,7 @@ class TFormLineStretch : public QWidget {
     void SpeedButton7Click();
     void SpeedButton8Click();
     void SpeedButton9Click();
+    void createPropertiesWindow();
     void SpinEdit1Change();
     void chDrawGridClick();
     void chTravaGridClick();
@@ -147,9 +148,8 @@ class TFormLineStretch : public QWidget {
     ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
-    SectionPropertiesWindow* m_properties;
-    ObjectInspector* m_inspector; // hosted by the properties window
-    bool m_propertiesPlaced = false; // put beside the editor at its first showing
+    SectionPropertiesWindow* m_properties = nullptr; // made at its first opening
+    ObjectInspector* m_inspector = nullptr;          // hosted by the properties window
     bool m_dragging = false;         // between a confining press and the next release
     bool m_placed = false;           // centred on the screen at the first show
 };

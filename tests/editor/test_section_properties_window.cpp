@@ -48,9 +48,9 @@ class TestSectionPropertiesWindow : public QObject {
 void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
     WindowFixture f;
     const QRect editor = f.window.geometry();
-    SectionPropertiesWindow* w = f.window.propertiesWindow();
-    QVERIFY(!w->isVisible());
+    QVERIFY(!f.window.propertiesWindow());
     f.control<QToolButton>("SpeedButton9")->click();
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
     QVERIFY(w->isVisible());
     QVERIFY(!w->isModal());
     QCOMPARE(w->windowTitle(), QStringLiteral("Propriedades da seção"));
@@ -123,6 +123,7 @@ void TestSectionPropertiesWindow::copyPutsTabSeparatedValuesOnTheClipboard() {
 
 void TestSectionPropertiesWindow::inspectorGoesOnTop() {
     WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
     SectionPropertiesWindow* w = f.window.propertiesWindow();
     auto* first = new QWidget;
     QPointer<QWidget> replaced = first;
