@@ -2,6 +2,7 @@
 
 #include "FileDescriptor.h"
 #include "FileError.h"
+#include "PerfilError.h"
 
 #include <cerrno>
 #include <climits>
@@ -233,8 +234,11 @@ void WriteStandardOutput(std::span<const std::uint8_t> bytes) {
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
     CheckPathName(path);
     FileDescriptor file(Open(path, O_RDONLY));
-    if (!S_ISREG(Status(file.fd()).st_mode))
-        ThrowFileError(EACCES);
+    const mode_t mode = Status(file.fd()).st_mode;
+    if (S_ISDIR(mode))
+        ThrowFileError(EISDIR);
+    if (!S_ISREG(mode))
+        throw PerfilError(NotARegularFileMessage);
     std::vector<std::uint8_t> bytes(limit + 1);
     std::size_t filled = 0;
     while (filled < bytes.size()) {

@@ -336,7 +336,9 @@ void TestCommandLine::errors_data() {
         << QStringList{"--properties", "--material", "A - 1e308", Example("hat")} << 1
         << QStringLiteral("Floating point overflow.\n");
     QTest::newRow("pipe as profile")
-        << QStringList{"--properties", "PIPE"} << 1 << QStringLiteral("File access denied.\n");
+        << QStringList{"--properties", "PIPE"} << 1
+        << QStringLiteral(
+               "O arquivo não é um arquivo comum: pipes e dispositivos não são lidos.\n");
     QTest::newRow("pdf into a pipe nobody reads")
         << QStringList{"--pdf", "PIPE", Example("hat")} << 1
         << QStringLiteral("Não foi possível gravar o PDF \"PIPE\": I/O error %1.\n").arg(ENXIO);

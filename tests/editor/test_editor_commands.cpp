@@ -240,7 +240,9 @@ void TestEditorCommands::failedLoadChangesNothing_data() {
     QTest::newRow("ends early") << "short.per" << Int32(2) + QByteArray(72, '\0') + Int32(0)
                                 << "Arquivo de perfil inválido.";
     // Nobody writes into the pipe: opening it must not wait for a writer.
-    QTest::newRow("named pipe") << "pipe.per" << Pipe << "File access denied.";
+    QTest::newRow("named pipe") << "pipe.per" << Pipe
+                                << QStringLiteral("O arquivo não é um arquivo comum: pipes e "
+                                                  "dispositivos não são lidos.");
 }
 
 void TestEditorCommands::failedLoadChangesNothing() {

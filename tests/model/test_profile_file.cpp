@@ -389,7 +389,7 @@ INSTANTIATE_TEST_SUITE_P(
                      ::mkfifo((dir / "pipe.per").c_str(), 0600);
                      return dir / "pipe.per";
                  },
-                 "File access denied"},
+                 NotARegularFileMessage},
         FileCase{"unreadable",
                  [](const TempDir& dir) {
                      WriteAll(dir / "locked.per", TwoRecords);
