@@ -1,5 +1,6 @@
 // DXF import and export of a full profile (255 bars) against the floor: dxflib parsing
 // the same text into an adapter that does nothing. Target: each within 3x of the floor.
+#include "BenchRatios.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "Profile.h"
@@ -61,4 +62,8 @@ BENCHMARK(BM_DxfExport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"BM_DxfImport", "BM_DxflibParseFloor", 3},
+                                    {"BM_DxfExport", "BM_DxflibParseFloor", 3}});
+}

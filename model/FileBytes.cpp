@@ -4,6 +4,7 @@
 #include "FileError.h"
 #include "PerfilError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -234,12 +235,16 @@ void WriteStandardOutput(std::span<const std::uint8_t> bytes) {
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
     CheckPathName(path);
     FileDescriptor file(Open(path, O_RDONLY));
-    const mode_t mode = Status(file.fd()).st_mode;
-    if (S_ISDIR(mode))
+    const struct stat status = Status(file.fd());
+    if (S_ISDIR(status.st_mode))
         ThrowFileError(EISDIR);
-    if (!S_ISREG(mode))
+    if (!S_ISREG(status.st_mode))
         throw PerfilError(NotARegularFileMessage);
-    std::vector<std::uint8_t> bytes(limit + 1);
+    // A regular file tells its size, so one read of exactly that much does: no buffer of
+    // the largest size to clear, no second call to meet the end.
+    const auto size = static_cast<std::uint64_t>(std::max<off_t>(status.st_size, 0));
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(size, limit + 1)));
     std::size_t filled = 0;
     while (filled < bytes.size()) {
         const ssize_t got = ::read(file.fd(), bytes.data() + filled, bytes.size() - filled);

@@ -13,8 +13,9 @@
 
 // Reads the regular file at path from its start, but never more than limit + 1 bytes:
 // a result longer than limit tells the caller that the file is too long without the
-// file ever being read whole. Anything but a regular file (a pipe, a device, a
-// directory) is refused ("File access denied").
+// file ever being read whole. The size the file has when it is opened is read; a file
+// that grows meanwhile gives that many bytes. A directory is refused ("File access
+// denied"), and so is anything else but a regular file (NotARegularFileMessage).
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit);
 
 // Makes the file at path hold exactly bytes; the one routine through which every
