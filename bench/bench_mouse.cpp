@@ -5,11 +5,11 @@
 // it is measured beside, against a target of 10 % over the move without it: its refresh
 // at the end of the event loop's turn included (the thin-walled line model at most every
 // 40 ms, as the window runs it), its repaint left out like the drawing's. Measured on
-// 2 shared cores, the inspector of the current object following too: 1.05-1.11x.
+// 2 shared cores, the panel of the current object following too: 1.05-1.11x.
 #include "BenchRatios.h"
 #include "DrawingSurface.h"
 #include "MouseEditor.h"
-#include "ObjectInspector.h"
+#include "ObjectPanel.h"
 #include "SectionPropertiesWindow.h"
 
 #include <QApplication>
@@ -77,19 +77,19 @@ BENCHMARK(BM_MoveWhileDraggingABarEnd)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// Every move ends in a redraw, which tells the window and its inspector of the current
+// Every move ends in a redraw, which tells the window and its panel of the current
 // object; the refresh it queued is delivered as the event loop would deliver it at the end
 // of the turn.
 void BM_MoveWithPropertiesWindowOpen(benchmark::State& state) {
     DraggingFullProfile f;
     SectionPropertiesWindow window(f.profile, [] { return QStringLiteral("Aço - 7,75"); });
-    auto* inspector = new ObjectInspector;
-    window.setInspector(inspector);
+    auto* panel = new ObjectPanel;
+    window.setObjectPanel(panel);
     window.show();
     auto move = [&](TPoint place) {
         if (f.editor.move(place, Settings).redraw) {
             f.redraw();
-            inspector->follow(f.profile);
+            panel->follow(f.profile);
             window.profileChanged();
             QCoreApplication::sendPostedEvents();
         }

@@ -7,7 +7,7 @@
 
 // The edits of the current object made without the mouse, each an undoable step: the
 // arrow keys' moves, which stop at the drawing area's edge and of which a run on one
-// object is one step, and the values confirmed in the inspector.
+// object is one step, and the values confirmed in the object panel.
 class CurrentObjectEdits {
   public:
     CurrentObjectEdits(TProfile& profile, ProfileHistory& history)

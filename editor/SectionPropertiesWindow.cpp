@@ -56,9 +56,9 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
 }
 
-void SectionPropertiesWindow::setInspector(QWidget* panel) {
-    delete m_inspector;
-    m_inspector = panel;
+void SectionPropertiesWindow::setObjectPanel(QWidget* panel) {
+    delete m_objectPanel;
+    m_objectPanel = panel;
     if (panel)
         m_layout->insertWidget(0, panel);
 }

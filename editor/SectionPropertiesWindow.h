@@ -40,7 +40,7 @@ class SectionPropertiesWindow : public QWidget {
 
     // Hosts one extra panel above the values, e.g. a view of the current object; the
     // window takes ownership. A second panel replaces the first.
-    void setInspector(QWidget* panel);
+    void setObjectPanel(QWidget* panel);
 
     const SectionPropertiesModel& values() const { return m_model; }
 
@@ -63,7 +63,7 @@ class SectionPropertiesWindow : public QWidget {
     QVBoxLayout* m_layout;
     QTableView* m_table;
     SectionPicture* m_picture;
-    QWidget* m_inspector = nullptr;
+    QWidget* m_objectPanel = nullptr;
     bool m_refreshPending = false;
     TThinWall m_wall;          // as last computed
     QElapsedTimer m_wallClock; // since the wall was last computed

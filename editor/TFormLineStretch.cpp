@@ -11,7 +11,7 @@
 #include "LocalFileName.h"
 #include "LocaleText.h"
 #include "MaterialList.h"
-#include "ObjectInspector.h"
+#include "ObjectPanel.h"
 #include "ProfileFile.h"
 #include "QtDialogs.h"
 #include "SectionPropertiesWindow.h"
@@ -108,7 +108,7 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+Z", &TFormLineStretch::undo);
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
-    keys("Ctrl+I", &TFormLineStretch::showInspector);
+    keys("Ctrl+I", &TFormLineStretch::showObjectPanel);
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
@@ -268,7 +268,7 @@ void TFormLineStretch::SpeedButton8Click() {
 void TFormLineStretch::SpeedButton9Click() {
     if (!m_properties)
         createPropertiesWindow();
-    m_inspector->showObject(m_profile);
+    m_objectPanel->showObject(m_profile);
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();
@@ -279,13 +279,13 @@ void TFormLineStretch::SpeedButton9Click() {
 void TFormLineStretch::createPropertiesWindow() {
     m_properties = new SectionPropertiesWindow(
         m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this);
-    m_inspector = new ObjectInspector;
-    m_properties->setInspector(m_inspector);
-    connect(m_inspector, &ObjectInspector::objectEdited, this,
-            guarded(&TFormLineStretch::inspectorEdit));
-    connect(this, &TFormLineStretch::profileUpdated, m_inspector, [this] {
+    m_objectPanel = new ObjectPanel;
+    m_properties->setObjectPanel(m_objectPanel);
+    connect(m_objectPanel, &ObjectPanel::objectEdited, this,
+            guarded(&TFormLineStretch::objectPanelEdit));
+    connect(this, &TFormLineStretch::profileUpdated, m_objectPanel, [this] {
         if (m_properties->isVisible())
-            m_inspector->follow(m_profile);
+            m_objectPanel->follow(m_profile);
     });
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
@@ -415,14 +415,14 @@ void TFormLineStretch::letGoOfTheMouse() {
     carryOut(response);
 }
 
-// The inspector lives at the top of the properties window; Ctrl+I shows that window with
-// the keyboard in the inspector.
-void TFormLineStretch::showInspector() {
+// The panel lives at the top of the properties window; Ctrl+I shows that window with
+// the keyboard in the panel.
+void TFormLineStretch::showObjectPanel() {
     SpeedButton9Click();
-    m_inspector->setFocus();
+    m_objectPanel->setFocus();
 }
 
-void TFormLineStretch::inspectorEdit(int index, TObjectValues values) {
+void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
     if (m_objectEdits.setValues(index, values))
         showMovedObject();
 }

@@ -12,7 +12,7 @@
 #include "ProfileHistory.h"
 #include "SectionProperties.h"
 
-class ObjectInspector;
+class ObjectPanel;
 class SectionPropertiesWindow;
 
 #include <QWidget>
@@ -71,8 +71,8 @@ class TFormLineStretch : public QWidget {
     void undo();
     void redo();
 
-    // Ctrl+I: the properties window, with the keyboard in its inspector of the current object.
-    void showInspector();
+    // Ctrl+I: the properties window, with the keyboard in its panel of the current object.
+    void showObjectPanel();
 
   signals:
     // The user confirmed closing the window.
@@ -111,7 +111,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaArrow(QPoint direction, bool large);
     void ImageAreaEscape();
     void letGoOfTheMouse();
-    void inspectorEdit(int index, TObjectValues values);
+    void objectPanelEdit(int index, TObjectValues values);
     void showMovedObject();
 
     void RebuildBackground();
@@ -149,7 +149,7 @@ class TFormLineStretch : public QWidget {
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
     SectionPropertiesWindow* m_properties = nullptr; // made at its first opening
-    ObjectInspector* m_inspector = nullptr;          // hosted by the properties window
+    ObjectPanel* m_objectPanel = nullptr;          // hosted by the properties window
     bool m_dragging = false;         // between a confining press and the next release
     bool m_placed = false;           // centred on the screen at the first show
 };

@@ -15,7 +15,7 @@ namespace {
 constexpr qreal MmPerScreenPixel = 25.4 / 96.0;
 const char* const ProgramName = "perfil — editor de perfis";
 
-struct LabelSpec {
+struct LabelPlace {
     const char* name;
     qreal x, y;
     const char* text;
@@ -36,16 +36,16 @@ QFont font(const char* family, qreal points, bool bold) {
     return font;
 }
 
-ReportLabel* addLabel(ReportBand& band, const LabelSpec& spec) {
-    return &band.add<ReportLabel>(QString::fromLatin1(spec.name), QPointF(spec.x, spec.y),
-                                  QString::fromUtf8(spec.text), baseFont(spec.bold));
+ReportLabel* addLabel(ReportBand& band, const LabelPlace& place) {
+    return &band.add<ReportLabel>(QString::fromLatin1(place.name), QPointF(place.x, place.y),
+                                  QString::fromUtf8(place.text), baseFont(place.bold));
 }
 
 template <std::size_t N>
-std::vector<ReportLabel*> addLabels(ReportBand& band, const LabelSpec (&specs)[N]) {
+std::vector<ReportLabel*> addLabels(ReportBand& band, const LabelPlace (&places)[N]) {
     std::vector<ReportLabel*> labels;
-    for (const LabelSpec& spec : specs)
-        labels.push_back(addLabel(band, spec));
+    for (const LabelPlace& place : places)
+        labels.push_back(addLabel(band, place));
     return labels;
 }
 
@@ -66,7 +66,7 @@ void buildTitleBand(ReportBand& band) {
 
 std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
     addLabel(band, {"RepLabel5", 2.1, 2.1, "Nome do perfil: XXXXXXXXXXXXX", true});
-    const LabelSpec results[] = {
+    const LabelPlace results[] = {
         {"RepLabel8", 2.1, 8.5, "Peso: xxx kg/m"},  {"RepLabel10", 2.1, 12.7, "Perímetro: xxx mm"},
         {"RepLabel11", 2.1, 16.9, "Área: xxx mm2"}, {"RepLabel12", 57.1, 8.5, "jxc: xxx mm4"},
         {"RepLabel13", 57.1, 12.7, "jyc: xxx mm4"}, {"RepLabel14", 108.0, 8.5, "xg: xxx mm"},
@@ -74,7 +74,7 @@ std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
         {"RepLabel17", 152.4, 12.7, "wy: xxx mm3"},
     };
     const std::vector<ReportLabel*> labels = addLabels(band, results);
-    const LabelSpec fixed[] = {
+    const LabelPlace fixed[] = {
         {"RepLabel18", 2.1, 23.3, "Coordenadas:", true},
         {"RepLabel33", 1.6, 29.1, "Barras:", true},
         {"RepLabel19", 2.1, 33.9, "Objeto"},
@@ -99,23 +99,23 @@ std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
 // The third slot keeps the others' column spacing: a narrower one ran its two points
 // together ("390,240300,230").
 std::array<ProfileReportLayout::Slot, 3> buildBarRowBand(ReportBand& band) {
-    const LabelSpec slot1[] = {{"RepLabelP1", 2.1, 0, "Barra"},
-                               {"RepLabelP1XY1", 19.1, 0, "0,0"},
-                               {"RepLabelP1XY2", 33.9, 0, "0,0"},
-                               {"RepLabelEspess1", 48.7, 0, "0"}};
-    const LabelSpec slot2[] = {{"RepLabelP2", 69.8, 0, "Barra"},
-                               {"RepLabelP2XY1", 84.7, 0, "0,0"},
-                               {"RepLabelP2XY2", 99.5, 0, "0,0"},
-                               {"RepLabelEspess2", 114.3, 0, "0"}};
-    const LabelSpec slot3[] = {{"RepLabelP3", 133.3, 0, "Barra"},
-                               {"RepLabelP3XY1", 148.2, 0, "0,0"},
-                               {"RepLabelP3XY2", 163.0, 0, "0,0"},
-                               {"RepLabelEspess3", 177.8, 0, "0"}};
+    const LabelPlace slot1[] = {{"RepLabelP1", 2.1, 0, "Barra"},
+                                {"RepLabelP1XY1", 19.1, 0, "0,0"},
+                                {"RepLabelP1XY2", 33.9, 0, "0,0"},
+                                {"RepLabelEspess1", 48.7, 0, "0"}};
+    const LabelPlace slot2[] = {{"RepLabelP2", 69.8, 0, "Barra"},
+                                {"RepLabelP2XY1", 84.7, 0, "0,0"},
+                                {"RepLabelP2XY2", 99.5, 0, "0,0"},
+                                {"RepLabelEspess2", 114.3, 0, "0"}};
+    const LabelPlace slot3[] = {{"RepLabelP3", 133.3, 0, "Barra"},
+                                {"RepLabelP3XY1", 148.2, 0, "0,0"},
+                                {"RepLabelP3XY2", 163.0, 0, "0,0"},
+                                {"RepLabelEspess3", 177.8, 0, "0"}};
     return {addLabels(band, slot1), addLabels(band, slot2), addLabels(band, slot3)};
 }
 
 void buildAppendixHeadingBand(ReportBand& band) {
-    const LabelSpec labels[] = {
+    const LabelPlace labels[] = {
         {"RepLabel37", 1.6, 3.7, "Apêndices", true}, {"RepLabel28", 1.6, 7.9, "Objeto"},
         {"RepLabel29", 69.3, 7.9, "Objeto"},         {"RepLabel31", 132.8, 7.9, "Objeto"},
         {"RepLabel27", 22.8, 7.9, "P(X,Y)"},         {"RepLabel30", 90.5, 7.9, "P(X,Y)"},
@@ -126,15 +126,15 @@ void buildAppendixHeadingBand(ReportBand& band) {
 }
 
 std::array<ProfileReportLayout::Slot, 3> buildAppendixRowBand(ReportBand& band) {
-    const LabelSpec slot1[] = {{"RepLabelA1", 2.1, 0, "Apend"},
-                               {"RepLabelA1XY", 23.3, 0, "0,0"},
-                               {"RepLabelAEspess1", 38.1, 0, "0"}};
-    const LabelSpec slot2[] = {{"RepLabelA2", 69.8, 0, "Apend"},
-                               {"RepLabelA2XY", 91.0, 0, "0,0"},
-                               {"RepLabelAEspess2", 105.8, 0, "0"}};
-    const LabelSpec slot3[] = {{"RepLabelA3", 133.3, 0, "Apend"},
-                               {"RepLabelA3XY", 154.5, 0, "0,0"},
-                               {"RepLabelAEspess3", 169.3, 0, "0"}};
+    const LabelPlace slot1[] = {{"RepLabelA1", 2.1, 0, "Apend"},
+                                {"RepLabelA1XY", 23.3, 0, "0,0"},
+                                {"RepLabelAEspess1", 38.1, 0, "0"}};
+    const LabelPlace slot2[] = {{"RepLabelA2", 69.8, 0, "Apend"},
+                                {"RepLabelA2XY", 91.0, 0, "0,0"},
+                                {"RepLabelAEspess2", 105.8, 0, "0"}};
+    const LabelPlace slot3[] = {{"RepLabelA3", 133.3, 0, "Apend"},
+                                {"RepLabelA3XY", 154.5, 0, "0,0"},
+                                {"RepLabelAEspess3", 169.3, 0, "0"}};
     return {addLabels(band, slot1), addLabels(band, slot2), addLabels(band, slot3)};
 }
 

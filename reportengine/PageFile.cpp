@@ -47,7 +47,7 @@ constexpr qreal MaxPointSize = 1000;
 constexpr int MaxImageSide = 20000; // pixels
 constexpr qsizetype MaxFamilyLength = 256;
 constexpr qsizetype MaxTextLength = 65536;
-constexpr int ColorStreamSize = 1 + 5 * 2; // spec, then alpha, red, green, blue, padding
+constexpr int ColorStreamSize = 1 + 5 * 2; // type, then alpha, red, green, blue, padding
 
 bool inRange(qreal value, qreal low, qreal high) {
     return std::isfinite(value) && value >= low && value <= high;
@@ -62,14 +62,14 @@ bool isSane(const QSizeF& s) {
     return inRange(s.width(), -MaxLength, MaxLength) && inRange(s.height(), -MaxLength, MaxLength);
 }
 
-// The colour's spec byte is checked before QColor sees it: an unknown spec would be kept
+// The colour's type byte is checked before QColor sees it: an unknown type would be kept
 // as an out-of-range enum. Extended RGB is refused too: its half floats may be NaN.
 std::optional<QColor> readColor(QDataStream& in) {
     QByteArray raw(ColorStreamSize, '\0');
     if (in.readRawData(raw.data(), ColorStreamSize) != ColorStreamSize)
         return std::nullopt;
-    const auto spec = static_cast<qint8>(raw[0]);
-    if (spec < QColor::Invalid || spec > QColor::Hsl)
+    const auto type = static_cast<qint8>(raw[0]);
+    if (type < QColor::Invalid || type > QColor::Hsl)
         return std::nullopt;
     QColor color;
     QDataStream bytes(raw);

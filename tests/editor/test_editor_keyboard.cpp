@@ -82,7 +82,7 @@ void TestEditorKeyboard::everyStepUndoesAndRedoes_data() {
     QTest::newRow("material") << Action([](WindowFixture& f) {
         f.control<QComboBox>("ComboBox1")->setCurrentIndex(4);
     }) << "Ctrl+Y";
-    QTest::newRow("inspector: thickness of the current bar") << Action([](WindowFixture& f) {
+    QTest::newRow("object panel: thickness of the current bar") << Action([](WindowFixture& f) {
         Key(f, "Ctrl+I");
         auto* thickness = f.control<QLineEdit>("thickness");
         thickness->selectAll();

@@ -42,7 +42,7 @@ class TestSectionPropertiesWindow : public QObject {
     void followsTheMaterial();
     void emptyProfileShowsDashesAndWhy();
     void copyPutsTabSeparatedValuesOnTheClipboard();
-    void inspectorGoesOnTop();
+    void objectPanelGoesOnTop();
 };
 
 void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
@@ -121,15 +121,15 @@ void TestSectionPropertiesWindow::copyPutsTabSeparatedValuesOnTheClipboard() {
     QVERIFY(lines.contains(QStringLiteral("Torção e empenamento")));
 }
 
-void TestSectionPropertiesWindow::inspectorGoesOnTop() {
+void TestSectionPropertiesWindow::objectPanelGoesOnTop() {
     WindowFixture f;
     f.control<QToolButton>("SpeedButton9")->click();
     SectionPropertiesWindow* w = f.window.propertiesWindow();
     auto* first = new QWidget;
     QPointer<QWidget> replaced = first;
-    w->setInspector(first);
+    w->setObjectPanel(first);
     auto* second = new QWidget;
-    w->setInspector(second);
+    w->setObjectPanel(second);
     QVERIFY(replaced.isNull());
     QCOMPARE(w->layout()->itemAt(0)->widget(), second);
 }

@@ -65,7 +65,7 @@ QByteArray damaged(QByteArray bytes, const QString& damage) {
 struct RawItem {
     quint8 kind = 3;
     QRectF frame{10, 10, 20, 20};
-    qint8 colorSpec = 1; // QColor::Rgb
+    qint8 colorType = 1; // QColor::Rgb
     qreal penWidth = 0.3;
     QString text;
     QString fontFamily;
@@ -81,7 +81,7 @@ QByteArray pageFileWith(const RawItem& r) {
     out.setVersion(QDataStream::Qt_6_0);
     out << QStringLiteral("t") << r.paper << quint32(1) << quint32(1) << r.kind << r.frame;
     for (int colour = 0; colour < 2; ++colour)
-        out << r.colorSpec << quint16(0xffff) << quint16(0) << quint16(0) << quint16(0)
+        out << r.colorType << quint16(0xffff) << quint16(0) << quint16(0) << quint16(0)
             << quint16(0);
     out << r.penWidth << false << r.text << r.fontFamily << r.pointSize << false << r.png
         << r.imageSize;
@@ -172,9 +172,9 @@ void TestPageFile::refusesFieldsThePainterCannotTake_data() {
         change(item);
         return item;
     };
-    QTest::newRow("colour spec beyond the enum") << with([](RawItem& i) { i.colorSpec = 9; });
-    QTest::newRow("negative colour spec") << with([](RawItem& i) { i.colorSpec = -2; });
-    QTest::newRow("extended rgb colour") << with([](RawItem& i) { i.colorSpec = 5; });
+    QTest::newRow("colour type beyond the enum") << with([](RawItem& i) { i.colorType = 9; });
+    QTest::newRow("negative colour type") << with([](RawItem& i) { i.colorType = -2; });
+    QTest::newRow("extended rgb colour") << with([](RawItem& i) { i.colorType = 5; });
     QTest::newRow("kind 0") << with([](RawItem& i) { i.kind = 0; });
     QTest::newRow("kind 5") << with([](RawItem& i) { i.kind = 5; });
     QTest::newRow("NaN frame") << with([nan](RawItem& i) { i.frame.setX(nan); });

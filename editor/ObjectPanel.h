@@ -14,16 +14,16 @@ class QLineEdit;
 // A value typed and confirmed with Enter is checked against its range; a value outside
 // it is refused where it was typed, with the range shown, and nothing changes. It knows
 // nothing of where it is shown: it reads the profile it is given and reports edits.
-class ObjectInspector : public QWidget {
+class ObjectPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit ObjectInspector(QWidget* parent = nullptr);
+    explicit ObjectPanel(QWidget* parent = nullptr);
 
     // Shows the current object of profile, or that there is none.
     void showObject(const TProfile& profile);
 
     // The same for a stream of changes such as a drag: shown at once, then at most every
-    // FollowInterval, the last state always. profile must outlive the inspector.
+    // FollowInterval, the last state always. profile must outlive the panel.
     void follow(const TProfile& profile);
     static constexpr int FollowInterval = 40; // ms: 25 pictures a second
 

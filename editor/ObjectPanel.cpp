@@ -1,4 +1,4 @@
-#include "ObjectInspector.h"
+#include "ObjectPanel.h"
 
 #include "BarPolar.h"
 #include "DrawingSurface.h"
@@ -32,7 +32,7 @@ bool InsideArea(TPoint p) {
 
 } // namespace
 
-ObjectInspector::ObjectInspector(QWidget* parent) : QWidget(parent) {
+ObjectPanel::ObjectPanel(QWidget* parent) : QWidget(parent) {
     m_followTimer.setSingleShot(true);
     connect(&m_followTimer, &QTimer::timeout, this, [this] {
         if (!m_followPending)
@@ -72,7 +72,7 @@ ObjectInspector::ObjectInspector(QWidget* parent) : QWidget(parent) {
     grid->addWidget(m_message, grid->rowCount(), 0, 1, 3);
 }
 
-QLineEdit* ObjectInspector::addField(const char* name) {
+QLineEdit* ObjectPanel::addField(const char* name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     field->setMaximumWidth(80);
@@ -82,7 +82,7 @@ QLineEdit* ObjectInspector::addField(const char* name) {
 
 // Setting the fields costs about a tenth of a drag move's redraw (117 us against 105 us
 // per move with every move shown), so a drag shows them at the pace the eye follows.
-void ObjectInspector::follow(const TProfile& profile) {
+void ObjectPanel::follow(const TProfile& profile) {
     m_followed = &profile;
     if (m_followTimer.isActive()) {
         m_followPending = true;
@@ -92,7 +92,7 @@ void ObjectInspector::follow(const TProfile& profile) {
     m_followTimer.start(FollowInterval);
 }
 
-void ObjectInspector::showObject(const TProfile& profile) {
+void ObjectPanel::showObject(const TProfile& profile) {
     const bool current = profile.hasCurrent();
     m_index = current ? profile.CurrentIndex() : 0;
     const TProfileObject none;
@@ -131,7 +131,7 @@ void ObjectInspector::showObject(const TProfile& profile) {
     set(m_angle, m_isBar, Decimal(BarAngle(o.P1, o.P2)));
 }
 
-void ObjectInspector::confirm(QLineEdit* field) {
+void ObjectPanel::confirm(QLineEdit* field) {
     if (m_index == 0)
         return;
     TObjectValues values = m_shown;
@@ -159,7 +159,7 @@ void ObjectInspector::confirm(QLineEdit* field) {
     emit objectEdited(m_index, values);
 }
 
-bool ObjectInspector::readPoint(QLineEdit* x, QLineEdit* y, TPoint& point) {
+bool ObjectPanel::readPoint(QLineEdit* x, QLineEdit* y, TPoint& point) {
     for (auto [field, max, coordinate] : {std::tuple{x, MaxX, &point.X}, {y, MaxY, &point.Y}}) {
         bool ok = false;
         const int value = QLocale().toInt(field->text().trimmed(), &ok);
@@ -173,8 +173,8 @@ bool ObjectInspector::readPoint(QLineEdit* x, QLineEdit* y, TPoint& point) {
 }
 
 // Also refuses more decimals than shown, which would otherwise be dropped unseen.
-bool ObjectInspector::readNumber(QLineEdit* field, double low, double high, int decimals,
-                                 double& value) {
+bool ObjectPanel::readNumber(QLineEdit* field, double low, double high, int decimals,
+                             double& value) {
     bool ok = false;
     const double typed = QLocale().toDouble(field->text().trimmed(), &ok);
     const double scale = std::pow(10.0, decimals);
@@ -189,7 +189,7 @@ bool ObjectInspector::readNumber(QLineEdit* field, double low, double high, int 
     return true;
 }
 
-void ObjectInspector::refuse(QLineEdit* field, const QString& range) {
+void ObjectPanel::refuse(QLineEdit* field, const QString& range) {
     m_message->setText(QStringLiteral("Valor recusado: use %1.").arg(range));
     field->setFocus();
     field->selectAll();

@@ -1,4 +1,4 @@
-#include "ObjectInspector.h"
+#include "ObjectPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +17,8 @@ TProfile TwoObjects() {
     return p;
 }
 
-QLineEdit* Field(const ObjectInspector& inspector, const char* name) {
-    auto* field = inspector.findChild<QLineEdit*>(QString::fromLatin1(name));
+QLineEdit* Field(const ObjectPanel& panel, const char* name) {
+    auto* field = panel.findChild<QLineEdit*>(QString::fromLatin1(name));
     if (!field)
         qFatal("no field %s", name);
     return field;
@@ -30,13 +30,13 @@ void Type(QLineEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_Return);
 }
 
-QString Message(const ObjectInspector& inspector) {
-    return inspector.findChild<QLabel*>(QStringLiteral("message"))->text();
+QString Message(const ObjectPanel& panel) {
+    return panel.findChild<QLabel*>(QStringLiteral("message"))->text();
 }
 
 } // namespace
 
-class TestObjectInspector : public QObject {
+class TestObjectPanel : public QObject {
     Q_OBJECT
   private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
@@ -50,40 +50,39 @@ class TestObjectInspector : public QObject {
     void refusedValues();
 };
 
-void TestObjectInspector::showsTheCurrentObject() {
-    ObjectInspector inspector;
+void TestObjectPanel::showsTheCurrentObject() {
+    ObjectPanel panel;
     TProfile p = TwoObjects();
-    inspector.showObject(p);
-    QCOMPARE(inspector.findChild<QLabel*>(QStringLiteral("object"))->text(),
+    panel.showObject(p);
+    QCOMPARE(panel.findChild<QLabel*>(QStringLiteral("object"))->text(),
              QStringLiteral("2 de 2, barra"));
-    QCOMPARE(Field(inspector, "thickness")->text(), QStringLiteral("1,00"));
-    QCOMPARE(Field(inspector, "length")->text(), QStringLiteral("100,00"));
+    QCOMPARE(Field(panel, "thickness")->text(), QStringLiteral("1,00"));
+    QCOMPARE(Field(panel, "length")->text(), QStringLiteral("100,00"));
     p.setCurrentIndex(1);
-    inspector.showObject(p);
-    QVERIFY(!Field(inspector, "p2x")->isEnabled());
+    panel.showObject(p);
+    QVERIFY(!Field(panel, "p2x")->isEnabled());
     p.deleteCurrent();
     p.deleteCurrent();
-    inspector.showObject(p);
-    QCOMPARE(inspector.findChild<QLabel*>(QStringLiteral("object"))->text(),
-             QStringLiteral("nenhum"));
-    QVERIFY(!Field(inspector, "p1x")->isEnabled());
+    panel.showObject(p);
+    QCOMPARE(panel.findChild<QLabel*>(QStringLiteral("object"))->text(), QStringLiteral("nenhum"));
+    QVERIFY(!Field(panel, "p1x")->isEnabled());
 }
 
 // A stream of moves shows its first at once and its last in the end, never an older one.
-void TestObjectInspector::followsADragToItsLastMove() {
-    ObjectInspector inspector;
+void TestObjectPanel::followsADragToItsLastMove() {
+    ObjectPanel panel;
     TProfile p = TwoObjects();
-    inspector.follow(p);
-    QCOMPARE(Field(inspector, "p2x")->text(), QStringLiteral("110"));
+    panel.follow(p);
+    QCOMPARE(Field(panel, "p2x")->text(), QStringLiteral("110"));
     for (int x = 111; x <= 115; ++x) {
         p.Objects(2).P2.X = x;
-        inspector.follow(p);
+        panel.follow(p);
     }
-    QCOMPARE(Field(inspector, "p2x")->text(), QStringLiteral("110"));
-    QTRY_COMPARE(Field(inspector, "p2x")->text(), QStringLiteral("115"));
+    QCOMPARE(Field(panel, "p2x")->text(), QStringLiteral("110"));
+    QTRY_COMPARE(Field(panel, "p2x")->text(), QStringLiteral("115"));
 }
 
-void TestObjectInspector::acceptedValues_data() {
+void TestObjectPanel::acceptedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("p1");
@@ -103,27 +102,27 @@ void TestObjectInspector::acceptedValues_data() {
                                         << "270" << QPoint(10, 20) << QPoint(10, 120) << 1.0;
 }
 
-void TestObjectInspector::acceptedValues() {
+void TestObjectPanel::acceptedValues() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QPoint, p1);
     QFETCH(QPoint, p2);
     QFETCH(double, thickness);
-    ObjectInspector inspector;
+    ObjectPanel panel;
     const TProfile p = TwoObjects();
-    inspector.showObject(p);
-    QSignalSpy edits(&inspector, &ObjectInspector::objectEdited);
-    Type(Field(inspector, field.toLatin1().constData()), text);
+    panel.showObject(p);
+    QSignalSpy edits(&panel, &ObjectPanel::objectEdited);
+    Type(Field(panel, field.toLatin1().constData()), text);
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits[0][0].toInt(), 2);
     const auto values = edits[0][1].value<TObjectValues>();
     QCOMPARE(QPoint(values.P1.X, values.P1.Y), p1);
     QCOMPARE(QPoint(values.P2.X, values.P2.Y), p2);
     QCOMPARE(values.Thickness, thickness);
-    QCOMPARE(Message(inspector), QString());
+    QCOMPARE(Message(panel), QString());
 }
 
-void TestObjectInspector::refusedValues_data() {
+void TestObjectPanel::refusedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("range");
@@ -150,19 +149,19 @@ void TestObjectInspector::refusedValues_data() {
                                         << "P2 em 0 a 400 × 0 a 250";
 }
 
-void TestObjectInspector::refusedValues() {
+void TestObjectPanel::refusedValues() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, range);
-    ObjectInspector inspector;
-    inspector.showObject(TwoObjects());
-    QSignalSpy edits(&inspector, &ObjectInspector::objectEdited);
-    QLineEdit* edit = Field(inspector, field.toLatin1().constData());
+    ObjectPanel panel;
+    panel.showObject(TwoObjects());
+    QSignalSpy edits(&panel, &ObjectPanel::objectEdited);
+    QLineEdit* edit = Field(panel, field.toLatin1().constData());
     Type(edit, text);
     QCOMPARE(edits.count(), 0);
     QCOMPARE(edit->text(), text); // refused where it was typed, not clamped
-    QVERIFY2(Message(inspector).contains(range), qPrintable(Message(inspector)));
+    QVERIFY2(Message(panel).contains(range), qPrintable(Message(panel)));
 }
 
-QTEST_MAIN(TestObjectInspector)
-#include "test_object_inspector.moc"
+QTEST_MAIN(TestObjectPanel)
+#include "test_object_panel.moc"
