@@ -9,14 +9,14 @@
 
 namespace {
 
-const QRgb GridColour = qRgb(0, 128, 0);
-const QRgb BarColour = qRgb(0, 0, 0);
-const QRgb AppendixColour = qRgb(0, 0, 255);
+using DrawingArea::AppendixColour;
+using DrawingArea::AppendixHalfSide;
+using DrawingArea::BarColour;
+using DrawingArea::GridColour;
 const QRgb MarkerColour = qRgb(255, 0, 0);
 const QRgb HandleColour = qRgb(0, 255, 0);
 
 constexpr int MarkerWidth = 3;
-constexpr int AppendixHalfSide = 2;
 
 // A thickness read from a file can be anything; a pen wider than the image itself
 // would look no different, so widths stop here.

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int Width = DrawingArea::Width;
 constexpr int Height = DrawingArea::Height;
-constexpr int AppendixHalfSide = 2;
 
 // Thicknesses from a file may be NaN, infinite or negative; such a bar is drawn as the
 // thinnest line rather than not at all, as on screen.
@@ -28,7 +27,7 @@ void DrawGrid(QPainter& painter, int gridStep) {
     if (gridStep < 1)
         return;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 128, 0));
+    painter.setBrush(QColor::fromRgb(DrawingArea::GridColour));
     for (int x = 0; x < Width; x += gridStep)
         for (int y = 0; y < Height; y += gridStep)
             painter.drawRect(QRectF(x, y, 1, 1));
@@ -38,14 +37,15 @@ void DrawObjects(QPainter& painter, const TProfile& profile) {
     painter.setBrush(Qt::NoBrush);
     for (const TProfileObject& o : profile.liveObjects()) {
         if (o.isBar()) {
-            painter.setPen(QPen(Qt::black, PenWidth(o.Thickness), Qt::SolidLine, Qt::FlatCap));
+            painter.setPen(QPen(QColor::fromRgb(DrawingArea::BarColour), PenWidth(o.Thickness),
+                                Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(QPointF(o.P1.X, o.P1.Y), QPointF(o.P2.X, o.P2.Y));
         } else if (o.isAppendix()) {
             // The screen's pen: the thickness rounded, at least one pixel wide.
             const double width = std::max(1.0, RoundTiesEven(PenWidth(o.Thickness)));
-            painter.setPen(
-                QPen(QColor(0, 0, 255), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            const int h = AppendixHalfSide;
+            painter.setPen(QPen(QColor::fromRgb(DrawingArea::AppendixColour), width, Qt::SolidLine,
+                                Qt::SquareCap, Qt::MiterJoin));
+            const int h = DrawingArea::AppendixHalfSide;
             painter.drawRect(QRectF(o.P1.X - h, o.P1.Y - h, 2 * h, 2 * h));
         }
     }
@@ -80,7 +80,6 @@ QByteArray DrawingPng(const QImage& drawing) {
 }
 
 void WritePictureFile(const std::string& path, const QByteArray& bytes) {
-    WriteFileBytes(path,
-                   {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                    static_cast<std::size_t>(bytes.size())});
+    WriteFileBytes(path, {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size())});
 }
