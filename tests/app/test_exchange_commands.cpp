@@ -151,8 +151,6 @@ class TestExchangeCommands : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("export over its own profile")
-            << QStringList{"--dxf", "COPY", "COPY"} << 2 << QString();
         QTest::newRow("import over its own drawing")
             << QStringList{"--from-dxf", "COPY", "COPY"} << 2 << QString();
         QTest::newRow("not a DXF drawing") << QStringList{"--from-dxf", "COPY", "OUT"} << 1

@@ -67,9 +67,6 @@ def main(folder):
     for i in range(300):
         msp.add_line((i % 30 * 10, i // 30 * 10), (i % 30 * 10 + 5, i // 30 * 10))
     cases["many"] = doc
-    doc, msp = new()
-    msp.add_lwpolyline([(i % 2, i / 10) for i in range(5000)])
-    cases["long_polyline"] = doc
     doc, msp = new(units=6)
     msp.add_line((0, 0), (2, 0.1))
     cases["huge"] = doc

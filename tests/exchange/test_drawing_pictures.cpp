@@ -41,16 +41,9 @@ class TestDrawingPictures : public QObject {
     Q_OBJECT
 
   private slots:
-    void svgIsMillimetreSized() {
-        const QByteArray svg = DrawingSvg(Profile(1.0), false, 10);
-        QVERIFY(svg.contains(R"(width="400mm" height="250mm")"));
-        QVERIFY(svg.contains(R"(viewBox="0 0 400 250")"));
-    }
-
     void svgBarIsAsWideAsItsThickness_data() {
         QTest::addColumn<double>("thickness");
         QTest::newRow("half a millimetre") << 0.5;
-        QTest::newRow("three millimetres") << 3.0;
         QTest::newRow("fractional, wider than the screen's rounding") << 7.5;
     }
     void svgBarIsAsWideAsItsThickness() {

@@ -205,12 +205,10 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
 TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
     const std::pair<const char*, const char*> cases[] = {
         {"many", "O desenho tem 300 objetos; um perfil tem no máximo 255"},
-        {"long_polyline", "O desenho tem 4999 objetos; um perfil tem no máximo 255"},
         {"huge", "O desenho mede 2000 × 100 mm e não cabe na área de 400 × 250 mm"},
         {"astronomical", "Unidade de desenho não suportada ($INSUNITS 18)"},
         {"nothing_usable", "O desenho não tem linhas, polilinhas, arcos nem pontos"},
         {"truncated", "O arquivo não é um desenho DXF completo"},
-        {"missing", "File not found"},
     };
     for (const auto& [file, message] : cases) {
         SCOPED_TRACE(file);
@@ -249,7 +247,6 @@ TEST(DxfImport, NoticeNamesWhatWasNotTakenAsIs) {
         const char* notice;
     };
     const Case cases[] = {
-        {12, 0, 0, 0.0, "12 objetos importados do desenho DXF"},
         {1, 1, 1, 0.0,
          "1 objeto importado do desenho DXF; 1 arco tomado como barra reta; "
          "1 entidade ignorada"},
