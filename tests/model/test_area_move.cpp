@@ -33,7 +33,6 @@ TEST_P(AreaMoveTest, MovesWithinTheArea) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, AreaMoveTest,
     testing::Values(
-        MoveCase{"inside", okBar, {10, 10}, {20, 30}, {5, -5}, {5, -5}},
         MoveCase{"far_end_stops_at_the_right_edge", okBar, {10, 10}, {390, 30}, {50, 0}, {10, 0}},
         MoveCase{"upper_end_stops_at_the_top", okBar, {10, 3}, {20, 30}, {0, -10}, {0, -3}},
         MoveCase{"bottom_right_corner_is_inside", okAppendix, {395, 240}, {0, 0}, {10, 10}, {5, 10}},

@@ -369,6 +369,12 @@ TEST_P(ProfileFileBadLoadTest, RefusesAndLeavesTheProfileAlone) {
 
 const Bytes TwoRecords = FileOf({Record{}, Record{}}, 1);
 
+// A pipe with nobody at its other end.
+std::string Pipe(const TempDir& dir) {
+    ::mkfifo((dir / "pipe.per").c_str(), 0600);
+    return dir / "pipe.per";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, ProfileFileBadLoadTest,
     testing::Values(
@@ -384,12 +390,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"full_profile_one_byte_long",
                  FileWith(Grown(FileOf(std::vector<Record>(TProfile::Capacity), 0), 1)), Invalid},
         // Opening a pipe would wait for a writer that never comes.
-        FileCase{"a_pipe",
-                 [](const TempDir& dir) {
-                     ::mkfifo((dir / "pipe.per").c_str(), 0600);
-                     return dir / "pipe.per";
-                 },
-                 NotARegularFileMessage},
+        FileCase{"a_pipe", Pipe, NotARegularFileMessage},
         FileCase{"unreadable",
                  [](const TempDir& dir) {
                      WriteAll(dir / "locked.per", TwoRecords);
@@ -464,12 +465,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "Invalid filename"},
         // Nobody reads the pipe: waiting for a reader would hang the save for ever.
-        FileCase{"pipe_without_reader",
-                 [](const TempDir& dir) {
-                     ::mkfifo((dir / "pipe.per").c_str(), 0600);
-                     return dir / "pipe.per";
-                 },
-                 "I/O error " + std::to_string(ENXIO)}),
+        FileCase{"pipe_without_reader", Pipe, "I/O error " + std::to_string(ENXIO)}),
     CaseName);
 
 // Caps the size of files this process writes, as a full disk would, for one scope.

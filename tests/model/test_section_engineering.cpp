@@ -9,6 +9,7 @@
 #include <numbers>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -75,15 +76,18 @@ constexpr double D = 20;
 const double LippedE = B * (3 * H * H * B + 6 * H * H * D - 8 * D * D * D) /
                        (H * H * H + 6 * H * H * B + 6 * H * H * D + 8 * D * D * D - 12 * H * D * D);
 
-// Its warping constant, integrated by hand about the shear centre from the web's middle,
-// where the sectorial coordinate is 0 by symmetry: e h / 2 at the corner, less h b / 2 at
-// the flange tip, less (e + b) d at the lip's end.
+// The integral of the squared sectorial coordinate over a straight piece of the wall,
+// the coordinate running linearly from a to b.
+double Piece(double a, double b, double length) {
+    return T * length * (a * a + a * b + b * b) / 3;
+}
+
+// The lipped channel's warping constant, integrated by hand about the shear centre from
+// the web's middle, where the sectorial coordinate is 0 by symmetry: e h / 2 at the corner,
+// less h b / 2 at the flange tip, less (e + b) d at the lip's end.
 double LippedCw() {
     const double w1 = LippedE * H / 2, w2 = w1 - H * B / 2, w3 = w2 - (LippedE + B) * D;
-    const auto piece = [](double a, double b, double length) {
-        return T * length * (a * a + a * b + b * b) / 3;
-    };
-    return 2 * (piece(0, w1, H / 2) + piece(w1, w2, B) + piece(w2, w3, D));
+    return 2 * (Piece(0, w1, H / 2) + Piece(w1, w2, B) + Piece(w2, w3, D));
 }
 
 // A hat: top 2 a = 60 from x = 70 to 130 at y = 50, webs h = 50 down, lips d = 20 out.
@@ -101,10 +105,7 @@ const double HatE = -HatIwx / HatIyy; // from the top, downwards positive
 double HatCw() {
     const double w1 = HatE * HatA, w2 = HatA * HatH + HatE * HatA,
                  w3 = HatA * HatH - HatH * HatD + HatE * (HatA + HatD);
-    const auto piece = [](double a, double b, double length) {
-        return T * length * (a * a + a * b + b * b) / 3;
-    };
-    return 2 * (piece(0, w1, HatA) + piece(w1, w2, HatH) + piece(w2, w3, HatD));
+    return 2 * (Piece(0, w1, HatA) + Piece(w1, w2, HatH) + Piece(w2, w3, HatD));
 }
 
 // Z of web 100 and flanges 50 each way, centroid at the web's middle.
@@ -113,6 +114,33 @@ const double ZCw = T * B * B * B * H * H / 12 * (B + 2 * H) / (2 * B + H);
 // Tube 80 x 40 by Bredt.
 const double TubeJ = 4 * (80.0 * 40) * (80.0 * 40) / (2 * (80 + 40) / T);
 
+// Bars of thickness T, each from its first point to its second.
+std::vector<Item> Bars(const std::vector<std::pair<TPoint, TPoint>>& ends) {
+    std::vector<Item> items;
+    for (const auto& [from, to] : ends)
+        items.push_back({okBar, from, to, T});
+    return items;
+}
+
+// Bars of thickness T joining the points in turn.
+std::vector<Item> Path(const std::vector<TPoint>& points) {
+    std::vector<Item> items;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        items.push_back({okBar, points[i - 1], points[i], T});
+    return items;
+}
+
+// The tube 80 x 40 from (20, 20), with one more bar where given.
+std::vector<Item> Tube(const std::vector<std::pair<TPoint, TPoint>>& more = {}) {
+    std::vector<Item> items = Path({{20, 20}, {100, 20}, {100, 60}, {20, 60}, {20, 20}});
+    for (const Item& extra : Bars(more))
+        items.push_back(extra);
+    return items;
+}
+
+const std::vector<Item> Degenerate = {
+    {okBar, {10, 10}, {10, 10}, T}, {okBar, {0, 0}, {90, 0}, 0.0}, {okAppendix, {5, 5}, {}, T}};
+
 INSTANTIATE_TEST_SUITE_P(
     Sections, ThinWallTest,
     testing::Values(
@@ -120,113 +148,27 @@ INSTANTIATE_TEST_SUITE_P(
                  100, ChannelCw, 100},
         WallCase{"lipped_channel", LippedChannel(100, 50, 100, 50, 20, T), TWallKind::Open,
                  (2 * B + H + 2 * D) * T* T* T / 3, 100 - LippedE, 100, LippedCw(), 100},
-        WallCase{"hat",
-                 {{okBar, {50, 100}, {70, 100}, T},
-                  {okBar, {70, 100}, {70, 50}, T},
-                  {okBar, {70, 50}, {130, 50}, T},
-                  {okBar, {130, 50}, {130, 100}, T},
-                  {okBar, {130, 100}, {150, 100}, T}},
-                 TWallKind::Open,
-                 200 * T* T* T / 3,
-                 100,
-                 50 + HatE,
-                 HatCw(),
-                 100},
-        WallCase{"z_shear_centre_at_centroid",
-                 {{okBar, {150, 50}, {100, 50}, T},
-                  {okBar, {100, 50}, {100, 150}, T},
-                  {okBar, {100, 150}, {50, 150}, T}},
-                 TWallKind::Open,
-                 ChannelJ,
-                 100,
-                 100,
-                 ZCw,
-                 100},
-        WallCase{"equal_angle",
-                 {{okBar, {100, 100}, {150, 100}, T}, {okBar, {100, 100}, {100, 50}, T}},
-                 TWallKind::Open,
-                 100 * T* T* T / 3,
-                 100,
-                 100,
-                 0,
-                 50},
-        WallCase{"unequal_angle",
-                 {{okBar, {100, 100}, {180, 100}, T}, {okBar, {100, 50}, {100, 100}, T}},
-                 TWallKind::Open,
-                 130 * T* T* T / 3,
-                 100,
-                 100,
-                 0,
-                 80},
+        WallCase{"hat", Path({{50, 100}, {70, 100}, {70, 50}, {130, 50}, {130, 100}, {150, 100}}),
+                 TWallKind::Open, 200 * T* T* T / 3, 100, 50 + HatE, HatCw(), 100},
+        WallCase{"z_shear_centre_at_centroid", Path({{150, 50}, {100, 50}, {100, 150}, {50, 150}}),
+                 TWallKind::Open, ChannelJ, 100, 100, ZCw, 100},
+        WallCase{"equal_angle", Bars({{{100, 100}, {150, 100}}, {{100, 100}, {100, 50}}}),
+                 TWallKind::Open, 100 * T* T* T / 3, 100, 100, 0, 50},
+        WallCase{"unequal_angle", Bars({{{100, 100}, {180, 100}}, {{100, 50}, {100, 100}}}),
+                 TWallKind::Open, 130 * T* T* T / 3, 100, 100, 0, 80},
         WallCase{"tee_splits_the_flange_at_the_junction",
-                 {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 50}, {100, 120}, T}},
-                 TWallKind::Open,
-                 170 * T* T* T / 3,
-                 100,
-                 50,
-                 0,
-                 100},
-        WallCase{"bars_on_one_line",
-                 {{okBar, {0, 0}, {30, 40}, T}, {okBar, {30, 40}, {60, 80}, T}},
-                 TWallKind::Open,
-                 100 * T* T* T / 3,
-                 30,
-                 40,
-                 0,
-                 100},
-        WallCase{"rectangular_tube_by_bredt",
-                 {{okBar, {20, 20}, {100, 20}, T},
-                  {okBar, {100, 20}, {100, 60}, T},
-                  {okBar, {100, 60}, {20, 60}, T},
-                  {okBar, {20, 60}, {20, 20}, T}},
-                 TWallKind::Closed,
-                 TubeJ,
-                 Nan,
-                 Nan,
-                 Nan,
-                 80},
-        WallCase{"tube_with_a_lip_adds_the_open_branch",
-                 {{okBar, {20, 20}, {100, 20}, T},
-                  {okBar, {100, 20}, {100, 60}, T},
-                  {okBar, {100, 60}, {20, 60}, T},
-                  {okBar, {20, 60}, {20, 20}, T},
-                  {okBar, {60, 20}, {60, 5}, T}},
-                 TWallKind::Closed,
-                 TubeJ + 15 * T* T* T / 3,
-                 Nan,
-                 Nan,
-                 Nan,
-                 80},
-        WallCase{"tube_with_a_middle_web_has_two_cells",
-                 {{okBar, {20, 20}, {100, 20}, T},
-                  {okBar, {100, 20}, {100, 60}, T},
-                  {okBar, {100, 60}, {20, 60}, T},
-                  {okBar, {20, 60}, {20, 20}, T},
-                  {okBar, {60, 20}, {60, 60}, T}},
-                 TWallKind::MultiCell,
-                 Nan,
-                 Nan,
-                 Nan,
-                 Nan,
-                 80},
+                 Bars({{{50, 50}, {150, 50}}, {{100, 50}, {100, 120}}}), TWallKind::Open,
+                 170 * T* T* T / 3, 100, 50, 0, 100},
+        WallCase{"rectangular_tube_by_bredt", Tube(), TWallKind::Closed, TubeJ, Nan, Nan, Nan, 80},
+        WallCase{"tube_with_a_lip_adds_the_open_branch", Tube({{{60, 20}, {60, 5}}}),
+                 TWallKind::Closed, TubeJ + 15 * T* T* T / 3, Nan, Nan, Nan, 80},
+        WallCase{"tube_with_a_middle_web_has_two_cells", Tube({{{60, 20}, {60, 60}}}),
+                 TWallKind::MultiCell, Nan, Nan, Nan, Nan, 80},
         WallCase{"an_end_one_unit_off_the_bar_stays_apart",
-                 {{okBar, {50, 50}, {150, 50}, T}, {okBar, {100, 51}, {100, 120}, T}},
-                 TWallKind::Disconnected,
-                 169 * T* T* T / 3,
-                 Nan,
-                 Nan,
-                 Nan,
-                 100},
-        WallCase{"zero_length_and_zero_thickness_bars_take_no_part",
-                 {{okBar, {10, 10}, {10, 10}, T},
-                  {okBar, {0, 0}, {90, 0}, 0.0},
-                  {okAppendix, {5, 5}, {}, T}},
-                 TWallKind::None,
-                 Nan,
-                 Nan,
-                 Nan,
-                 Nan,
-                 1}),
+                 Bars({{{50, 50}, {150, 50}}, {{100, 51}, {100, 120}}}), TWallKind::Disconnected,
+                 169 * T* T* T / 3, Nan, Nan, Nan, 100},
+        WallCase{"zero_length_and_zero_thickness_bars_take_no_part", Degenerate, TWallKind::None,
+                 Nan, Nan, Nan, Nan, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The same channel (web 40, flanges 20) drawn along a 3-4-5 direction: the flanges run
@@ -285,17 +227,6 @@ TEST(SectionEngineeringTest, EqualAngleMajorAxisAtFortyFiveDegrees) {
     EXPECT_NEAR(right.Jxy, -50.0 * 50 * 50 * 2 / 8, 1e-6);
 }
 
-TEST(SectionEngineeringTest, FibresMeasureToTheOutermostBarEnds) {
-    const TEngineeringResults e =
-        ComputeEngineering(MakeProfile(Channel(100, 50, 100, 50, T)), "", ',');
-    const double xg = e.Section.Xg;
-    EXPECT_DOUBLE_EQ(e.FibreLeft, xg - 100);
-    EXPECT_DOUBLE_EQ(e.FibreRight, 150 - xg);
-    EXPECT_DOUBLE_EQ(e.FibreTop, e.Section.Yg - 50);
-    EXPECT_DOUBLE_EQ(e.FibreBottom, 150 - e.Section.Yg);
-    EXPECT_DOUBLE_EQ(std::max(e.FibreLeft, e.FibreRight), e.Section.FibreX);
-}
-
 // The live calculation leaves slots awaiting compaction where they are, yet gives the
 // report's numbers bit for bit.
 TEST(SectionEngineeringTest, LeavesTheProfileAloneAndAgreesWithTheReport) {
@@ -320,25 +251,6 @@ TEST(SectionEngineeringTest, LeavesTheProfileAloneAndAgreesWithTheReport) {
                         {r.Density, report.Density}})
         EXPECT_EQ(a, b);
     EXPECT_EQ(WallName(live.Wall.Wall), "open") << "the dropped slot takes no part";
-}
-
-TEST(SectionEngineeringTest, MissingValuesSayWhyInsteadOfFailing) {
-    const TEngineeringResults empty = ComputeEngineering(TProfile{}, "Aço - 7,75", ',');
-    EXPECT_EQ(SectionNote(empty), "perfil vazio");
-    EXPECT_TRUE(std::isnan(empty.I1));
-    const TEngineeringResults flat =
-        ComputeEngineering(MakeProfile({{okBar, {5, 5}, {5, 5}, 1.0}}), "Aço - 7,75", ',');
-    EXPECT_EQ(SectionNote(flat), "área nula");
-    EXPECT_TRUE(std::isnan(flat.Rx));
-    const TEngineeringResults huge =
-        ComputeEngineering(MakeProfile(Channel(10, 10, 40, 20, 1.0)), "X - 1e999", ',');
-    EXPECT_EQ(SectionNote(huge), "densidade fora do alcance");
-    EXPECT_TRUE(std::isnan(huge.Section.Weight()));
-    EXPECT_GT(huge.Section.Jxc, 0);
-    const TThinWall apart = ComputeThinWall(
-        MakeProfile({{okBar, {0, 0}, {10, 0}, 1.0}, {okBar, {0, 5}, {10, 5}, 1.0}}).liveObjects());
-    EXPECT_EQ(WallNote(apart.Wall), "partes separadas");
-    EXPECT_EQ(TorsionNote(apart), "");
 }
 
 // Values a file may hold: the live calculation neither throws nor overflows integers.
