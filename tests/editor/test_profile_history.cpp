@@ -57,30 +57,15 @@ class TestProfileHistory : public QObject {
     void undoAndRedoAreExact();
     void noChangeNoStep();
     void arrowRunIsOneStep();
-    void runBackToItsStartLeavesNoStep();
-    void gestureIsOneStepAndCancelRestores();
     void failedEditIsStillRecorded();
 };
 
 void TestProfileHistory::undoAndRedoAreExact_data() {
     QTest::addColumn<Edit>("edit");
     QTest::newRow("add a bar") << Edit([](TProfile& p) { p.createObject(okBar, {7, 9}, 22); });
-    QTest::newRow("add an appendix into a stale slot")
-        << Edit([](TProfile& p) { p.createObject(okAppendix, {3, 4}, 10); });
-    QTest::newRow("stretch an end") << Edit([](TProfile& p) { p.Objects(3).P2 = {200, 1}; });
     QTest::newRow("remove from the middle") << Edit([](TProfile& p) { p.deleteCurrent(); });
-    QTest::newRow("remove the first") << Edit([](TProfile& p) {
-        p.setCurrentIndex(1);
-        p.deleteCurrent();
-    });
-    QTest::newRow("remove the last") << Edit([](TProfile& p) {
-        p.setCurrentIndex(5);
-        p.deleteCurrent();
-    });
     QTest::newRow("new profile") << Edit([](TProfile& p) { p.reset(); });
     QTest::newRow("material") << Edit([](TProfile& p) { p.selectMaterial(-1); });
-    QTest::newRow("thickness") << Edit([](TProfile& p) { p.Objects(2).Thickness = 2.25; });
-    QTest::newRow("arrow move") << Edit([](TProfile& p) { MoveCurrentWithin(p, {-5, 3}, {400, 250}); });
     QTest::newRow("load") << Edit([](TProfile& p) {
         TProfileObject a;
         a.Number = 9;
@@ -149,39 +134,6 @@ void TestProfileHistory::arrowRunIsOneStep() {
     QVERIFY(StateOf(profile) == before);
     history.redo();
     QVERIFY(StateOf(profile) == moved);
-}
-
-void TestProfileHistory::runBackToItsStartLeavesNoStep() {
-    TProfile profile = Sample();
-    ProfileHistory history(profile);
-    for (TPoint d : {TPoint{10, 0}, TPoint{-10, 0}})
-        history.change(QStringLiteral("arrow"),
-                       [&] { MoveCurrentWithin(profile, d, {400, 250}); }, 3);
-    QCOMPARE(history.stack().count(), 0);
-}
-
-void TestProfileHistory::gestureIsOneStepAndCancelRestores() {
-    TProfile profile = Sample();
-    ProfileHistory history(profile);
-    const State before = StateOf(profile);
-    // Press, moves, then the release's removal of a bar shrunk to a point.
-    history.beginGesture(QStringLiteral("drag"));
-    profile.createObject(okBar, {50, 50}, 10);
-    profile.Objects(6).P2 = {90, 50};
-    history.change(QStringLiteral("remove"), [&] { profile.deleteCurrent(); });
-    history.endGesture();
-    QCOMPARE(history.stack().count(), 1);
-    const State after = StateOf(profile);
-    history.undo();
-    QVERIFY(StateOf(profile) == before);
-    history.redo();
-    QVERIFY(StateOf(profile) == after);
-
-    history.beginGesture(QStringLiteral("drag"));
-    profile.Objects(1).P1 = {300, 200};
-    history.cancelGesture();
-    QVERIFY(StateOf(profile) == after);
-    QCOMPARE(history.stack().count(), 1);
 }
 
 void TestProfileHistory::failedEditIsStillRecorded() {

@@ -228,8 +228,6 @@ void TestWindowMouse::wholeBarStopsAtTheEdge_data() {
     QTest::newRow("past the bottom right")
         << QPoint(399, 249) << QPoint(340, 250) << QPoint(400, 250);
     QTest::newRow("past the top left") << QPoint(0, 0) << QPoint(0, 0) << QPoint(60, 0);
-    QTest::newRow("along the right edge")
-        << QPoint(399, 150) << QPoint(340, 150) << QPoint(400, 150);
 }
 
 void TestWindowMouse::wholeBarStopsAtTheEdge() {
