@@ -1,10 +1,19 @@
 #include "ThicknessSpinBox.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+// Digits that are all zeros, spaces around them allowed: a thickness of nothing. Checked by
+// hand, since a regular expression would be compiled while the editor is being built.
+bool OnlyZeros(const QString& input) {
+    const QString digits = input.trimmed();
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == u'0'; });
+}
+} // namespace
 
 QValidator::State ThicknessSpinBox::validate(QString& input, int& pos) const {
-    static const QRegularExpression zeros(QStringLiteral("^\\s*0+\\s*$"));
-    if (zeros.match(input).hasMatch())
+    if (OnlyZeros(input))
         return QValidator::Invalid;
     return QSpinBox::validate(input, pos);
 }
