@@ -2,6 +2,7 @@
 
 #include "PageFile.h"
 #include "PageRenderer.h"
+#include "PageView.h"
 #include "PdfExporter.h"
 #include "PreviewDialogs.h"
 #include "Report.h"
@@ -12,7 +13,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
 
@@ -37,19 +38,26 @@ ReportPreview::ReportPreview(Report& report, PreviewDialogs& dialogs, QWidget* p
     // The window that owns the application's life is the caller's, not this one.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    m_printer.setDocName(report.title());
-    m_printer.setCopyCount(1);
-    m_printer.setDuplex(QPrinter::DuplexNone);
-    m_printer.setPrintRange(QPrinter::AllPages);
-    m_printer.setFullPage(true);
     m_document.paperSize = report.paperSize();
-    PageRenderer::preparePages(m_printer, m_document);
-
-    m_view = new QPrintPreviewWidget(&m_printer, this);
+    m_view = new PageView(this);
     setCentralWidget(m_view);
-    connect(m_view, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
-    connect(m_view, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::updatePageLabel);
+    connect(m_view, &PageView::currentPageChanged, this, &ReportPreview::updatePageLabel);
     buildToolBar();
+}
+
+// Made when the user first asks for the printer, since making it loads the print system;
+// it keeps the user's choices for later prints from this window.
+QPrinter& ReportPreview::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(m_report.title());
+        m_printer->setCopyCount(1);
+        m_printer->setDuplex(QPrinter::DuplexNone);
+        m_printer->setPrintRange(QPrinter::AllPages);
+        m_printer->setFullPage(true);
+    }
+    PageRenderer::preparePages(*m_printer, m_document);
+    return *m_printer;
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -63,12 +71,8 @@ void ReportPreview::buildToolBar() {
                [this] { m_view->zoomOut(); });
     addCommand(bar, QStringLiteral("fitWidth"), QStringLiteral("Largura"), {},
                [this] { m_view->fitToWidth(); });
-    // The view does not fit a page that already lies wholly in sight, as after "Reduzir";
-    // fitted to the width first, it always fits it anew.
-    addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {}, [this] {
-        m_view->fitToWidth();
-        m_view->fitInView();
-    });
+    addCommand(bar, QStringLiteral("fitPage"), QStringLiteral("Página inteira"), {},
+               [this] { m_view->fitInView(); });
     bar->addSeparator();
     addCommand(bar, QStringLiteral("firstPage"), QStringLiteral("Primeira"), Qt::Key_Home,
                [this] { goToPage(1); });
@@ -125,13 +129,11 @@ void ReportPreview::showDocument(const ReportDocument& document) {
 
 void ReportPreview::setDocument(const ReportDocument& document) {
     m_document = document;
-    m_view->updatePreview();
-    goToPage(1);
-    updatePageLabel();
+    m_view->setDocument(document);
 }
 
 int ReportPreview::currentPage() const {
-    return pageCount() == 0 ? 0 : m_view->currentPage();
+    return m_view->currentPage();
 }
 
 int ReportPreview::pageCount() const {
@@ -139,16 +141,7 @@ int ReportPreview::pageCount() const {
 }
 
 void ReportPreview::goToPage(int page) {
-    if (page >= 1 && page <= pageCount())
-        m_view->setCurrentPage(page);
-    updatePageLabel();
-}
-
-void ReportPreview::paintPages(QPrinter* printer) {
-    if (m_document.pages.isEmpty())
-        return;
-    QPainter painter(printer);
-    PageRenderer::paintDocument(painter, *printer, m_document);
+    m_view->setCurrentPage(page);
 }
 
 void ReportPreview::updatePageLabel() {
@@ -158,41 +151,40 @@ void ReportPreview::updatePageLabel() {
 }
 
 // The dialogs may turn the paper or change its size; the report's pages keep theirs, or a
-// landscape page would cut them off.
+// landscape page would cut them off: printer() gives the report's paper back each time.
 void ReportPreview::setupPrinter() {
-    m_dialogs.setupPrinter(this, m_printer);
-    PageRenderer::preparePages(m_printer, m_document);
-    m_view->updatePreview();
+    m_dialogs.setupPrinter(this, printer());
 }
 
 void ReportPreview::printReport() {
-    const bool confirmed = m_dialogs.confirmPrint(this, m_printer);
-    PageRenderer::preparePages(m_printer, m_document);
+    const bool confirmed = m_dialogs.confirmPrint(this, printer());
     if (!confirmed)
         return;
     const ReportDocument run = chosenPages(m_report.run());
     if (run.pages.isEmpty())
         return;
+    QPrinter& device = printer();
     QPainter painter;
-    if (!painter.begin(&m_printer)) {
+    if (!painter.begin(&device)) {
         m_dialogs.showError(this, QStringLiteral("Não foi possível iniciar a impressão."));
         return;
     }
-    PageRenderer::paintDocument(painter, m_printer, run);
+    PageRenderer::paintDocument(painter, device, run);
 }
 
 // The pages and copies chosen in the print dialog; copies only where the printer cannot
 // make them itself.
 ReportDocument ReportPreview::chosenPages(const ReportDocument& run) const {
     ReportDocument chosen = run;
-    if (m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0) {
-        const int from = m_printer.fromPage();
-        const int to = std::max(from, m_printer.toPage());
+    const QPrinter& device = *m_printer;
+    if (device.printRange() == QPrinter::PageRange && device.fromPage() > 0) {
+        const int from = device.fromPage();
+        const int to = std::max(from, device.toPage());
         chosen.pages = run.pages.mid(from - 1, to - from + 1);
     }
-    if (!m_printer.supportsMultipleCopies()) {
+    if (!device.supportsMultipleCopies()) {
         const QList<ReportPage> once = chosen.pages;
-        for (int copy = 1; copy < m_printer.copyCount(); ++copy)
+        for (int copy = 1; copy < device.copyCount(); ++copy)
             chosen.pages += once;
     }
     return chosen;
@@ -215,9 +207,7 @@ void ReportPreview::loadPages() {
     if (path.isEmpty())
         return;
     try {
-        const ReportDocument loaded = PageFile::load(path);
-        PageRenderer::preparePages(m_printer, loaded);
-        setDocument(loaded);
+        setDocument(PageFile::load(path));
     } catch (const ReportError& error) {
         m_dialogs.showError(this, error.message());
     }

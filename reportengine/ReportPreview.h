@@ -3,14 +3,15 @@
 #include "ReportDocument.h"
 
 #include <QMainWindow>
-#include <QPrinter>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
-class QPrintPreviewWidget;
+class QPrinter;
 class QToolBar;
+class PageView;
 class PreviewDialogs;
 class Report;
 
@@ -44,16 +45,16 @@ class ReportPreview : public QMainWindow {
     void buildToolBar();
     QAction* addCommand(QToolBar* bar, const QString& name, const QString& text,
                         const QKeySequence& shortcut, const std::function<void()>& command);
+    QPrinter& printer();
     ReportDocument chosenPages(const ReportDocument& run) const;
     void setDocument(const ReportDocument& document);
     void goToPage(int page);
-    void paintPages(QPrinter* printer);
     void updatePageLabel();
 
     Report& m_report;
     PreviewDialogs& m_dialogs;
     ReportDocument m_document;
-    QPrinter m_printer{QPrinter::HighResolution};
-    QPrintPreviewWidget* m_view = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    PageView* m_view = nullptr;
     QLabel* m_pageLabel = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "ReportFonts.h"
 #include "ReportPreview.h"
 
+#include <QPrinter>
 #include <QtTest>
 
 #include <map>
