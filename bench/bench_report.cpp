@@ -1,11 +1,11 @@
 // What a user waits for when a report of 255 bars (three pages) is shown: the run that
-// records the pages and the painting of each onto a page image at 96 dpi, as the preview does. The
-// floor draws the same texts, lines and picture straight onto the same image with fonts,
-// pens and text boxes made beforehand; it is checked to give the very same pixels as the
-// report. The target for run and paint is within 1.2x of the floor. The run written as a
-// PDF is measured alone.
+// records the pages and the painting of each as the preview paints it at 96 dpi, text laid
+// out at printer resolution and drawn scaled. The floor draws the same texts, lines and
+// picture straight onto a page image set up the same way, with fonts, pens and text boxes
+// made beforehand; it is checked to give the very same pixels as the preview. The target
+// for run and paint is within 1.2x of the floor. The run written as a PDF is measured alone.
 #include "BenchRatios.h"
-#include "PageRenderer.h"
+#include "PageView.h"
 #include "PdfExporter.h"
 #include "PrtForm.h"
 #include "ReportFonts.h"
@@ -57,11 +57,21 @@ QImage Drawing(const TProfile& profile) {
     return image;
 }
 
+constexpr double PixelsPerMm = 96 / 25.4;
+const QRect WholePage(0, 0, 794, 1123); // A4 at 96 dpi
+
+// The preview's page image: shown at 96 dpi, laid out at 1200.
 QImage PageImage() {
-    QImage page(794, 1123, QImage::Format_RGB32); // A4 at 96 dpi
-    page.setDotsPerMeterX(3780);
-    page.setDotsPerMeterY(3780);
+    QImage page(WholePage.size(), QImage::Format_RGB32);
+    page.setDotsPerMeterX(47244);
+    page.setDotsPerMeterY(47244);
     return page;
+}
+
+void PaintLikeThePreview(QPainter& painter) {
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.scale(96.0 / 1200, 96.0 / 1200);
 }
 
 struct Fixture {
@@ -187,22 +197,17 @@ class DirectPages {
     std::vector<std::vector<Step>> m_pages;
 };
 
-// Whether the floor paints every page exactly as the report's renderer does.
-bool FloorMatchesRenderer(const ReportDocument& document, const DirectPages& floor) {
-    QImage expected = PageImage();
+// Whether the floor paints every page exactly as the preview does.
+bool FloorMatchesPreview(const ReportDocument& document, const DirectPages& floor) {
     QImage direct = PageImage();
     for (int page = 0; page < floor.pageCount(); ++page) {
-        expected.fill(Qt::white);
         direct.fill(Qt::white);
         {
-            QPainter painter(&expected);
-            PageRenderer::paintPage(painter, document.pages[page]);
-        }
-        {
             QPainter painter(&direct);
+            PaintLikeThePreview(painter);
             floor.paint(painter, page);
         }
-        if (expected != direct)
+        if (PageView::paintedPart(document.pages[page], PixelsPerMm, WholePage) != direct)
             return false;
     }
     return true;
@@ -216,7 +221,7 @@ void BM_PaintFloor(benchmark::State& state) {
     const ReportDocument document = f.form.producePages(f.profile, f.results, f.drawing);
     QImage page = PageImage();
     const DirectPages floor(document, page);
-    if (floor.pageCount() != ReportPages || !FloorMatchesRenderer(document, floor)) {
+    if (floor.pageCount() != ReportPages || !FloorMatchesPreview(document, floor)) {
         state.SkipWithError("the floor does not paint the report's pages");
         return;
     }
@@ -224,6 +229,7 @@ void BM_PaintFloor(benchmark::State& state) {
         for (int i = 0; i < floor.pageCount(); ++i) {
             page.fill(Qt::white);
             QPainter painter(&page);
+            PaintLikeThePreview(painter);
             floor.paint(painter, i);
         }
         benchmark::DoNotOptimize(page.constBits());
@@ -233,17 +239,14 @@ BENCHMARK(BM_PaintFloor)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportA
 
 void BM_ReportRunAndPaint(benchmark::State& state) {
     Fixture f;
-    QImage page = PageImage();
     for (auto _ : state) {
         const ReportDocument document = f.form.producePages(f.profile, f.results, f.drawing);
         for (const ReportPage& recorded : document.pages) {
-            page.fill(Qt::white);
-            QPainter painter(&page);
-            PageRenderer::paintPage(painter, recorded);
+            const QImage page = PageView::paintedPart(recorded, PixelsPerMm, WholePage);
+            benchmark::DoNotOptimize(page.constBits());
         }
         if (document.pages.size() != ReportPages)
             state.SkipWithError("the report does not have its pages");
-        benchmark::DoNotOptimize(page.constBits());
     }
 }
 BENCHMARK(BM_ReportRunAndPaint)

@@ -163,22 +163,27 @@ void PageView::paintEvent(QPaintEvent* event) {
 // Only the part of the sheet in sight is drawn, into an image of its size: what the view
 // holds stays as small as the screen at any zoom.
 void PageView::paintPage(QPainter& painter, int index, const QRect& visible) const {
-    const qreal ratio = devicePixelRatioF();
-    QImage part(visible.size() * ratio, QImage::Format_RGB32);
-    part.setDevicePixelRatio(ratio);
-    part.setDotsPerMeterX(LayoutDotsPerMetre);
-    part.setDotsPerMeterY(LayoutDotsPerMetre);
-    part.fill(Qt::white);
-    {
-        QPainter page(&part);
-        page.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                            QPainter::SmoothPixmapTransform);
-        page.translate(-visible.topLeft());
-        const double scale = m_pixelsPerMm * 25.4 / LayoutDpi;
-        page.scale(scale, scale);
-        PageRenderer::paintPage(page, m_document.pages[index]);
-    }
+    const QImage part =
+        paintedPart(m_document.pages[index], m_pixelsPerMm, visible, devicePixelRatioF());
     painter.drawImage(visible.topLeft() + pageRect(index).topLeft() + contentOrigin(), part);
+}
+
+QImage PageView::paintedPart(const ReportPage& page, double pixelsPerMm, const QRect& part,
+                             qreal devicePixelRatio) {
+    QImage image(part.size() * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDotsPerMeterX(LayoutDotsPerMetre);
+    image.setDotsPerMeterY(LayoutDotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.translate(-part.topLeft());
+    const double scale = pixelsPerMm * 25.4 / LayoutDpi;
+    painter.scale(scale, scale);
+    PageRenderer::paintPage(painter, page);
+    painter.end();
+    return image;
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

@@ -28,6 +28,11 @@ class PageView : public QAbstractScrollArea {
     void fitInView();
     double zoomFactor() const { return m_pixelsPerMm; } // screen pixels per millimetre
 
+    // A part of a page as the view shows it at pixelsPerMm: part is in those pixels, from
+    // the page's top-left corner. Its dots per metre are the layout's, not the screen's.
+    static QImage paintedPart(const ReportPage& page, double pixelsPerMm, const QRect& part,
+                              qreal devicePixelRatio = 1.0);
+
   signals:
     void currentPageChanged();
 
