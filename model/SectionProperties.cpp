@@ -66,7 +66,9 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
 
 TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density) {
     TSectionResults r;
-    double maxX = 0.0, maxY = 0.0, minX = 600.0, minY = 600.0;
+    // Whole numbers until the end: a chain of integer comparisons is shorter than one of
+    // floating-point ones, and the values are the same.
+    std::int32_t maxX = 0, maxY = 0, minX = 600, minY = 600;
     r.Density = density;
     // Written for every bar in pass 1 before pass 3 reads it; left uninitialised
     // otherwise, since clearing all 255 entries would cost more than the whole calculation.
@@ -85,12 +87,10 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Area += s.Area;
         r.SumAy += s.Area * s.MidY;
         r.SumAx += s.Area * s.MidX;
-        for (const TPoint p : {o.P2, o.P1}) {
-            maxX = std::max(maxX, static_cast<double>(p.X));
-            minX = std::min(minX, static_cast<double>(p.X));
-            maxY = std::max(maxY, static_cast<double>(p.Y));
-            minY = std::min(minY, static_cast<double>(p.Y));
-        }
+        maxX = std::max({maxX, o.P1.X, o.P2.X});
+        minX = std::min({minX, o.P1.X, o.P2.X});
+        maxY = std::max({maxY, o.P1.Y, o.P2.Y});
+        minY = std::min({minY, o.P1.Y, o.P2.Y});
     }
     // Pass 2: appendices as concentrated areas of t + 4.
     for (const TProfileObject& o : objects) {
@@ -131,5 +131,6 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
-    return {r, minX, maxX, minY, maxY};
+    return {r, static_cast<double>(minX), static_cast<double>(maxX), static_cast<double>(minY),
+            static_cast<double>(maxY)};
 }
