@@ -3,8 +3,8 @@
 #include "PageRenderer.h"
 
 #include <QPaintEvent>
-#include <QScopedValueRollback>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 
