@@ -7,7 +7,6 @@
 #include "ThicknessSpinBox.h"
 #include "ToolButtonGroup.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -75,11 +74,6 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 LineStretchControls::LineStretchControls(QWidget* form) {
     setUpForm(form);
-    // A line edit lays out its first, empty text in the application's font before it takes
-    // its widget's own. With the form's font standing in while the controls are built, the
-    // application's face is not loaded from disk for that alone before the first paint.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(form->font());
     // Creation order is tab order: the tool panel, the bottom panel, the header.
     buildToolPanel(form);
     ImageArea = Named(new ImageView(form), "ImageArea");
@@ -87,7 +81,6 @@ LineStretchControls::LineStretchControls(QWidget* form) {
     buildStatusPanel(form);
     buildSettings();
     buildHeader(form);
-    QApplication::setFont(applicationFont);
 }
 
 void LineStretchControls::setUpForm(QWidget* form) {
