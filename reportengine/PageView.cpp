@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr int Margin = 16; // pixels around and between the sheets
@@ -81,8 +82,20 @@ void PageView::fitInView() {
 
 void PageView::setZoom(Zoom mode, double pixelsPerMm) {
     m_zoom = mode;
-    m_pixelsPerMm = std::clamp(pixelsPerMm, MinPixelsPerMm, MaxPixelsPerMm);
+    m_pixelsPerMm = pixelsPerMm;
     relayOut();
+}
+
+// Within the usual steps, and small enough that all the pages laid end to end stay within
+// what a scroll bar counts: a page file may hold thousands of pages of a hundred metres.
+double PageView::boundedZoom(double pixelsPerMm) const {
+    const QSizeF paper = m_document.paperSize;
+    const double room = std::numeric_limits<int>::max() / 2.0;
+    const double pages = std::max(pageCount(), 1);
+    const double largest =
+        std::min({MaxPixelsPerMm, (room / pages - Margin) / std::max(paper.height(), 1.0),
+                  (room - 2 * Margin) / std::max(paper.width(), 1.0)});
+    return std::clamp(pixelsPerMm, std::min(MinPixelsPerMm, largest), largest);
 }
 
 // After a change of size, zoom or pages the current page stays in sight, from its top.
@@ -100,14 +113,14 @@ void PageView::relayOut() {
 // fitted to the width, one appears, and a fit that ignored it would overflow sideways.
 void PageView::fitZoom() {
     const QSizeF paper = m_document.paperSize;
-    if (m_zoom == Zoom::Fixed || paper.isEmpty())
-        return;
-    const QSize room = maximumViewportSize() - QSize(2 * Margin, 2 * Margin) -
-                       QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
-    const double width = room.width() / paper.width();
-    const double height = room.height() / paper.height();
-    m_pixelsPerMm = std::clamp(m_zoom == Zoom::Width ? width : std::min(width, height),
-                               MinPixelsPerMm, MaxPixelsPerMm);
+    if (m_zoom != Zoom::Fixed && !paper.isEmpty()) {
+        const QSize room = maximumViewportSize() - QSize(2 * Margin, 2 * Margin) -
+                           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+        const double width = room.width() / paper.width();
+        const double height = room.height() / paper.height();
+        m_pixelsPerMm = m_zoom == Zoom::Width ? width : std::min(width, height);
+    }
+    m_pixelsPerMm = boundedZoom(m_pixelsPerMm);
 }
 
 void PageView::updateScrollBars() {
@@ -147,7 +160,11 @@ QPoint PageView::contentOrigin() const {
 void PageView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QPoint origin = contentOrigin();
-    for (int i = 0; i < pageCount(); ++i) {
+    // Only the pages from the one above the painted area to the one below it.
+    const int pitch = std::max(pageSize().height() + Margin, 1);
+    const int first = std::max((event->rect().top() - origin.y()) / pitch - 1, 0);
+    const int last = std::min((event->rect().bottom() - origin.y()) / pitch + 1, pageCount() - 1);
+    for (int i = first; i <= last; ++i) {
         const QRect sheet = pageRect(i).translated(origin);
         if (!sheet.adjusted(0, 0, ShadowOffset, ShadowOffset).intersects(event->rect()))
             continue;

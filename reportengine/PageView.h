@@ -45,6 +45,7 @@ class PageView : public QAbstractScrollArea {
     enum class Zoom { WholePage, Width, Fixed };
 
     void setZoom(Zoom mode, double pixelsPerMm);
+    double boundedZoom(double pixelsPerMm) const;
     void relayOut();
     void fitZoom();
     void showCurrentPage();

@@ -115,6 +115,7 @@ class TestReportPreview : public QObject {
     void paperStaysPortraitA4_data();
     void paperStaysPortraitA4();
     void fitPageAfterZoomingOut();
+    void labelFollowsScrolling_data();
     void labelFollowsScrolling();
     void escapeCloses();
 
@@ -233,15 +234,35 @@ void TestReportPreview::fitPageAfterZoomingOut() {
     QCOMPARE(view->zoomFactor(), fitted);
 }
 
+void TestReportPreview::labelFollowsScrolling_data() {
+    QTest::addColumn<ReportDocument>("document");
+    QTest::addColumn<int>("zoomSteps");
+    QTest::newRow("three A4 pages") << m_source.report.run() << 0;
+    // As large as a page file may hold: laid end to end, the pages are far longer than a
+    // scroll bar can count in pixels.
+    ReportDocument huge;
+    huge.paperSize = QSizeF(100000, 100000);
+    huge.pages.resize(50000);
+    QTest::newRow("50,000 pages of 100 m, zoomed in") << huge << 40;
+}
+
 void TestReportPreview::labelFollowsScrolling() {
+    QFETCH(ReportDocument, document);
+    QFETCH(int, zoomSteps);
     ReportPreview preview(m_source.report, m_dialogs);
     preview.showDocument(m_source.report.run());
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    // The zoom carries over to the next document shown, and goes on from there.
+    for (int i = 0; i < zoomSteps; ++i)
+        trigger(preview, "zoomIn");
+    preview.showDocument(document);
+    trigger(preview, "zoomIn");
+    const QString last = QString::number(document.pages.size());
     QScrollBar* bar = preview.findChild<PageView*>()->verticalScrollBar();
     bar->setValue(bar->maximum());
-    QCOMPARE(pageLabel(preview), QStringLiteral("Página 3 de 3"));
+    QCOMPARE(pageLabel(preview), QStringLiteral("Página %1 de %1").arg(last));
     bar->setValue(bar->minimum());
-    QCOMPARE(pageLabel(preview), QStringLiteral("Página 1 de 3"));
+    QCOMPARE(pageLabel(preview), QStringLiteral("Página 1 de %1").arg(last));
 }
 
 void TestReportPreview::escapeCloses() {
