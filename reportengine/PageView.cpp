@@ -7,6 +7,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -201,6 +202,20 @@ QImage PageView::paintedPart(const ReportPage& page, double pixelsPerMm, const Q
     PageRenderer::paintPage(painter, page);
     painter.end();
     return image;
+}
+
+// With Ctrl the wheel zooms, one step a notch, as in most viewers; without, it scrolls.
+void PageView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int notches = event->angleDelta().y();
+    if (notches > 0)
+        zoomIn();
+    else if (notches < 0)
+        zoomOut();
+    event->accept();
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -117,6 +118,8 @@ class TestReportPreview : public QObject {
     void fitPageAfterZoomingOut();
     void labelFollowsScrolling_data();
     void labelFollowsScrolling();
+    void wheelZoomsWithControl_data();
+    void wheelZoomsWithControl();
     void escapeCloses();
 
   private:
@@ -263,6 +266,37 @@ void TestReportPreview::labelFollowsScrolling() {
     QCOMPARE(pageLabel(preview), QStringLiteral("Página %1 de %1").arg(last));
     bar->setValue(bar->minimum());
     QCOMPARE(pageLabel(preview), QStringLiteral("Página 1 de %1").arg(last));
+}
+
+void TestReportPreview::wheelZoomsWithControl_data() {
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("notch");
+    QTest::addColumn<int>("zoomChange"); // sign
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("ctrl, up: larger") << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1
+                                      << false;
+    QTest::newRow("ctrl, down: smaller") << Qt::KeyboardModifiers(Qt::ControlModifier) << -120
+                                         << -1 << false;
+    QTest::newRow("plain, down: scrolls") << Qt::KeyboardModifiers() << -120 << 0 << true;
+}
+
+void TestReportPreview::wheelZoomsWithControl() {
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, notch);
+    QFETCH(int, zoomChange);
+    QFETCH(bool, scrolls);
+    ReportPreview preview(m_source.report, m_dialogs);
+    preview.showDocument(m_source.report.run());
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    auto* view = preview.findChild<PageView*>();
+    const double zoom = view->zoomFactor();
+    const int scroll = view->verticalScrollBar()->value();
+    const QPointF at = QPointF(view->viewport()->rect().center());
+    QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, notch),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    QCOMPARE((view->zoomFactor() > zoom) - (view->zoomFactor() < zoom), zoomChange);
+    QCOMPARE(view->verticalScrollBar()->value() != scroll, scrolls);
 }
 
 void TestReportPreview::escapeCloses() {
