@@ -5,12 +5,12 @@
 #include "Rounding.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QPainter>
-#include <QSvgGenerator>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <span>
+#include <cstdint>
+#include <string>
 
 namespace {
 
@@ -23,53 +23,76 @@ double PenWidth(double thickness) {
     return std::isfinite(thickness) && thickness > 0.0 ? thickness : 0.0;
 }
 
-void DrawGrid(QPainter& painter, int gridStep) {
-    if (gridStep < 1)
-        return;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor::fromRgb(DrawingArea::GridColour));
-    for (int x = 0; x < Width; x += gridStep)
-        for (int y = 0; y < Height; y += gridStep)
-            painter.drawRect(QRectF(x, y, 1, 1));
+// The shortest text that reads back as the same number, with a point whatever the locale.
+std::string Number(double value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
 }
 
-void DrawObjects(QPainter& painter, const TProfile& profile) {
-    painter.setBrush(Qt::NoBrush);
+std::string Whole(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string Colour(std::uint32_t argb) {
+    static const char Digits[] = "0123456789abcdef";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        text += Digits[(argb >> shift) & 0xf];
+    return text;
+}
+
+// Each dot a unit square, all in one path: a fine grid has thousands of them.
+void AppendGrid(std::string& svg, int gridStep) {
+    if (gridStep < 1)
+        return;
+    svg += "<path fill=\"" + Colour(DrawingArea::GridColour) + "\" d=\"";
+    for (int x = 0; x < Width; x += gridStep)
+        for (int y = 0; y < Height; y += gridStep)
+            svg += "M" + Whole(x) + " " + Whole(y) + "h1v1h-1z";
+    svg += "\"/>\n";
+}
+
+// A width of zero is the thinnest line the viewer can show, whatever its zoom.
+std::string Stroke(std::uint32_t colour, double width) {
+    return "stroke=\"" + Colour(colour) + "\" stroke-width=\"" +
+           (width > 0.0 ? Number(width) + "\"" : "1\" vector-effect=\"non-scaling-stroke\"");
+}
+
+void AppendObjects(std::string& svg, const TProfile& profile) {
     for (const TProfileObject& o : profile.liveObjects()) {
         if (o.isBar()) {
-            painter.setPen(QPen(QColor::fromRgb(DrawingArea::BarColour), PenWidth(o.Thickness),
-                                Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(QPointF(o.P1.X, o.P1.Y), QPointF(o.P2.X, o.P2.Y));
+            svg += "<line x1=\"" + Whole(o.P1.X) + "\" y1=\"" + Whole(o.P1.Y) + "\" x2=\"" +
+                   Whole(o.P2.X) + "\" y2=\"" + Whole(o.P2.Y) + "\" " +
+                   Stroke(DrawingArea::BarColour, PenWidth(o.Thickness)) +
+                   " stroke-linecap=\"butt\"/>\n";
         } else if (o.isAppendix()) {
             // The screen's pen: the thickness rounded, at least one pixel wide.
             const double width = std::max(1.0, RoundTiesEven(PenWidth(o.Thickness)));
-            painter.setPen(QPen(QColor::fromRgb(DrawingArea::AppendixColour), width, Qt::SolidLine,
-                                Qt::SquareCap, Qt::MiterJoin));
-            const int h = DrawingArea::AppendixHalfSide;
-            painter.drawRect(QRectF(o.P1.X - h, o.P1.Y - h, 2 * h, 2 * h));
+            const std::int64_t h = DrawingArea::AppendixHalfSide;
+            svg += "<rect x=\"" + Whole(o.P1.X - h) + "\" y=\"" + Whole(o.P1.Y - h) +
+                   "\" width=\"" + Whole(2 * h) + "\" height=\"" + Whole(2 * h) +
+                   "\" fill=\"none\" " + Stroke(DrawingArea::AppendixColour, width) +
+                   " stroke-linecap=\"square\" stroke-linejoin=\"miter\"/>\n";
         }
     }
 }
 
 } // namespace
 
+// Written directly: the drawing is lines and squares, and a vector painter would bring a
+// library into the program's start for this one command.
 QByteArray DrawingSvg(const TProfile& profile, bool drawGrid, int gridStep) {
-    QBuffer buffer;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    // Ten device dots per millimetre (254 per inch) make the page exactly 400 x 250 mm;
-    // the view box maps the painted coordinates onto it, one unit a millimetre.
-    generator.setSize(QSize(Width * 10, Height * 10));
-    generator.setResolution(254);
-    generator.setViewBox(QRect(0, 0, Width, Height));
-    generator.setTitle(QStringLiteral("Perfil"));
-    QPainter painter(&generator);
-    painter.fillRect(QRect(0, 0, Width, Height), Qt::white);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      Whole(Width) + "mm\" height=\"" + Whole(Height) + "mm\" viewBox=\"0 0 " +
+                      Whole(Width) + " " + Whole(Height) + "\">\n" +
+                      "<title>Perfil</title>\n<rect width=\"" + Whole(Width) + "\" height=\"" +
+                      Whole(Height) + "\" fill=\"#ffffff\"/>\n";
     if (drawGrid)
-        DrawGrid(painter, gridStep);
-    DrawObjects(painter, profile);
-    painter.end();
-    return buffer.data();
+        AppendGrid(svg, gridStep);
+    AppendObjects(svg, profile);
+    svg += "</svg>\n";
+    return QByteArray::fromStdString(svg);
 }
 
 QByteArray DrawingPng(const QImage& drawing) {

@@ -126,8 +126,7 @@ void PageView::fitZoom() {
 
 void PageView::updateScrollBars() {
     const QSize page = pageSize();
-    const QSize content(page.width() + 2 * Margin,
-                        pageCount() * (page.height() + Margin) + Margin);
+    const QSize content(page.width() + 2 * Margin, pageCount() * (page.height() + Margin) + Margin);
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
@@ -154,8 +153,7 @@ QPoint PageView::contentOrigin() const {
     const int height = pageCount() * (page.height() + Margin) + Margin;
     const QSize view = viewport()->size();
     return {width < view.width() ? (view.width() - width) / 2 : -horizontalScrollBar()->value(),
-            height < view.height() ? (view.height() - height) / 2
-                                   : -verticalScrollBar()->value()};
+            height < view.height() ? (view.height() - height) / 2 : -verticalScrollBar()->value()};
 }
 
 void PageView::paintEvent(QPaintEvent* event) {

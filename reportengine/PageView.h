@@ -60,6 +60,6 @@ class PageView : public QAbstractScrollArea {
     ReportDocument m_document;
     Zoom m_zoom = Zoom::WholePage;
     double m_pixelsPerMm = 1.0;
-    int m_current = 1;       // while there are pages
-    bool m_placing = false;  // scrolling done by the view itself, not by the user
+    int m_current = 1;      // while there are pages
+    bool m_placing = false; // scrolling done by the view itself, not by the user
 };

@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 const QRgb White = qRgb(255, 255, 255);
@@ -53,6 +55,23 @@ class TestDrawingPictures : public QObject {
         const int black = CountColour(image, Black, QRect(0, y, image.width(), 1));
         QVERIFY2(std::abs(black - thickness * PixelsPerMm) <= 1.0,
                  qPrintable(QString::number(black)));
+    }
+
+    // A thickness a file made meaningless still shows the bar, as the thinnest line.
+    void svgBarOfMeaninglessThicknessIsAThinLine_data() {
+        QTest::addColumn<double>("thickness");
+        QTest::newRow("not a number") << std::nan("");
+        QTest::newRow("negative") << -3.0;
+        QTest::newRow("zero") << 0.0;
+    }
+    void svgBarOfMeaninglessThicknessIsAThinLine() {
+        QFETCH(double, thickness);
+        const QImage image = Rendered(DrawingSvg(Profile(thickness), false, 10));
+        const int y = 120 * PixelsPerMm;
+        int drawn = 0;
+        for (int x = 0; x < image.width(); ++x)
+            drawn += image.pixel(x, y) != White;
+        QVERIFY2(drawn >= 1 && drawn <= 2, qPrintable(QString::number(drawn)));
     }
 
     void svgShowsAppendixAndGridAsTheDrawing() {

@@ -273,10 +273,10 @@ void TestReportPreview::wheelZoomsWithControl_data() {
     QTest::addColumn<int>("notch");
     QTest::addColumn<int>("zoomChange"); // sign
     QTest::addColumn<bool>("scrolls");
-    QTest::newRow("ctrl, up: larger") << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1
-                                      << false;
-    QTest::newRow("ctrl, down: smaller") << Qt::KeyboardModifiers(Qt::ControlModifier) << -120
-                                         << -1 << false;
+    QTest::newRow("ctrl, up: larger")
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1 << false;
+    QTest::newRow("ctrl, down: smaller")
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << -120 << -1 << false;
     QTest::newRow("plain, down: scrolls") << Qt::KeyboardModifiers() << -120 << 0 << true;
 }
 
