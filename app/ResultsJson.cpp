@@ -1,6 +1,7 @@
 #include "ResultsJson.h"
 
-#include <charconv>
+#include "NumberText.h"
+
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -9,13 +10,7 @@
 namespace {
 
 std::string Number(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    // to_chars without a precision writes the shortest text that round-trips.
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    (void)error; // 32 characters always hold a double
-    return std::string(buffer, end);
+    return std::isfinite(value) ? ShortestText(value) : "null";
 }
 
 std::string Quoted(const std::string& text) {

@@ -2,12 +2,12 @@
 
 #include "DrawingArea.h"
 #include "FileBytes.h"
+#include "NumberText.h"
 #include "Rounding.h"
 
 #include <QBuffer>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -21,12 +21,6 @@ constexpr int Height = DrawingArea::Height;
 // thinnest line rather than not at all, as on screen.
 double PenWidth(double thickness) {
     return std::isfinite(thickness) && thickness > 0.0 ? thickness : 0.0;
-}
-
-// The shortest text that reads back as the same number, with a point whatever the locale.
-std::string Number(double value) {
-    char text[32];
-    return {text, std::to_chars(text, text + sizeof text, value).ptr};
 }
 
 std::string Whole(std::int64_t value) {
@@ -55,7 +49,7 @@ void AppendGrid(std::string& svg, int gridStep) {
 // A width of zero is the thinnest line the viewer can show, whatever its zoom.
 std::string Stroke(std::uint32_t colour, double width) {
     return "stroke=\"" + Colour(colour) + "\" stroke-width=\"" +
-           (width > 0.0 ? Number(width) + "\"" : "1\" vector-effect=\"non-scaling-stroke\"");
+           (width > 0.0 ? ShortestText(width) + "\"" : "1\" vector-effect=\"non-scaling-stroke\"");
 }
 
 void AppendObjects(std::string& svg, const TProfile& profile) {

@@ -168,20 +168,16 @@ void PageView::paintEvent(QPaintEvent* event) {
         if (!sheet.adjusted(0, 0, ShadowOffset, ShadowOffset).intersects(event->rect()))
             continue;
         painter.fillRect(sheet.translated(ShadowOffset, ShadowOffset), palette().shadow());
+        // Only the part of the sheet in sight is drawn, into an image of its size: what
+        // the view holds stays as small as the screen at any zoom.
         const QRect visible = sheet & event->rect();
         if (!visible.isEmpty())
-            paintPage(painter, i, visible.translated(-sheet.topLeft()));
+            painter.drawImage(visible.topLeft(), paintedPart(m_document.pages[i], m_pixelsPerMm,
+                                                             visible.translated(-sheet.topLeft()),
+                                                             devicePixelRatioF()));
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(sheet.adjusted(0, 0, -1, -1));
     }
-}
-
-// Only the part of the sheet in sight is drawn, into an image of its size: what the view
-// holds stays as small as the screen at any zoom.
-void PageView::paintPage(QPainter& painter, int index, const QRect& visible) const {
-    const QImage part =
-        paintedPart(m_document.pages[index], m_pixelsPerMm, visible, devicePixelRatioF());
-    painter.drawImage(visible.topLeft() + pageRect(index).topLeft() + contentOrigin(), part);
 }
 
 QImage PageView::paintedPart(const ReportPage& page, double pixelsPerMm, const QRect& part,

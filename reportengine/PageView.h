@@ -17,6 +17,7 @@ class PageView : public QAbstractScrollArea {
 
     // Shows document from its first page, keeping the zoom mode.
     void setDocument(const ReportDocument& document);
+    const ReportDocument& document() const { return m_document; }
 
     int pageCount() const;
     int currentPage() const; // 1-based: the page at the middle of the view; 0 without pages
@@ -55,7 +56,6 @@ class PageView : public QAbstractScrollArea {
     QSize pageSize() const;
     QRect pageRect(int index) const; // in content coordinates
     QPoint contentOrigin() const;    // where the content's origin lies in the viewport
-    void paintPage(QPainter& painter, int index, const QRect& visible) const;
 
     ReportDocument m_document;
     Zoom m_zoom = Zoom::WholePage;

@@ -38,8 +38,10 @@ ReportPreview::ReportPreview(Report& report, PreviewDialogs& dialogs, QWidget* p
     // The window that owns the application's life is the caller's, not this one.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    m_document.paperSize = report.paperSize();
     m_view = new PageView(this);
+    ReportDocument noPages;
+    noPages.paperSize = report.paperSize();
+    m_view->setDocument(noPages);
     setCentralWidget(m_view);
     connect(m_view, &PageView::currentPageChanged, this, &ReportPreview::updatePageLabel);
     buildToolBar();
@@ -56,7 +58,7 @@ QPrinter& ReportPreview::printer() {
         m_printer->setPrintRange(QPrinter::AllPages);
         m_printer->setFullPage(true);
     }
-    PageRenderer::preparePages(*m_printer, m_document);
+    PageRenderer::preparePages(*m_printer, document());
     return *m_printer;
 }
 
@@ -127,8 +129,11 @@ void ReportPreview::showDocument(const ReportDocument& document) {
     activateWindow();
 }
 
+const ReportDocument& ReportPreview::document() const {
+    return m_view->document();
+}
+
 void ReportPreview::setDocument(const ReportDocument& document) {
-    m_document = document;
     m_view->setDocument(document);
 }
 
@@ -196,7 +201,7 @@ void ReportPreview::savePages() {
     if (path.isEmpty())
         return;
     try {
-        PageFile::save(m_document, path);
+        PageFile::save(document(), path);
     } catch (const ReportError& error) {
         m_dialogs.showError(this, error.message());
     }
@@ -219,7 +224,7 @@ void ReportPreview::exportPdf() {
     if (path.isEmpty())
         return;
     try {
-        PdfExporter::write(m_document, QFile::encodeName(path).toStdString());
+        PdfExporter::write(document(), QFile::encodeName(path).toStdString());
     } catch (const ReportError& error) {
         m_dialogs.showError(this, error.message());
     }

@@ -30,7 +30,7 @@ class ReportPreview : public QMainWindow {
 
     // Shows these pages from the first one, maximized and in front.
     void showDocument(const ReportDocument& document);
-    const ReportDocument& document() const { return m_document; }
+    const ReportDocument& document() const;
 
     int currentPage() const; // 1-based; 0 without pages
     int pageCount() const;
@@ -53,7 +53,6 @@ class ReportPreview : public QMainWindow {
 
     Report& m_report;
     PreviewDialogs& m_dialogs;
-    ReportDocument m_document;
     std::unique_ptr<QPrinter> m_printer;
     PageView* m_view = nullptr;
     QLabel* m_pageLabel = nullptr;
