@@ -51,9 +51,11 @@ perfil=$root/usr/bin/perfil
 if ldd "$perfil" | grep -e 'not found' -e "$build"; then
   fail "the installed program needs libraries from outside the system"
 fi
-version=$("$perfil" --version)
-echo "$version"
-[ "$version" = "perfil $(dpkg-deb --field "$deb" Version)" ] || fail "--version"
+version=$(dpkg-deb --field "$deb" Version)
+"$perfil" --version
+[ "$("$perfil" --version)" = "perfil $version" ] || fail "--version"
+changelog=$(zcat "$root/usr/share/doc/perfil/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$changelog" = "$version" ] || fail "the changelog's last entry is $changelog, not $version"
 LC_ALL=C "$perfil" --properties "$root/usr/share/doc/perfil/examples/lipped-c.per" |
   tee "$work/properties"
 grep -q '^Área: *510\.00 mm2$' "$work/properties" || fail "--properties on an installed example"
