@@ -52,8 +52,9 @@ if ldd "$perfil" | grep -e 'not found' -e "$build"; then
   fail "the installed program needs libraries from outside the system"
 fi
 version=$(dpkg-deb --field "$deb" Version)
-"$perfil" --version
-[ "$("$perfil" --version)" = "perfil $version" ] || fail "--version"
+installed=$("$perfil" --version)
+echo "$installed"
+[ "$installed" = "perfil $version" ] || fail "--version"
 changelog=$(zcat "$root/usr/share/doc/perfil/changelog.gz" | dpkg-parsechangelog -l - -S Version)
 [ "$changelog" = "$version" ] || fail "the changelog's last entry is $changelog, not $version"
 LC_ALL=C "$perfil" --properties "$root/usr/share/doc/perfil/examples/lipped-c.per" |
