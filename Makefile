@@ -3,7 +3,7 @@
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
             imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace libdxflib-dev \
-            qt6-svg-dev python3-ezdxf
+            qt6-svg-dev python3-ezdxf scdoc groff-base dpkg-dev lintian shared-mime-info
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -12,7 +12,7 @@ FUZZ_SECONDS   ?= 60
 JOBS           ?= $(shell nproc)
 SUDO           := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench sanitize fuzz install clean
+.PHONY: all deps configure build run test bench sanitize fuzz install package clean
 
 all: build
 
@@ -65,6 +65,11 @@ fuzz: deps
 
 install: build
 	cmake --install $(BUILD)
+
+# perfil_VERSION_ARCH.deb in this folder, for `apt-get install ./perfil_*.deb`.
+package: build
+	cd $(BUILD) && cpack
+	mv $(BUILD)/perfil_*.deb .
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -79,6 +79,7 @@ class TestCommandLine : public QObject {
     void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
+    void helpNamesTheProgram();
     void errors_data();
     void errors();
     void failedPdfKeepsTheOldFile();
@@ -307,6 +308,13 @@ void TestCommandLine::pdf() {
     QVERIFY(rows.size() > 3);
     for (const QString& row : rows.mid(2, rows.size() - 3))
         QVERIFY2(mapped.match(row).hasMatch(), qPrintable(row));
+}
+
+void TestCommandLine::helpNamesTheProgram() {
+    const Run run = Perfil({QStringLiteral("--help")});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(QStringLiteral("Usage: perfil [options] [FILE.per...]\n")),
+             qPrintable(run.out));
 }
 
 void TestCommandLine::errors_data() {
