@@ -2,7 +2,7 @@
 #include "EditorFonts.h"
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
-#include "PrtForm.h"
+#include "PrtPreview.h"
 #include "ReportFonts.h"
 #include "TFormLineStretch.h"
 #include "ToolkitTranslator.h"
@@ -38,17 +38,18 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     InstallToolkitTranslator(app, locale);
     SubstituteFonts();
 
-    // Created first, the editor is the main window. The report form is never shown itself;
-    // it lays out the report that the print command previews, so it waits for the first
-    // print rather than hold up the editor's first paint (0.15 ms of CPU, with the page
-    // faults of the report code, before a first paint at about 25 ms).
+    // Created first, the editor is the main window. The print command's preview, with the
+    // report form that lays out its pages, waits for the first print rather than hold up the
+    // editor's first paint (0.15 ms of CPU, with the page faults of the report code, before
+    // a first paint at about 25 ms).
     TFormLineStretch editor;
-    std::unique_ptr<TPrtForm> PrtForm;
-    editor.setPrintHook([&PrtForm, &locale](const TProfile& profile, const TSectionResults& results,
-                                            const QImage& drawing) {
-        if (!PrtForm)
-            PrtForm = std::make_unique<TPrtForm>(locale);
-        PrtForm->preview(profile, results, drawing);
+    std::unique_ptr<PrtPreview> printPreview;
+    editor.setPrintHook([&printPreview, &locale](const TProfile& profile,
+                                                 const TSectionResults& results,
+                                                 const QImage& drawing) {
+        if (!printPreview)
+            printPreview = std::make_unique<PrtPreview>(locale);
+        printPreview->preview(profile, results, drawing);
     });
     // Closing the editor ends the program, even with a report preview still open.
     QObject::connect(&editor, &TFormLineStretch::closed, &app, &QCoreApplication::quit);
