@@ -7,8 +7,8 @@
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
-#include "ProfileFile.h"
 #include "PerfilError.h"
+#include "ProfileFile.h"
 #include "ResultsJson.h"
 #include "Utf8Sequence.h"
 
@@ -48,7 +48,8 @@ void ExportDrawing(const CommandLine& command) {
     const TProfile profile = LoadProfileFile(command.file);
     switch (command.mode) {
     case Mode::Dxf:
-        Write("DXF", command.output, [&](const std::string& path) { ExportDxfFile(profile, path); });
+        Write("DXF", command.output,
+              [&](const std::string& path) { ExportDxfFile(profile, path); });
         break;
     case Mode::Svg: {
         const QByteArray svg = DrawingSvg(profile, true, DefaultGridStep);
@@ -65,8 +66,8 @@ void ExportDrawing(const CommandLine& command) {
 
 // The notice goes to standard error: standard output may be the profile itself.
 void ImportDrawing(const CommandLine& command) {
-    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
-                                           command.thickness.value_or(DefaultThickness));
+    const TDxfImport import =
+        ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
     TProfile profile;
     profile.replace(import.Records, 0);
     Write("perfil", command.file,

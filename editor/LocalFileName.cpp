@@ -12,9 +12,9 @@ constexpr char16_t FirstEscape = 0xDC80, LastEscape = 0xDCFF;
 QString FileNameText(const QByteArray& localName) {
     QString text;
     for (qsizetype i = 0; i < localName.size();) {
-        const auto length = static_cast<qsizetype>(Utf8SequenceLength(
-            {localName.constData(), static_cast<std::size_t>(localName.size())},
-            static_cast<std::size_t>(i)));
+        const auto length = static_cast<qsizetype>(
+            Utf8SequenceLength({localName.constData(), static_cast<std::size_t>(localName.size())},
+                               static_cast<std::size_t>(i)));
         if (length == 0) {
             text += QChar(EscapeBase + static_cast<unsigned char>(localName[i]));
             ++i;

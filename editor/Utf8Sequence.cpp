@@ -32,4 +32,3 @@ std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t i) {
     }
     return 0;
 }
-

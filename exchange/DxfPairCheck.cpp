@@ -60,8 +60,8 @@ void DxfPairCheck::takeHeader(int code, std::string_view value, std::size_t line
     if (const std::optional<long long> units = DxfInteger(value))
         m_insUnits = *units;
     else
-        fail("$INSUNITS na linha " + std::to_string(line) + " não é um número inteiro: " +
-             Quoted(value));
+        fail("$INSUNITS na linha " + std::to_string(line) +
+             " não é um número inteiro: " + Quoted(value));
 }
 
 std::string DxfPairCheck::entityName() const {
@@ -91,8 +91,8 @@ void DxfPairCheck::endEntity() {
         if (!m_declaredVertices)
             fail(entityName() + " não diz quantos vértices tem (código 90)");
         else if (m_givenVertices > *m_declaredVertices)
-            fail(entityName() + " diz ter " + std::to_string(*m_declaredVertices) + " vértices e dá " +
-                 std::to_string(m_givenVertices));
+            fail(entityName() + " diz ter " + std::to_string(*m_declaredVertices) +
+                 " vértices e dá " + std::to_string(m_givenVertices));
     }
     m_entity.clear();
     m_declaredVertices.reset();

@@ -209,7 +209,7 @@ void LockAgainstOtherSaves(int fd) {
 
 // The limit on file sizes fails a write only once part of it is done.
 void CheckSizeLimit(off_t size) {
-    rlimit limit {};
+    rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
         static_cast<rlim_t>(size) > limit.rlim_cur)
         ThrowFileError(EFBIG);

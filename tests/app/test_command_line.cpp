@@ -494,8 +494,8 @@ void TestCommandLine::failedStandardOutputFails_data() {
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QString>("message");
     const QString full = QStringLiteral("I/O error %1").arg(ENOSPC);
-    const QString closed = QStringLiteral(
-        "Não foi possível escrever na saída padrão: ela está fechada.\n");
+    const QString closed =
+        QStringLiteral("Não foi possível escrever na saída padrão: ela está fechada.\n");
     QTest::newRow("properties") << QStringList{"--properties", Example("hat")} << false << full;
     QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")} << false << full;
     QTest::newRow("properties, closed")
@@ -507,10 +507,11 @@ void TestCommandLine::failedStandardOutputFails() {
     QFETCH(QStringList, arguments);
     QFETCH(bool, closed);
     QFETCH(QString, message);
-    const Run run = closed ? PerfilFromShell(QStringLiteral("exec \"$P\" %1 >&-")
-                                                 .arg(arguments.join(QLatin1Char(' '))))
-                           : Execute(QStringLiteral(PERFIL_BINARY), arguments,
-                                     QStringLiteral("pt_BR.UTF-8"), QStringLiteral("/dev/full"));
+    const Run run =
+        closed ? PerfilFromShell(
+                     QStringLiteral("exec \"$P\" %1 >&-").arg(arguments.join(QLatin1Char(' '))))
+               : Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
+                         QStringLiteral("/dev/full"));
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
@@ -609,11 +610,11 @@ void TestCommandLine::faultsDuringASaveKeepTheOldFile() {
                         QFile::encodeName(dir.filePath(files.last())).constData()),
                  0);
     }
-    const Run run = Execute(QStringLiteral("strace"),
-                            {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                             QStringLiteral("-e"), QStringLiteral("inject=") + fault,
-                             QStringLiteral(PERFIL_BINARY), QStringLiteral("--dxf"), out,
-                             Example("hat")});
+    const Run run =
+        Execute(QStringLiteral("strace"),
+                {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                 QStringLiteral("-e"), QStringLiteral("inject=") + fault,
+                 QStringLiteral(PERFIL_BINARY), QStringLiteral("--dxf"), out, Example("hat")});
     QVERIFY2(run.status != 0, qPrintable(run.err));
     QCOMPARE(Contents(out), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);

@@ -37,7 +37,8 @@ QStringList CsvCells(const QString& record) {
     bool quoted = false;
     for (qsizetype i = 0; i < record.size(); ++i) {
         const QChar c = record[i];
-        if (c == QLatin1Char('"') && quoted && i + 1 < record.size() && record[i + 1] == QLatin1Char('"'))
+        if (c == QLatin1Char('"') && quoted && i + 1 < record.size() &&
+            record[i + 1] == QLatin1Char('"'))
             cells.last() += record[++i];
         else if (c == QLatin1Char('"'))
             quoted = !quoted;

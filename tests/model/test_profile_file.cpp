@@ -11,12 +11,12 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -554,9 +554,9 @@ TEST(ProfileFileTest, ReplacementKeepsAclAndExtendedAttributes) {
     // it: a version word, then tag, permissions and id for each entry.
     Bytes acl;
     PutLE(acl, 2, 4);
-    for (const auto& [tag, perm, id] : {std::tuple{0x01, 6, ~0u}, std::tuple{0x02, 6, 65534u},
-                                        std::tuple{0x04, 0, ~0u}, std::tuple{0x10, 6, ~0u},
-                                        std::tuple{0x20, 0, ~0u}}) {
+    for (const auto& [tag, perm, id] :
+         {std::tuple{0x01, 6, ~0u}, std::tuple{0x02, 6, 65534u}, std::tuple{0x04, 0, ~0u},
+          std::tuple{0x10, 6, ~0u}, std::tuple{0x20, 0, ~0u}}) {
         PutLE(acl, static_cast<std::uint64_t>(tag), 2);
         PutLE(acl, static_cast<std::uint64_t>(perm), 2);
         PutLE(acl, id, 4);
