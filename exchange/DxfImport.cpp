@@ -67,11 +67,13 @@ std::string NumberText(double value) {
     return std::string(buffer, error == std::errc() ? end : buffer);
 }
 
-// A width is a wall's thickness: none can be negative or wider than the whole area.
+// A width is a wall's thickness: none can be wider than the whole area. No width, or one
+// of zero or less, stands for none, as CAD programs write them.
 void CheckWidth(const DxfShape& shape, double millimetres) {
-    if (millimetres >= 0.0 && millimetres <= AreaWidth)
+    if (millimetres <= AreaWidth)
         return;
-    throw PerfilError(Format("A entidade %s da linha %zu tem a largura de %s mm, fora de 0 a %d mm",
+    throw PerfilError(Format("A entidade %s da linha %zu tem a largura de %s mm, maior que os "
+                             "%d mm da área",
                              shape.entity.c_str(), shape.line, NumberText(millimetres).c_str(),
                              DrawingArea::Width));
 }

@@ -221,7 +221,8 @@ TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
          "A entidade LWPOLYLINE da linha 18 não diz quantos vértices tem (código 90)"},
         {"count_below_vertices", "A entidade LWPOLYLINE da linha 6 diz ter 2 vértices e dá 3"},
         {"width_1e308",
-         "A entidade LWPOLYLINE da linha 6 tem a largura de 1e+308 mm, fora de 0 a 400 mm"},
+         "A entidade LWPOLYLINE da linha 6 tem a largura de 1e+308 mm, maior que os 400 mm da "
+         "área"},
         // Written whole (Python's '%.0f' % 1e308), not cut.
         {"x_1e308",
          "O desenho mede "
