@@ -10,9 +10,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -88,6 +91,36 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const Q
     return RunHeadless(command, locale);
 }
 
+// Started with standard input, output or error closed, the program would hand that
+// descriptor to the first file it opens, and could write its output into that file.
+// /dev/null, opened for reading only, keeps each place: writes to it fail. True when
+// standard output was closed.
+bool KeepStandardPlaces() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        outputClosed = outputClosed || fd == STDOUT_FILENO;
+        // The lowest free descriptor: this very one, the lower ones being open by now.
+        ::open("/dev/null", O_RDONLY);
+    }
+    return outputClosed;
+}
+
+bool WritesStandardOutput(const CommandLine& command) {
+    switch (command.mode) {
+    case CommandLine::Mode::Pdf:
+    case CommandLine::Mode::Dxf:
+    case CommandLine::Mode::Svg:
+    case CommandLine::Mode::Png:
+        return command.output == QLatin1String("-");
+    case CommandLine::Mode::FromDxf:
+        return command.file == QLatin1String("-");
+    default:
+        return true;
+    }
+}
+
 int UsageError(const QString& message) {
     std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
                  message.toLocal8Bit().constData());
@@ -97,6 +130,7 @@ int UsageError(const QString& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool outputClosed = KeepStandardPlaces();
     // Past a file size limit a write should fail and be reported like a full disk, not
     // end the program with unsaved work and a half-written temporary file.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -131,5 +165,9 @@ int main(int argc, char* argv[]) {
     }
     if (const std::optional<QString> conflict = OutputConflict(command))
         return UsageError(*conflict);
+    if (outputClosed && WritesStandardOutput(command)) {
+        std::fputs("Não foi possível escrever na saída padrão: ela está fechada.\n", stderr);
+        return 1;
+    }
     return RunWithoutWindow(argc, argv, command, locale);
 }
