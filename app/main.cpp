@@ -1,6 +1,7 @@
+#include "ApplicationIdentity.h"
+#include "CommandDispatcher.h"
 #include "CommandLine.h"
 #include "EditorFonts.h"
-#include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "PrtPreview.h"
 #include "ReportFonts.h"
@@ -11,16 +12,9 @@
 #include <QTimer>
 
 #include <csignal>
-#include <cstdio>
 #include <memory>
 
 namespace {
-
-void SetIdentity() {
-    // The application's title: the caption of the error box.
-    QCoreApplication::setApplicationName(QStringLiteral("Perfil"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PERFIL_VERSION));
-}
 
 // The classic font names of the window and of the report, mapped to installed faces of the
 // same metrics for the whole run.
@@ -34,7 +28,7 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     // siblings need none.
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
-    SetIdentity();
+    SetApplicationIdentity();
     InstallToolkitTranslator(app, locale);
     SubstituteFonts();
 
@@ -61,39 +55,6 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     return app.exec();
 }
 
-// Scripts read the headless modes' standard error: it carries our error text alone, not
-// the toolkit's notes about the session (such as a missing runtime folder).
-void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
-                                    const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-// The headless modes need no display: --pdf, --svg and --png paint off screen, the
-// others need no GUI.
-int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
-    qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
-    const bool paints = command.mode == CommandLine::Mode::Pdf ||
-                        command.mode == CommandLine::Mode::Svg ||
-                        command.mode == CommandLine::Mode::Png;
-    if (paints) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
-        SetIdentity();
-        ReportFonts::installSubstitutions();
-        return RunHeadless(command, locale);
-    }
-    QCoreApplication app(argc, argv);
-    SetIdentity();
-    return RunHeadless(command, locale);
-}
-
-int UsageError(const QString& message) {
-    std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
-                 message.toLocal8Bit().constData());
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -107,29 +68,7 @@ int main(int argc, char* argv[]) {
     // The user's locale, read once: the report and the toolkit's own texts follow it.
     const QLocale locale = QLocale::system();
 
-    switch (command.mode) {
-    case CommandLine::Mode::Help:
-        std::fputs(command.message.toLocal8Bit().constData(), stdout);
-        return 0;
-    case CommandLine::Mode::Version:
-        std::printf("perfil %s\n", PERFIL_VERSION);
-        return 0;
-    case CommandLine::Mode::UsageError:
-        return UsageError(command.message);
-    case CommandLine::Mode::Editor:
+    if (command.mode == CommandLine::Mode::Editor)
         return RunEditor(argc, argv, command.file, locale);
-    case CommandLine::Mode::Properties:
-    case CommandLine::Mode::AllProperties:
-    case CommandLine::Mode::Json:
-    case CommandLine::Mode::Pdf:
-    case CommandLine::Mode::Csv:
-    case CommandLine::Mode::Dxf:
-    case CommandLine::Mode::Svg:
-    case CommandLine::Mode::Png:
-    case CommandLine::Mode::FromDxf:
-        break;
-    }
-    if (const std::optional<QString> conflict = OutputConflict(command))
-        return UsageError(*conflict);
-    return RunWithoutWindow(argc, argv, command, locale);
+    return RunCommandLine(argc, argv, command, locale);
 }

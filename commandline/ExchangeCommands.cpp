@@ -1,14 +1,15 @@
 #include "ExchangeCommands.h"
 
+#include "ComputedProfile.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "ErrorBoxText.h"
-#include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
 #include "ProfileFile.h"
 #include "ResultsJson.h"
+#include "StandardStreams.h"
 
 #include <cstdio>
 #include <exception>
@@ -25,31 +26,6 @@ constexpr double DefaultThickness = 1.0;
 
 QString ErrorText(const std::exception& e) {
     return ErrorBoxText(QString::fromUtf8(e.what()));
-}
-
-void ExportDrawing(const CommandLine& command) {
-    const TProfile profile = LoadProfileFile(command.file);
-    switch (command.mode) {
-    case Mode::Dxf:
-        ExportDxfFile(profile, LocalFileName(command.output));
-        break;
-    case Mode::Svg:
-        WritePictureFile(LocalFileName(command.output),
-                         DrawingSvg(profile, true, DefaultGridStep));
-        break;
-    default:
-        WritePictureFile(LocalFileName(command.output), DrawingPng(DrawingAfterLoad(profile)));
-        break;
-    }
-}
-
-void ImportDrawing(const CommandLine& command) {
-    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
-                                           command.thickness.value_or(DefaultThickness));
-    TProfile profile;
-    profile.replace(import.Records, 0);
-    SaveProfile(profile, LocalFileName(command.file));
-    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
 }
 
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
@@ -75,6 +51,8 @@ void PrintCsvRecord(std::string& record) {
     std::fwrite(record.data() + 1, 1, record.size() - 1, stdout);
     record.clear();
 }
+
+} // namespace
 
 // One row per file: File, every field of ResultFields, Error. The header's names come
 // from the same list as the values, so the two can never disagree. The rows are built
@@ -129,34 +107,27 @@ bool PrintJsonLines(const CommandLine& command) {
     return allComputed;
 }
 
-} // namespace
-
-bool IsExchangeCommand(const CommandLine& command) {
+void ExportDrawing(const CommandLine& command) {
+    const TProfile profile = LoadProfileFile(command.file);
     switch (command.mode) {
-    case Mode::Csv:
     case Mode::Dxf:
+        ExportDxfFile(profile, LocalFileName(command.output));
+        break;
     case Mode::Svg:
-    case Mode::Png:
-    case Mode::FromDxf:
-        return true;
-    case Mode::Json:
-        return command.files.size() > 1;
+        WritePictureFile(LocalFileName(command.output),
+                         DrawingSvg(profile, true, DefaultGridStep));
+        break;
     default:
-        return false;
+        WritePictureFile(LocalFileName(command.output), DrawingPng(DrawingAfterLoad(profile)));
+        break;
     }
 }
 
-bool RunExchange(const CommandLine& command) {
-    switch (command.mode) {
-    case Mode::Csv:
-        return PrintCsv(command);
-    case Mode::Json:
-        return PrintJsonLines(command);
-    case Mode::FromDxf:
-        ImportDrawing(command);
-        return true;
-    default:
-        ExportDrawing(command);
-        return true;
-    }
+void ImportDrawing(const CommandLine& command) {
+    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
+                                           command.thickness.value_or(DefaultThickness));
+    TProfile profile;
+    profile.replace(import.Records, 0);
+    SaveProfile(profile, LocalFileName(command.file));
+    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
 }

@@ -1,51 +1,12 @@
 #include "HeadlessCommands.h"
 
-#include "DrawingSurface.h"
-#include "ErrorBoxText.h"
-#include "ExchangeCommands.h"
-#include "FileError.h"
+#include "ComputedProfile.h"
 #include "LocalFileName.h"
-#include "LocaleText.h"
-#include "MaterialList.h"
-#include "PerfilError.h"
-#include "ProfileFile.h"
 #include "PrtForm.h"
 #include "ReportTexts.h"
 #include "ResultsJson.h"
 #include "SectionPropertyRows.h"
-
-#include <cerrno>
-#include <exception>
-#include <sys/stat.h>
-
-void Print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
-TProfile LoadProfileFile(const QString& file) {
-    TProfile profile;
-    LoadProfile(profile, LocalFileName(file));
-    return profile;
-}
-
-ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material) {
-    ComputedProfile computed{LoadProfileFile(file), {}, {}, {}};
-    computed.material =
-        material ? material->toStdString() : MaterialText(computed.profile.MaterialIndex());
-    computed.results = ComputeSection(computed.profile, computed.material, DecimalSeparator());
-    computed.engineering =
-        ComputeEngineering(computed.profile, computed.material, DecimalSeparator());
-    return computed;
-}
-
-QImage DrawingAfterLoad(const TProfile& profile) {
-    DrawingSurface surface;
-    surface.RebuildBackground(true, DefaultGridStep);
-    surface.ShowBackground();
-    surface.DrawObjects(profile);
-    return surface.image();
-}
+#include "StandardStreams.h"
 
 namespace {
 
@@ -70,7 +31,9 @@ QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& 
     return lines;
 }
 
-void Run(const CommandLine& command, const QLocale& locale) {
+} // namespace
+
+void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
     const auto [profile, material, results, engineering] =
         ComputeProfileFile(command.file, command.material);
     if (results.Density == 0)
@@ -96,51 +59,5 @@ void Run(const CommandLine& command, const QLocale& locale) {
     }
     default:
         break;
-    }
-}
-
-// A full disk or a closed pipe behind standard output shows only when its buffer is
-// flushed and the stream closed; the output is then incomplete, which is a failure.
-void CloseStandardOutput() {
-    int error = 0;
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        error = errno != 0 ? errno : EIO;
-    if (std::fclose(stdout) != 0 && error == 0)
-        error = errno;
-    if (error != 0)
-        throw PerfilError(QStringLiteral("Não foi possível escrever na saída padrão: %1")
-                              .arg(QString::fromStdString(FileErrorMessage(error)))
-                              .toStdString());
-}
-
-} // namespace
-
-std::optional<QString> OutputConflict(const CommandLine& command) {
-    // An import reads the drawing and writes the profile; every other mode the reverse.
-    const bool imports = command.mode == CommandLine::Mode::FromDxf;
-    const QString& in = imports ? command.dxfPath : command.file;
-    const QString& out = imports ? command.file : command.output;
-    struct stat input {};
-    struct stat output {};
-    if (out.isEmpty() || ::stat(LocalFileName(in).c_str(), &input) != 0 ||
-        ::stat(LocalFileName(out).c_str(), &output) != 0)
-        return std::nullopt;
-    if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
-        return std::nullopt;
-    return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(out);
-}
-
-int RunHeadless(const CommandLine& command, const QLocale& locale) {
-    try {
-        bool succeeded = true;
-        if (IsExchangeCommand(command))
-            succeeded = RunExchange(command);
-        else
-            Run(command, locale);
-        CloseStandardOutput();
-        return succeeded ? 0 : 1;
-    } catch (const std::exception& e) {
-        Print(stderr, ErrorBoxText(QString::fromUtf8(e.what())));
-        return 1;
     }
 }
