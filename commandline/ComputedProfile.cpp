@@ -22,6 +22,10 @@ ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QStr
     return computed;
 }
 
+ResultSource Source(const ComputedProfile& computed) {
+    return {computed.results, computed.engineering, computed.profile, computed.material};
+}
+
 QImage DrawingAfterLoad(const TProfile& profile) {
     DrawingSurface surface;
     surface.RebuildBackground(true, DefaultGridStep);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Profile.h"
+#include "ResultFields.h"
 #include "SectionEngineering.h"
 #include "SectionProperties.h"
 
@@ -24,6 +25,9 @@ struct ComputedProfile {
     TEngineeringResults engineering;
 };
 ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material);
+
+// What the result fields read from it.
+ResultSource Source(const ComputedProfile& computed);
 
 // The drawing the print command would copy right after loading the file: the default
 // grid (shown, step DefaultGridStep) and no marker.

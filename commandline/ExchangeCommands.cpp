@@ -54,32 +54,33 @@ void PrintCsvRecord(std::string& record) {
 
 } // namespace
 
-// One row per file: File, every field of ResultFields, Error. The header's names come
+// One row per file: File, every field of the tables, Error. The header's names come
 // from the same list as the values, so the two can never disagree. The rows are built
 // as UTF-8 bytes directly: a catalogue has thousands of them.
 bool PrintCsv(const CommandLine& command) {
-    const std::vector<ResultField> names =
-        ResultFields(TSectionResults{}, TEngineeringResults{}, TProfile{}, "");
     std::string record;
     AppendCsvField(record, "File");
-    for (const ResultField& field : names)
-        AppendCsvField(record, field.name);
+    std::size_t columns = 0;
+    for (const ResultField& field : ResultFields())
+        if (field.inTables) {
+            AppendCsvField(record, field.key);
+            ++columns;
+        }
     AppendCsvField(record, "Error");
     PrintCsvRecord(record);
     bool allComputed = true;
     for (const QString& file : command.files) {
         AppendCsvField(record, file.toStdString());
         try {
-            const auto [profile, material, results, engineering] =
-                ComputeProfileFile(file, command.material);
-            for (const ResultField& field : ResultFields(results, engineering, profile, material))
+            const ComputedProfile computed = ComputeProfileFile(file, command.material);
+            for (const ResultText& field : ResultTexts(Source(computed)))
                 AppendCsvField(record, field.isText || field.value != "null" ? field.value : "");
             AppendCsvField(record, "");
         } catch (const std::exception& e) {
             allComputed = false;
             record.clear();
             AppendCsvField(record, file.toStdString());
-            for (std::size_t i = 0; i < names.size(); ++i)
+            for (std::size_t i = 0; i < columns; ++i)
                 AppendCsvField(record, "");
             AppendCsvField(record, ErrorText(e).toStdString());
         }
@@ -92,11 +93,10 @@ bool PrintCsv(const CommandLine& command) {
 bool PrintJsonLines(const CommandLine& command) {
     bool allComputed = true;
     for (const QString& file : command.files) {
-        std::vector<ResultField> fields{{"File", file.toStdString(), true}};
+        std::vector<ResultText> fields{{"File", file.toStdString(), true}};
         try {
-            const auto [profile, material, results, engineering] =
-                ComputeProfileFile(file, command.material);
-            for (ResultField& field : ResultFields(results, engineering, profile, material))
+            const ComputedProfile computed = ComputeProfileFile(file, command.material);
+            for (ResultText& field : ResultTexts(Source(computed)))
                 fields.push_back(std::move(field));
         } catch (const std::exception& e) {
             allComputed = false;

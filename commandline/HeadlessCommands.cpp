@@ -4,28 +4,33 @@
 #include "LocalFileName.h"
 #include "PrtForm.h"
 #include "ReportTexts.h"
+#include "ResultFields.h"
 #include "ResultsJson.h"
-#include "SectionPropertyRows.h"
 #include "StandardStreams.h"
 
 namespace {
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // One line per engineering property in the style of the report's result lines; a
-// missing value says why after its unit.
+// missing value says why after its unit. The window's first group repeats the report's
+// nine results, which are printed as the report writes them.
 QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& locale) {
     QStringList lines;
-    const QList<SectionPropertyGroup> groups = SectionPropertyGroups(results);
-    // The first group repeats the report's nine results, which are printed as the report
-    // writes them.
-    for (const SectionPropertyGroup& group : groups.mid(1))
-        for (const SectionPropertyRow& row : group.rows) {
-            const QString value = row.word.isEmpty() ? ReportTexts::fixed8(row.value, locale)
-                                                     : row.word.rightJustified(8);
-            QString line = row.symbol + QStringLiteral(": ") + value;
-            if (!row.unit.isEmpty())
-                line += QLatin1Char(' ') + row.unit;
-            if (!row.note.isEmpty())
-                line += QStringLiteral(" (") + row.note + QLatin1Char(')');
+    for (const ResultGroup& group : ResultGroups().subspan(1))
+        for (const std::string_view key : group.keys) {
+            const ResultField& field = FindResultField(key);
+            const ResultShown shown = ShowResult(field, results);
+            const QString value = shown.word.empty()
+                                      ? ReportTexts::fixed8(shown.value, locale)
+                                      : Text(shown.word).rightJustified(8);
+            QString line = Text(field.symbol) + QStringLiteral(": ") + value;
+            if (!field.unit.empty())
+                line += QLatin1Char(' ') + Text(field.unit);
+            if (!shown.note.empty())
+                line += QStringLiteral(" (") + Text(shown.note) + QLatin1Char(')');
             lines << line;
         }
     return lines;
@@ -34,8 +39,8 @@ QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& 
 } // namespace
 
 void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
-    const auto [profile, material, results, engineering] =
-        ComputeProfileFile(command.file, command.material);
+    const ComputedProfile computed = ComputeProfileFile(command.file, command.material);
+    const auto& [profile, material, results, engineering] = computed;
     if (results.Density == 0)
         Print(stderr, QStringLiteral("Aviso: a densidade do material é zero; o peso sai zero."));
     switch (command.mode) {
@@ -49,8 +54,7 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json:
-        Print(stdout,
-              QString::fromStdString(ResultsJson(results, engineering, profile, material)));
+        Print(stdout, QString::fromStdString(ResultsJson(Source(computed))));
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
