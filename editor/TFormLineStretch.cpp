@@ -30,6 +30,8 @@ QString PointText(TPoint p) {
     return QStringLiteral("%1,%2").arg(p.X).arg(p.Y);
 }
 
+const QString MouseEditText = QStringLiteral("Edição com o mouse");
+
 int ValueInRange(const QSpinBox* box) {
     return std::clamp(box->value(), box->minimum(), box->maximum());
 }
@@ -262,19 +264,28 @@ TPoint TFormLineStretch::editorPoint(QPoint position) const {
             std::clamp(position.y(), 0, DrawingSurface::Height - 1)};
 }
 
-// Everything from a press to its release is one step.
+// Everything from a press to its release is one step; each of the mouse editor's writes
+// in between joins it through the history.
 void TFormLineStretch::ImageAreaMouseDown(QPoint position) {
-    m_history.beginGesture(QStringLiteral("Edição com o mouse"));
-    carryOut(m_editor.press(editorPoint(position), editSettings()));
+    m_history.beginGesture(MouseEditText);
+    carryOut(mouseEdit([&] { return m_editor.press(editorPoint(position), editSettings()); }));
 }
 
+// Outside a drag the pointer only hovers, and the mouse editor writes nothing.
 void TFormLineStretch::ImageAreaMouseMove(QPoint position) {
-    carryOut(m_editor.move(editorPoint(position), editSettings()));
+    const auto move = [&] { return m_editor.move(editorPoint(position), editSettings()); };
+    carryOut(m_history.inGesture() ? mouseEdit(move) : move());
 }
 
 void TFormLineStretch::ImageAreaMouseUp() {
-    carryOut(m_editor.release(editSettings()));
+    carryOut(mouseEdit([&] { return m_editor.release(editSettings()); }));
     m_history.endGesture();
+}
+
+TMouseResponse TFormLineStretch::mouseEdit(const std::function<TMouseResponse()>& edit) {
+    TMouseResponse response;
+    m_history.change(MouseEditText, [&] { response = edit(); });
+    return response;
 }
 
 // One grid step while snapping is on, else one millimetre; Shift for ten. The object
@@ -404,5 +415,4 @@ void TFormLineStretch::DrawObjects() {
     SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
     SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
-    emit profileUpdated();
 }

@@ -57,7 +57,7 @@ class TFormLineStretch : public QWidget {
     // The drawing as ImageArea shows it.
     const QImage& drawing() const { return m_surface.image(); }
 
-    // ShowBackground then DrawObjects; the properties window follows.
+    // ShowBackground then DrawObjects.
     void redraw();
 
     // The "Propriedades da seção" window, owned by the editor; null until first opened.
@@ -77,7 +77,8 @@ class TFormLineStretch : public QWidget {
   signals:
     // The user confirmed closing the window.
     void closed();
-    // The profile or its current object may have changed.
+    // The profile, its current object or the material text may have changed: once for
+    // every change through the history, its undo and redo.
     void profileUpdated();
 
   protected:
@@ -108,6 +109,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);
     void ImageAreaMouseUp();
+    TMouseResponse mouseEdit(const std::function<TMouseResponse()>& edit);
     void ImageAreaArrow(QPoint direction, bool large);
     void ImageAreaEscape();
     void letGoOfTheMouse();
