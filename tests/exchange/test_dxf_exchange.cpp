@@ -4,6 +4,7 @@
 #include "DxfImport.h"
 #include "FileBytes.h"
 #include "PerfilError.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,25 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double DefaultThickness = 1.0;
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "perfil-dxf-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    std::string path() const { return m_path.string(); }
-
-  private:
-    fs::path m_path;
-};
 
 // Runs the command and returns its standard output; fails the test on a non-zero status.
 std::string Output(const std::string& command) {
@@ -134,7 +116,7 @@ class DxfImportOfEzdxfFiles : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_dir = std::make_unique<TempDir>();
-        Python(PERFIL_MAKE_INPUTS, s_dir->path());
+        Python(PERFIL_MAKE_INPUTS, s_dir->path().string());
     }
     static void TearDownTestSuite() { s_dir.reset(); }
     static TDxfImport Import(const std::string& name) {
