@@ -83,6 +83,7 @@ class TestDrawingPictures : public QObject {
         QCOMPARE(At(plain, 300 * PixelsPerMm, 100 * PixelsPerMm), White);
         const QImage grid = Rendered(DrawingSvg(Profile(1.0), true, 25));
         QCOMPARE(At(grid, 50 * PixelsPerMm + 1, 75 * PixelsPerMm + 1), Green);
+        QCOMPARE(At(grid, 1, 75 * PixelsPerMm + 1), Green); // the column on the left edge
         QCOMPARE(At(grid, 60 * PixelsPerMm + 1, 75 * PixelsPerMm + 1), White);
     }
 

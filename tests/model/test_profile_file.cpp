@@ -580,6 +580,14 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                          fs::create_hard_link(dir / "old.per",
                                                                               dir / "other.per");
                                                      }},
+                                         // The old tail must not outlive the rewrite.
+                                         InPlaceCase{"hard_link_to_a_longer_file",
+                                                     [](const TempDir& dir) {
+                                                         WriteAll(dir / "old.per",
+                                                                  FileOf(std::vector<Record>(3), 2));
+                                                         fs::create_hard_link(dir / "old.per",
+                                                                              dir / "other.per");
+                                                     }},
                                          InPlaceCase{"writable_file_in_read_only_directory",
                                                      [](const TempDir& dir) {
                                                          fs::permissions(dir.path(),
