@@ -95,16 +95,25 @@ class TestExchangeCommands : public QObject {
         const QString broken = dir.filePath(QStringLiteral("line\nbreak.per"));
         QVERIFY(QFile::copy(Example("z"), quoted));
         QVERIFY(QFile::copy(Example("z"), broken));
+        // A closed section has no shear centre: empty cells where JSON has null.
+        const QString closed = dir.filePath(QStringLiteral("triangle.per"));
+        TProfile triangle;
+        const TPoint corners[] = {{20, 20}, {100, 20}, {60, 80}};
+        for (int i = 0; i < 3; ++i) {
+            triangle.createObject(okBar, corners[i], 20);
+            triangle.Objects(i + 1).P2 = corners[(i + 1) % 3];
+        }
+        SaveProfile(triangle, QFile::encodeName(closed).toStdString());
         const QString missing = dir.filePath(QStringLiteral("none.per"));
         const QString csv = dir.filePath(QStringLiteral("out.csv"));
         const Run run = Execute(QStringLiteral(PERFIL_BINARY),
-                                {QStringLiteral("--csv"), Example("hat"), missing, quoted, broken},
+                                {QStringLiteral("--csv"), Example("hat"), missing, quoted, broken, closed},
                                 QStringLiteral("pt_BR.UTF-8"), csv);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString());
         QVERIFY(Contents(csv).endsWith("\r\n"));
         const QList<QStringList> records = CsvRecords(csv);
-        QCOMPARE(records.size(), 5);
+        QCOMPARE(records.size(), 6);
         const QStringList& header = records[0];
         QCOMPARE(header.first(), QStringLiteral("File"));
         QCOMPARE(header.last(), QStringLiteral("Error"));
@@ -112,7 +121,8 @@ class TestExchangeCommands : public QObject {
         QCOMPARE(records[2].last(), QStringLiteral("File not found."));
         QCOMPARE(records[2].size(), header.size());
         for (const auto& [row, file] :
-             {std::pair(1, Example("hat")), std::pair(3, quoted), std::pair(4, broken)}) {
+             {std::pair(1, Example("hat")), std::pair(3, quoted), std::pair(4, broken),
+              std::pair(5, closed)}) {
             const QStringList& cells = records[row];
             QCOMPARE(cells.size(), header.size());
             QCOMPARE(cells.first(), file);

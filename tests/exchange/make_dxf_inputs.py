@@ -67,6 +67,9 @@ def main(folder):
     doc, msp = new()
     msp.add_line((300, 150), (399, 150))  # touches the area's right edge alone
     cases["right_edge"] = doc
+    doc, msp = new()
+    msp.add_line((-1000, 0), (-605, 245.3))  # as wide and as tall as the area allows
+    cases["wide_and_tall"] = doc
     doc, msp = new(units=0)
     msp.add_line((-5000.2, 7000), (-4800.6, 7100.4))
     cases["far_away"] = doc

@@ -192,6 +192,8 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
         {"foot", {{okBar, {10, 239}, {315, 239}, 3.048}}, 0, 0, 0.2},
         {"right_edge", {{okBar, {300, 100}, {399, 100}, d}}, 0, 0, 0.0},
         {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0, 0.4},
+        // Moved only as far in from the left and the bottom as its size allows.
+        {"wide_and_tall", {{okBar, {4, 245}, {399, 0}, d}}, 0, 0, 0.3},
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.file);

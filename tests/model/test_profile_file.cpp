@@ -597,6 +597,16 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                      true}),
                          CaseName);
 
+// The replacement's hidden name is cut to fit, so the longest name a folder allows saves.
+TEST(ProfileFileTest, LongestNameIsReplaced) {
+    TempDir dir;
+    const std::string longest = dir / std::string(NAME_MAX, 'n');
+    WriteAll(longest, FileOf({Record{}}, 2));
+    TProfile p;
+    SaveProfile(p, longest);
+    EXPECT_EQ(ReadAll(longest).size(), 8u);
+}
+
 TEST(ProfileFileTest, DanglingLinkGetsItsFileCreated) {
     TempDir dir;
     fs::create_symlink("made.per", dir / "link.per");
