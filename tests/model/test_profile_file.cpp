@@ -625,6 +625,14 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                          fs::create_hard_link(dir / "old.per",
                                                                               dir / "other.per");
                                                      }},
+                                         // The old tail must not outlive the rewrite.
+                                         InPlaceCase{"hard_link_to_a_longer_file",
+                                                     [](const TempDir& dir) {
+                                                         WriteAll(dir / "old.per",
+                                                                  FileOf(std::vector<Record>(3), 2));
+                                                         fs::create_hard_link(dir / "old.per",
+                                                                              dir / "other.per");
+                                                     }},
                                          InPlaceCase{"writable_file_in_read_only_directory",
                                                      [](const TempDir& dir) {
                                                          fs::permissions(dir.path(),
@@ -633,6 +641,16 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                      },
                                                      true}),
                          CaseName);
+
+// The replacement's hidden name is cut to fit, so the longest name a folder allows saves.
+TEST(ProfileFileTest, LongestNameIsReplaced) {
+    TempDir dir;
+    const std::string longest = dir / std::string(NAME_MAX, 'n');
+    WriteAll(longest, FileOf({Record{}}, 2));
+    TProfile p;
+    SaveProfile(p, longest);
+    EXPECT_EQ(ReadAll(longest).size(), 8u);
+}
 
 TEST(ProfileFileTest, DanglingLinkGetsItsFileCreated) {
     TempDir dir;
