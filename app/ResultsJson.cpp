@@ -9,10 +9,6 @@
 
 namespace {
 
-std::string Number(double value) {
-    return std::isfinite(value) ? ShortestText(value) : "null";
-}
-
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -38,6 +34,10 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? ShortestText(value) : "null";
+}
+
 std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeringResults& e,
                                       const TProfile& profile, const std::string& materialText) {
     const std::pair<const char*, double> numbers[] = {
@@ -52,7 +52,7 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeri
     std::vector<ResultField> fields;
     fields.reserve(std::size(numbers) + 16);
     for (const auto& [name, value] : numbers)
-        fields.push_back({name, Number(value)});
+        fields.push_back({name, JsonNumber(value)});
     fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
     fields.push_back({"MaterialIndex", std::to_string(profile.MaterialIndex())});
     fields.push_back({"Material", materialText, true});
@@ -62,7 +62,7 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeri
         {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
     };
     for (const auto& [name, value] : engineering)
-        fields.push_back({name, Number(value)});
+        fields.push_back({name, JsonNumber(value)});
     fields.push_back({"Wall", std::string(WallName(e.Wall.Wall)), true});
     return fields;
 }
@@ -75,9 +75,4 @@ std::string JsonObject(const std::vector<ResultField>& fields) {
         out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
     }
     return out + "}";
-}
-
-std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
-                        const TProfile& profile, const std::string& materialText) {
-    return JsonObject(ResultFields(results, engineering, profile, materialText));
 }

@@ -22,9 +22,9 @@ std::vector<ResultField> ResultFields(const TSectionResults& results,
                                       const TEngineeringResults& engineering,
                                       const TProfile& profile, const std::string& materialText);
 
+// A number as JSON writes it: the shortest decimal that reads back the same, null when
+// not finite.
+std::string JsonNumber(double value);
+
 // The fields as one JSON object on one line.
 std::string JsonObject(const std::vector<ResultField>& fields);
-
-// The section results of a profile as one JSON object, for spreadsheets and scripts.
-std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
-                        const TProfile& profile, const std::string& materialText);

@@ -126,6 +126,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Svg:
     case CommandLine::Mode::Png:
     case CommandLine::Mode::FromDxf:
+    case CommandLine::Mode::Buckling:
         break;
     }
     if (const std::optional<QString> conflict = OutputConflict(command))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BucklingLoad.h"
+#include "BucklingInput.h"
 #include "DirectStrength.h"
 #include "HalfWaveSolver.h"
 #include "SignatureCurve.h"
@@ -9,14 +9,6 @@
 #include <optional>
 #include <span>
 #include <stop_token>
-
-struct TBucklingInput {
-    TBucklingLoad Load = TBucklingLoad::P;
-    double Length = 3000; // mm: the member's length, the global mode's half-wavelength
-    double E = 200000;    // MPa
-    double Nu = 0.3;
-    double Fy = 250; // MPa
-};
 
 // One finished analysis; nothing in it changes after it is made, so it may be handed
 // between threads as it is.
