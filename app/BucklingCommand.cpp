@@ -60,6 +60,13 @@ class Writer {
                               "ν = %5")
                    .arg(QString::fromStdString(std::string(LoadName(in.Load))),
                         number(in.Length, 1), number(in.Fy, 1), number(in.E, 0), number(in.Nu, 2));
+        if (!m_result.analysed()) {
+            out << (m_result.Solver->model().Strips.empty()
+                        ? QStringLiteral("Nada a analisar: sem barras")
+                        : QStringLiteral("Nada a analisar: todas as barras sobre o eixo do "
+                                         "momento"));
+            return out;
+        }
         out << symbol("y") + QStringLiteral(" = ") + strength(m_result.Reference);
         out << mode("Local", "crl", m_result.Local, "sem mínimo local");
         out << mode("Distorcional", "crd", m_result.Distortional, "sem mínimo distorcional");

@@ -2,6 +2,7 @@
 
 #include "ResultsJson.h"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -35,7 +36,8 @@ std::string Dsm(const TDirectStrength& s, bool moment) {
         {letter + std::string("l"), Optional(s.Local)},
         {letter + std::string("d"), Optional(s.Distortional)},
         {letter, JsonNumber(s.Nominal)},
-        {"Governs", std::string(GoverningName(s.Governs)), true},
+        {"Governs",
+         std::isfinite(s.Nominal) ? JsonString(std::string(GoverningName(s.Governs))) : "null"},
         {"Phi", JsonNumber(s.Design())},
         {"Omega", JsonNumber(s.Allowable())},
     });

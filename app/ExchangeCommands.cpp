@@ -34,8 +34,7 @@ void ExportDrawing(const CommandLine& command) {
         ExportDxfFile(profile, LocalFileName(command.output));
         break;
     case Mode::Svg:
-        WritePictureFile(LocalFileName(command.output),
-                         DrawingSvg(profile, true, DefaultGridStep));
+        WritePictureFile(LocalFileName(command.output), DrawingSvg(profile, true, DefaultGridStep));
         break;
     default:
         WritePictureFile(LocalFileName(command.output), DrawingPng(DrawingAfterLoad(profile)));
@@ -44,8 +43,8 @@ void ExportDrawing(const CommandLine& command) {
 }
 
 void ImportDrawing(const CommandLine& command) {
-    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
-                                           command.thickness.value_or(DefaultThickness));
+    const TDxfImport import =
+        ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
     TProfile profile;
     profile.replace(import.Records, 0);
     SaveProfile(profile, LocalFileName(command.file));

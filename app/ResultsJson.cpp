@@ -7,9 +7,9 @@
 #include <iterator>
 #include <utility>
 
-namespace {
+namespace {} // namespace
 
-std::string Quoted(const std::string& text) {
+std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
@@ -31,8 +31,6 @@ std::string Quoted(const std::string& text) {
     }
     return out + "\"";
 }
-
-} // namespace
 
 std::string JsonNumber(double value) {
     return std::isfinite(value) ? ShortestText(value) : "null";
@@ -72,7 +70,8 @@ std::string JsonObject(const std::vector<ResultField>& fields) {
     for (const ResultField& field : fields) {
         if (out.size() > 1)
             out += ", ";
-        out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
+        out +=
+            JsonString(field.name) + ": " + (field.isText ? JsonString(field.value) : field.value);
     }
     return out + "}";
 }

@@ -26,5 +26,8 @@ std::vector<ResultField> ResultFields(const TSectionResults& results,
 // not finite.
 std::string JsonNumber(double value);
 
+// Text as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& text);
+
 // The fields as one JSON object on one line.
 std::string JsonObject(const std::vector<ResultField>& fields);

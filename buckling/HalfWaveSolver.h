@@ -38,6 +38,9 @@ class THalfWaveSolver {
     double factor(double halfWave) const;
     TBucklingMode mode(double halfWave) const;
 
+    // The strips and nodes the shapes belong to.
+    const TStripModel& model() const { return m_model; }
+
   private:
     struct Solution;
     Solution solve(double halfWave) const;
