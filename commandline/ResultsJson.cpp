@@ -1,33 +1,40 @@
 #include "ResultsJson.h"
 
 #include "NumberText.h"
+#include "Utf8Sequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <utility>
 
-namespace {} // namespace
+namespace {
 
+std::string UnicodeEscape(unsigned code) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", code);
+    return escape;
+}
+
+} // namespace
+
+// A byte that is no part of UTF-8 becomes the lone surrogate U+DC00 + byte, as Python's
+// "surrogateescape" decodes it: JSON can name it, and it turns back into the byte.
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c; // UTF-8 passes through; JSON text is UTF-8
-            }
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0)
+            out += UnicodeEscape(0xDC00u + c);
+        else if (c == '"' || c == '\\')
+            out += {'\\', static_cast<char>(c)};
+        else if (c < 0x20)
+            out += UnicodeEscape(c);
+        else
+            out.append(text, i, length); // JSON text is UTF-8
+        i += std::max<std::size_t>(length, 1);
     }
     return out + "\"";
 }
@@ -70,8 +77,7 @@ std::string JsonObject(const std::vector<ResultField>& fields) {
     for (const ResultField& field : fields) {
         if (out.size() > 1)
             out += ", ";
-        out +=
-            JsonString(field.name) + ": " + (field.isText ? JsonString(field.value) : field.value);
+        out += JsonString(field.name) + ": " + (field.isText ? JsonString(field.value) : field.value);
     }
     return out + "}";
 }

@@ -2,8 +2,8 @@
 
 #include "BucklingCommand.h"
 #include "BucklingJson.h"
-#include "CommandGuard.h"
 #include "DrawingSurface.h"
+#include "ErrorBoxText.h"
 #include "ExchangeCommands.h"
 #include "FileError.h"
 #include "LocalFileName.h"
@@ -83,8 +83,8 @@ void Run(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::AllProperties:
-        for (const QString& line :
-             ReportTexts::sectionResults(results, locale) + EngineeringLines(engineering, locale))
+        for (const QString& line : ReportTexts::sectionResults(results, locale) +
+                                       EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json: {
