@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -55,9 +58,26 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     return app.exec();
 }
 
+// Started with standard input, output or error closed, the program would hand that
+// descriptor to the first file it opens, and could write its output into that file.
+// /dev/null, opened for reading only, keeps each place: writes to it fail. True when
+// standard output was closed.
+bool KeepStandardPlaces() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        outputClosed = outputClosed || fd == STDOUT_FILENO;
+        // The lowest free descriptor: this very one, the lower ones being open by now.
+        ::open("/dev/null", O_RDONLY);
+    }
+    return outputClosed;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool outputClosed = KeepStandardPlaces();
     // Past a file size limit a write should fail and be reported like a full disk, not
     // end the program with unsaved work and a half-written temporary file.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -70,5 +90,5 @@ int main(int argc, char* argv[]) {
 
     if (command.mode == CommandLine::Mode::Editor)
         return RunEditor(argc, argv, command.file, locale);
-    return RunCommandLine(argc, argv, command, locale);
+    return RunCommandLine(argc, argv, command, locale, outputClosed);
 }

@@ -42,6 +42,20 @@ std::optional<QString> OutputConflict(const CommandLine& command) {
     return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(out);
 }
 
+bool WritesStandardOutput(const CommandLine& command) {
+    switch (command.mode) {
+    case Mode::Pdf:
+    case Mode::Dxf:
+    case Mode::Svg:
+    case Mode::Png:
+        return command.output == QLatin1String("-");
+    case Mode::FromDxf:
+        return command.file == QLatin1String("-");
+    default:
+        return true;
+    }
+}
+
 // True when every file was handled; throws PerfilError on a failure that ends the mode.
 bool RunMode(const CommandLine& command, const QLocale& locale) {
     switch (command.mode) {
@@ -104,7 +118,8 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const Q
 
 } // namespace
 
-int RunCommandLine(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
+int RunCommandLine(int argc, char* argv[], const CommandLine& command, const QLocale& locale,
+                   bool outputClosed) {
     switch (command.mode) {
     case Mode::Help:
         std::fputs(command.message.toLocal8Bit().constData(), stdout);
@@ -119,5 +134,9 @@ int RunCommandLine(int argc, char* argv[], const CommandLine& command, const QLo
     }
     if (const std::optional<QString> conflict = OutputConflict(command))
         return UsageError(*conflict);
+    if (outputClosed && WritesStandardOutput(command)) {
+        std::fputs("Não foi possível escrever na saída padrão: ela está fechada.\n", stderr);
+        return 1;
+    }
     return RunWithoutWindow(argc, argv, command, locale);
 }

@@ -10,5 +10,7 @@
 // standard error when a file cannot be read, the section cannot be computed or an output
 // cannot be written (the tables give a failing file its row and fail after the last one).
 // The inputs are only ever read. Standard output is closed at the end and its errors count
-// as failures too. locale writes the numbers.
-int RunCommandLine(int argc, char* argv[], const CommandLine& command, const QLocale& locale);
+// as failures too, and a mode that would write to standard output fails at once when the
+// program was started with it closed (outputClosed). locale writes the numbers.
+int RunCommandLine(int argc, char* argv[], const CommandLine& command, const QLocale& locale,
+                   bool outputClosed);

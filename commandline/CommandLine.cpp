@@ -150,7 +150,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine c;
     if (parser.isSet(QStringLiteral("help"))) {
         c.mode = Mode::Help;
-        c.message = parser.helpText();
+        // Parsed before the application object exists, the parser has no program name of
+        // its own to put in the usage line.
+        c.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("perfil"));
         return c;
     }
     if (parser.isSet(QStringLiteral("version"))) {
