@@ -49,7 +49,7 @@ void ImportDrawing(const CommandLine& command) {
     TProfile profile;
     profile.replace(import.Records, 0);
     SaveProfile(profile, LocalFileName(command.file));
-    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    Print(stdout, QString::fromStdString(ImportNotice(import)));
 }
 
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.

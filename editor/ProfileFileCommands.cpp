@@ -30,24 +30,28 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 // Throws PerfilError before anything changes when the file cannot be loaded.
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
-    replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
+    replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex,
+                   contents.Info);
     showMaterialOfProfile();
+    if (!contents.Notice.empty())
+        m_dialogs->notify(QString::fromStdString(contents.Notice));
 }
 
 // Throws PerfilError before anything changes when the drawing cannot be imported. The
-// material box keeps its text: a drawing has no material.
+// material and the name stay: a drawing has neither.
 void TFormLineStretch::importDrawingFile(const QString& fileName) {
     const double thickness = editSettings().thicknessTenths / 10.0;
     const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thickness);
-    replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex());
-    m_dialogs->notify(QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(),
+                   m_profile.info());
+    m_dialogs->notify(QString::fromStdString(ImportNotice(import)));
 }
 
 // The one way in which a whole new profile replaces the current one, by loading or by
 // importing: one undoable step, then the editing state is reset and the new profile shown.
 void TFormLineStretch::replaceProfile(const QString& text, std::span<const TProfileObject> records,
-                                      std::int32_t materialIndex) {
-    m_history.replace(text, records, materialIndex);
+                                      std::int32_t materialIndex, const TProfileInfo& info) {
+    m_history.replace(text, records, materialIndex, info);
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
     syncToolButtons();

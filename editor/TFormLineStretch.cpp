@@ -6,8 +6,8 @@
 #include "FixedSizeFrame.h"
 #include "ImageView.h"
 #include "LocaleText.h"
-#include "MaterialList.h"
 #include "ObjectPanel.h"
+#include "ProfileCommand.h"
 #include "QtDialogs.h"
 #include "SectionPropertiesWindow.h"
 #include "WindowPlacement.h"
@@ -221,10 +221,12 @@ void TFormLineStretch::chTravaGridClick() {
     rebuildAndRedraw();
 }
 
+// A run of typing in the box is one step.
 void TFormLineStretch::ComboBox1Change() {
-    const QComboBox* box = m_ui.ComboBox1;
-    const int index = box->findText(box->currentText(), Qt::MatchExactly);
-    m_history.change(QStringLiteral("Material"), [&] { m_profile.selectMaterial(index); });
+    std::string text = m_ui.ComboBox1->currentText().toStdString();
+    m_history.change(
+        QStringLiteral("Material"), [&] { m_profile.selectMaterial(std::move(text)); },
+        ProfileCommand::MaterialRun);
 }
 
 void TFormLineStretch::tEspessuraChange() {
@@ -236,7 +238,7 @@ void TFormLineStretch::showMaterialOfProfile() {
     const QSignalBlocker blocker(m_ui.ComboBox1);
     const bool listed = index >= 0 && index < m_ui.ComboBox1->count();
     m_ui.ComboBox1->setCurrentIndex(listed ? index : -1);
-    m_ui.ComboBox1->setEditText(QString::fromStdString(MaterialText(index)));
+    m_ui.ComboBox1->setEditText(QString::fromStdString(m_profile.info().Material.Text));
 }
 
 // Remove, New and Load change the tool without a click; the buttons follow it, so that
@@ -342,12 +344,10 @@ void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
 }
 
 // After an undo or redo: the marker no longer describes anything, and the material box
-// follows the profile's material only when the step changed it, so that a typed
-// material survives the undo of an unrelated step.
+// follows the profile's material when the step changed it.
 void TFormLineStretch::showSteppedState() {
     m_editor.invalidateMarker();
-    const QComboBox* box = m_ui.ComboBox1;
-    if (box->findText(box->currentText(), Qt::MatchExactly) != m_profile.MaterialIndex())
+    if (m_ui.ComboBox1->currentText().toStdString() != m_profile.info().Material.Text)
         showMaterialOfProfile();
     redraw();
 }

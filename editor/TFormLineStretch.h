@@ -129,7 +129,7 @@ class TFormLineStretch : public QWidget {
     void compactObjects();
     void importDrawingFile(const QString& fileName);
     void replaceProfile(const QString& text, std::span<const TProfileObject> records,
-                        std::int32_t materialIndex);
+                        std::int32_t materialIndex, const TProfileInfo& info);
     void saveAs(ProfileFileDialog::FileType type, const QString& fileName);
 
     // The handler as a slot behind the error boundary.

@@ -65,7 +65,7 @@ void TestProfileHistory::undoAndRedoAreExact_data() {
     QTest::newRow("add a bar") << Edit([](TProfile& p) { p.createObject(okBar, {7, 9}, 22); });
     QTest::newRow("remove from the middle") << Edit([](TProfile& p) { p.deleteCurrent(); });
     QTest::newRow("new profile") << Edit([](TProfile& p) { p.reset(); });
-    QTest::newRow("material") << Edit([](TProfile& p) { p.selectMaterial(-1); });
+    QTest::newRow("material") << Edit([](TProfile& p) { p.selectMaterial("Aço - 7,85"); });
     QTest::newRow("load") << Edit([](TProfile& p) {
         TProfileObject a;
         a.Number = 9;
@@ -103,7 +103,7 @@ void TestProfileHistory::noChangeNoStep() {
     TProfile profile = Sample();
     ProfileHistory history(profile);
     history.change(QStringLiteral("select"), [&] { profile.setCurrentIndex(1); });
-    history.change(QStringLiteral("same material"), [&] { profile.selectMaterial(0); });
+    history.change(QStringLiteral("same material"), [&] { profile.selectMaterial("Aço - 7,75"); });
     history.beginGesture(QStringLiteral("drag"));
     profile.Objects(2).P1 = {0, 0};
     profile.Objects(2).P1 = {20, 20};
