@@ -1,14 +1,12 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "ErrorBoxText.h"
 
 #include <QString>
 
 #include <exception>
 #include <utility>
-
-// The text of the error box: the message, with a full stop added when it ends in a letter.
-QString ErrorBoxText(const QString& message);
 
 // The one boundary of the editor's commands: runs command and, should it fail, shows the
 // failure in the error box instead of letting it reach Qt's event loop. The program then

@@ -65,9 +65,9 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
         m_pressHolds = true;
     };
     auto nearEnd = [&](const TProfileObject& bar) {
-        if (PointNearPoint(bar.P1, HandleSize, p))
+        if (PointNearPoint(bar.P1, DrawingArea::HandleSize, p))
             return gmP1;
-        if (PointNearPoint(bar.P2, HandleSize, p))
+        if (PointNearPoint(bar.P2, DrawingArea::HandleSize, p))
             return gmP2;
         return gmNone;
     };
@@ -84,7 +84,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
     if (Grip == gmNone)
         for (int i = count; i >= 1; --i)
             if (m_profile.Objects(i).isAppendix() &&
-                PointNearPoint(m_profile.Objects(i).P1, HandleSize, p))
+                PointNearPoint(m_profile.Objects(i).P1, DrawingArea::HandleSize, p))
                 grab(i, gmAppendix);
     // Bar ends: the highest index wins, P1 before P2.
     if (Grip == gmNone)
@@ -174,10 +174,11 @@ TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
 
 bool TMouseEditor::objectWithinReach(TPoint p) const {
     for (const TProfileObject& o : m_profile.liveObjects()) {
-        if (o.isBar() && (PointNearPoint(o.P1, HandleSize, p) ||
-                          PointNearPoint(o.P2, HandleSize, p) || PointNearSegment(p, o.P1, o.P2)))
+        if (o.isBar() &&
+            (PointNearPoint(o.P1, DrawingArea::HandleSize, p) ||
+             PointNearPoint(o.P2, DrawingArea::HandleSize, p) || PointNearSegment(p, o.P1, o.P2)))
             return true;
-        if (o.isAppendix() && PointNearPoint(o.P1, HandleSize, p))
+        if (o.isAppendix() && PointNearPoint(o.P1, DrawingArea::HandleSize, p))
             return true;
     }
     return false;

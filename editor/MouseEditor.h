@@ -51,8 +51,6 @@ struct TMouseResponse {
 // mouse events here and carries out the response; nothing here needs a window.
 class TMouseEditor {
   public:
-    static constexpr std::int32_t HandleSize = 4;
-
     explicit TMouseEditor(TProfile& profile) : m_profile(profile) {}
 
     TEditTool Tool = etSelect;

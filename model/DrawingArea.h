@@ -15,4 +15,7 @@ inline constexpr std::uint32_t BarColour = 0xff000000;
 inline constexpr std::uint32_t AppendixColour = 0xff0000ff;
 // An appendix is the outline of the square of this half side around its point.
 inline constexpr int AppendixHalfSide = 2;
+// A bar end's handle is the square of this half side around the end; a press that
+// near grips it.
+inline constexpr int HandleSize = 4;
 } // namespace DrawingArea

@@ -1,7 +1,7 @@
 #include "DrawingPictures.h"
 #include "DrawingSurface.h"
 
-#include "../editor/ImagePixels.h"
+#include "ImagePixels.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

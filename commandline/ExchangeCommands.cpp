@@ -1,9 +1,9 @@
 #include "ExchangeCommands.h"
 
-#include "CommandGuard.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
+#include "ErrorBoxText.h"
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"

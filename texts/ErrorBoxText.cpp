@@ -1,4 +1,4 @@
-#include "CommandGuard.h"
+#include "ErrorBoxText.h"
 
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back().isLetter())

@@ -1,7 +1,7 @@
 #include "HeadlessCommands.h"
 
-#include "CommandGuard.h"
 #include "DrawingSurface.h"
+#include "ErrorBoxText.h"
 #include "ExchangeCommands.h"
 #include "FileError.h"
 #include "LocalFileName.h"

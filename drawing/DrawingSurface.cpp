@@ -1,6 +1,5 @@
 #include "DrawingSurface.h"
 
-#include "MouseEditor.h"
 #include "RasterCanvas.h"
 #include "Rounding.h"
 
@@ -65,7 +64,7 @@ void DrawAppendix(RasterCanvas& canvas, TPoint p, int width) {
 void DrawHandle(RasterCanvas& canvas, TPoint p) {
     if (!NearImage(p))
         return;
-    const int h = TMouseEditor::HandleSize;
+    const int h = DrawingArea::HandleSize;
     canvas.fillRect(p.X - h, p.Y - h, 2 * h, 2 * h, HandleColour);
     canvas.frameRect(p.X - h, p.Y - h, 2 * h, 2 * h, BarColour);
 }
