@@ -44,10 +44,12 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     // faults of the report code, before a first paint at about 25 ms).
     TFormLineStretch editor;
     std::unique_ptr<TPrtForm> PrtForm;
-    editor.setPrintHook([&PrtForm, &locale](const TProfile& profile, const TSectionResults& results,
-                                            const QImage& drawing) {
+    editor.setPrintHook([&PrtForm, &locale, &editor](const TProfile& profile,
+                                                     const TSectionResults& results,
+                                                     const QImage& drawing) {
         if (!PrtForm)
             PrtForm = std::make_unique<TPrtForm>(locale);
+        PrtForm->setProfileFileName(editor.profileFileName());
         PrtForm->preview(profile, results, drawing);
     });
     // Closing the editor ends the program, even with a report preview still open.

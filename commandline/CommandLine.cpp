@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ProfileInfo.h"
+
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QRegularExpression>
@@ -88,7 +90,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("OUT.pdf"));
     const QCommandLineOption material(
         QStringLiteral("material"),
-        QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
+        QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\"); com "
+                       "--from-dxf, o material do perfil gravado."),
         QStringLiteral("TEXT"));
     const QCommandLineOption csv(
         QStringLiteral("csv"),
@@ -110,9 +113,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("thickness"),
         QStringLiteral("Espessura em mm das entidades DXF sem largura (com --from-dxf)."),
         QStringLiteral("MM"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("Nome do perfil gravado (com --from-dxf)."),
+                                  QStringLiteral("TEXT"));
     const QList<QCommandLineOption> options{help, version,  properties, allProperties, json,
                                             pdf,  material, csv,        dxf,           svg,
-                                            png,  fromDxf,  thickness};
+                                            png,  fromDxf,  thickness,  name};
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Arquivo de perfil (.per); vários com --json "
@@ -165,11 +171,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(material))
         c.material = parser.value(material);
     const bool readsMaterial = c.mode == Mode::Properties || c.mode == Mode::AllProperties ||
-                               c.mode == Mode::Json || c.mode == Mode::Pdf || c.mode == Mode::Csv;
+                               c.mode == Mode::Json || c.mode == Mode::Pdf || c.mode == Mode::Csv ||
+                               c.mode == Mode::FromDxf;
     if (c.material && !readsMaterial)
         return UsageError(
-            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
-                           "ou --pdf"));
+            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
+                           "--pdf ou --from-dxf"));
+    if (parser.isSet(name)) {
+        if (c.mode != Mode::FromDxf)
+            return UsageError(QStringLiteral("--name vale só com --from-dxf"));
+        c.name = parser.value(name);
+    }
+    // What a profile file can hold.
+    for (const auto& [option, text] : {std::pair{"name", c.name}, {"material", c.material}})
+        if (text && static_cast<std::size_t>(text->toUtf8().size()) > TProfileInfo::MaxTextBytes)
+            return UsageError(QStringLiteral("--%1 aceita no máximo %2 bytes")
+                                  .arg(QLatin1String(option))
+                                  .arg(TProfileInfo::MaxTextBytes));
     if (parser.isSet(thickness)) {
         if (c.mode != Mode::FromDxf)
             return UsageError(QStringLiteral("--thickness vale só com --from-dxf"));

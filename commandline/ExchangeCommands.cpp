@@ -48,6 +48,11 @@ void ImportDrawing(const CommandLine& command) {
                                            command.thickness.value_or(DefaultThickness));
     TProfile profile;
     profile.replace(import.Records, 0);
+    if (command.material)
+        profile.selectMaterial(command.material->toStdString());
+    TProfileInfo info = profile.info();
+    info.Name = command.name.value_or(QString()).toStdString();
+    profile.setInfo(info);
     SaveProfile(profile, LocalFileName(command.file));
     Print(stdout, QString::fromStdString(ImportNotice(import)));
 }

@@ -92,6 +92,7 @@ void Run(const CommandLine& command, const QLocale& locale) {
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
+        form.setProfileFileName(command.file);
         form.writePdf(profile, results, DrawingAfterLoad(profile), LocalFileName(command.output));
         break;
     }

@@ -64,6 +64,11 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeri
     for (const auto& [name, value] : engineering)
         fields.push_back({name, Number(value)});
     fields.push_back({"Wall", std::string(WallName(e.Wall.Wall)), true});
+    const TMaterial& material = profile.info().Material;
+    fields.push_back({"Name", profile.info().Name, true});
+    for (const auto& [name, value] :
+         {std::pair{"E", material.E}, {"Nu", material.Nu}, {"Fy", material.Fy}})
+        fields.push_back({name, Number(value)});
     return fields;
 }
 

@@ -32,6 +32,7 @@ void TFormLineStretch::loadProfileFile(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex,
                    contents.Info);
+    m_profileFileName = fileName;
     showMaterialOfProfile();
     if (!contents.Notice.empty())
         m_dialogs->notify(QString::fromStdString(contents.Notice));
@@ -44,6 +45,7 @@ void TFormLineStretch::importDrawingFile(const QString& fileName) {
     const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thickness);
     replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(),
                    m_profile.info());
+    m_profileFileName = fileName;
     m_dialogs->notify(QString::fromStdString(ImportNotice(import)));
 }
 
@@ -75,6 +77,7 @@ void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& f
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
+        m_profileFileName = fileName;
         break;
     case ProfileFileDialog::FileType::Dxf:
         ExportDxfFile(m_profile, LocalFileName(fileName));
@@ -94,6 +97,7 @@ void TFormLineStretch::SpeedButton6Click() {
         return;
     m_editor.Tool = etSelect;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
+    m_profileFileName.clear();
     redraw();
     syncToolButtons();
 }

@@ -7,6 +7,8 @@
 #include "ImageView.h"
 #include "LocaleText.h"
 #include "ObjectPanel.h"
+#include "PointText.h"
+#include "ProfileInfoPanel.h"
 #include "ProfileCommand.h"
 #include "QtDialogs.h"
 #include "SectionPropertiesWindow.h"
@@ -17,17 +19,29 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-QString PointText(TPoint p) {
-    return QStringLiteral("%1,%2").arg(p.X).arg(p.Y);
+// A marker end as the status line shows it: where it lies on a point of the current
+// object, that point to the hundredth of a millimetre.
+QString MarkerText(const TProfile& profile, TPoint mark) {
+    TExactPoint shown = ExactPoint(mark);
+    if (profile.hasCurrent()) {
+        const TProfileObject& o = profile.Objects(profile.CurrentIndex());
+        if ((o.isBar() || o.isAppendix()) && o.P1 == mark)
+            shown = ExactPoint(o, TEnd::P1);
+        else if (o.isBar() && o.P2 == mark)
+            shown = ExactPoint(o, TEnd::P2);
+    }
+    return PointText(shown, QLocale());
 }
 
 int ValueInRange(const QSpinBox* box) {
@@ -183,6 +197,7 @@ void TFormLineStretch::SpeedButton9Click() {
     if (!m_properties)
         createPropertiesWindow();
     m_objectPanel->showObject(m_profile);
+    m_infoPanel->showInfo(m_profile);
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();
@@ -193,13 +208,23 @@ void TFormLineStretch::SpeedButton9Click() {
 void TFormLineStretch::createPropertiesWindow() {
     m_properties = new SectionPropertiesWindow(
         m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this);
+    auto* panels = new QWidget;
+    auto* stack = new QVBoxLayout(panels);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_infoPanel = new ProfileInfoPanel;
     m_objectPanel = new ObjectPanel;
-    m_properties->setObjectPanel(m_objectPanel);
+    stack->addWidget(m_infoPanel);
+    stack->addWidget(m_objectPanel);
+    m_properties->setObjectPanel(panels);
     connect(m_objectPanel, &ObjectPanel::objectEdited, this,
             guarded(&TFormLineStretch::objectPanelEdit));
+    connect(m_infoPanel, &ProfileInfoPanel::infoEdited, this,
+            guarded(&TFormLineStretch::profileInfoEdit));
     connect(this, &TFormLineStretch::profileUpdated, m_objectPanel, [this] {
-        if (m_properties->isVisible())
-            m_objectPanel->follow(m_profile);
+        if (!m_properties->isVisible())
+            return;
+        m_objectPanel->follow(m_profile);
+        m_infoPanel->showInfo(m_profile);
     });
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
@@ -338,6 +363,18 @@ void TFormLineStretch::showObjectPanel() {
     m_objectPanel->setFocus();
 }
 
+// The name and the material's constants as one step; the material text stays as the box
+// has it.
+void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
+    TProfileInfo edited = m_profile.info();
+    edited.Name = info.Name;
+    edited.Material.E = info.Material.E;
+    edited.Material.Nu = info.Material.Nu;
+    edited.Material.Fy = info.Material.Fy;
+    m_history.change(QStringLiteral("Propriedades do perfil"),
+                     [&] { m_profile.setInfo(std::move(edited)); });
+}
+
 void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
     if (m_objectEdits.setValues(index, values))
         showMovedObject();
@@ -401,8 +438,8 @@ void TFormLineStretch::DrawObjects() {
     // the next label. The labels then show their placeholder, as before the first redraw.
     const bool markerValid = m_editor.MarkP1.X != NoMarkerX;
     const QString noPoint = QStringLiteral("x,y");
-    SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
-    SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
+    SetLabelText(m_ui.Label2, markerValid ? MarkerText(m_profile, m_editor.MarkP1) : noPoint);
+    SetLabelText(m_ui.Label3, markerValid ? MarkerText(m_profile, m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
     emit profileUpdated();
 }

@@ -40,6 +40,13 @@ void SetExactPoint(TProfileObject& o, TEnd end, TExactPoint p) {
     (end == TEnd::P1 ? o.F1 : o.F2) = fraction;
 }
 
+void MoveExactPoint(TProfileObject& o, TEnd end, TPoint delta) {
+    // Set anew, not added to the whole millimetres: a fraction of exactly a half may round
+    // the other way from its new whole millimetre, whose parity differs.
+    const TExactPoint at = ExactPoint(o, end), by = ExactPoint(delta);
+    SetExactPoint(o, end, {at.X + by.X, at.Y + by.Y});
+}
+
 TPointMm Millimetres(TExactPoint p) {
     constexpr double PerMm = HundredthsPerMm;
     return {static_cast<double>(p.X) / PerMm, static_cast<double>(p.Y) / PerMm};

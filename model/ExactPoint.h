@@ -40,6 +40,9 @@ bool RoundsTo(TExactPoint p, TPoint whole);
 // rest in the hundredths beside it. p must lie within the int32 range of millimetres.
 void SetExactPoint(TProfileObject& o, TEnd end, TExactPoint p);
 
+// Moves the point by whole millimetres; its fraction stays.
+void MoveExactPoint(TProfileObject& o, TEnd end, TPoint delta);
+
 // Millimetres from hundredths, correctly rounded: a whole millimetre k reads as exactly k,
 // so a profile without fractions gives the results it gave before points had any.
 TPointMm Millimetres(TExactPoint p);

@@ -27,8 +27,11 @@ bool TProfile::createObject(TObjectKind kind, TPoint point, int thicknessTenths)
     o.Kind = kind;
     o.Thickness = static_cast<double>(thicknessTenths) / 10.0;
     o.P1 = point;
-    if (kind == okBar)
+    o.F1 = {};
+    if (kind == okBar) {
         o.P2 = point;
+        o.F2 = {};
+    }
     m_currentIndex = n;
     return true;
 }

@@ -39,8 +39,8 @@ class TProfile {
     bool hasCurrent() const { return m_currentIndex >= 1 && m_currentIndex <= m_objectCount; }
     void setCurrentIndex(int index) { m_currentIndex = index; }
 
-    // Appends a new object at the (already snapped) point, thickness thicknessTenths / 10
-    // mm, and makes it current. A bar gets P2 = P1. Returns false, changing nothing, when
+    // Appends a new object exactly at the (already snapped) point, thickness
+    // thicknessTenths / 10 mm, and makes it current. A bar gets P2 = P1. Returns false, changing nothing, when
     // the profile is full.
     bool createObject(TObjectKind kind, TPoint point, int thicknessTenths);
 

@@ -45,6 +45,10 @@ class TPrtForm : public QObject {
     ReportDocument producePages(const TProfile& profile, const TSectionResults& results,
                                 const QImage& drawing);
 
+    // The file the profile was loaded from or saved to, whose base name the report prints
+    // for a profile without a name; empty when there is none.
+    void setProfileFileName(const QString& fileName) { m_fileName = fileName; }
+
     // The preview window once preview() has created it, else nullptr. The form owns it.
     ReportPreview* previewWindow() const { return m_preview.get(); }
 
@@ -74,6 +78,7 @@ class TPrtForm : public QObject {
     ProfileReportLayout m_layout;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;
+    QString m_fileName;
     WidgetPreviewDialogs m_widgetDialogs;
     PreviewDialogs* m_dialogs = &m_widgetDialogs;
     std::unique_ptr<ReportPreview> m_preview;
