@@ -25,11 +25,15 @@ TPoint WholePoint(TExactPoint p) {
 }
 
 bool RoundsTo(TExactPoint p, TPoint whole) {
-    // Compared before anything is computed from p, which may be any int64.
+    // Compared before anything is computed from p, which may be any int64. Half a
+    // millimetre away, the tie goes to the even whole millimetre.
     const TExactPoint w = ExactPoint(whole);
-    const std::int64_t half = HundredthsPerMm / 2;
-    return p.X >= w.X - half && p.X <= w.X + half && p.Y >= w.Y - half && p.Y <= w.Y + half &&
-           WholePoint(p) == whole;
+    constexpr std::int64_t half = HundredthsPerMm / 2;
+    auto near = [](std::int64_t p, std::int64_t w, std::int32_t whole) {
+        return (p > w - half && p < w + half) ||
+               ((p == w - half || p == w + half) && whole % 2 == 0);
+    };
+    return near(p.X, w.X, whole.X) && near(p.Y, w.Y, whole.Y);
 }
 
 void SetExactPoint(TProfileObject& o, TEnd end, TExactPoint p) {

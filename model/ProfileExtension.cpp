@@ -43,10 +43,6 @@ class FieldReader {
   public:
     explicit FieldReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
-    std::optional<std::int64_t> int64() {
-        const std::uint8_t* in = take(8);
-        return in ? std::optional(GetInt64(in)) : std::nullopt;
-    }
     std::optional<double> float64() {
         const std::uint8_t* in = take(8);
         return in ? std::optional(GetDouble(in)) : std::nullopt;
@@ -142,7 +138,7 @@ bool StartsExtension(std::span<const std::uint8_t> bytes) {
 
 std::string ReadExtension(std::span<const std::uint8_t> mainPart,
                           std::span<const std::uint8_t> block,
-                          std::vector<TProfileObject>& records, TProfileInfo& info) {
+                          std::span<TProfileObject> records, TProfileInfo& info) {
     if (block.size() < HeaderSize || GetUInt<4>(block.data() + LengthAt) != block.size())
         return "bloco incompleto";
     const std::uint64_t version = GetUInt<4>(block.data() + VersionAt);
@@ -151,18 +147,21 @@ std::string ReadExtension(std::span<const std::uint8_t> mainPart,
     if (GetUInt<4>(block.data() + ChecksumAt) != Checksum(mainPart, block))
         return "soma de verificação não confere";
 
-    FieldReader reader(block.subspan(HeaderSize));
-    std::vector<TProfileObject> exact = records;
-    for (TProfileObject& o : exact)
-        for (const TEnd end : {TEnd::P1, TEnd::P2}) {
-            const std::optional<std::int64_t> x = reader.int64(), y = reader.int64();
-            if (!x || !y)
-                return "bloco malformado";
-            const TExactPoint p{*x, *y};
-            if (!RoundsTo(p, end == TEnd::P1 ? o.P1 : o.P2))
-                return "coordenadas não conferem com o perfil";
-            SetExactPoint(o, end, p);
-        }
+    // The points are checked all before any is written, so that a refused block leaves the
+    // records as they were.
+    const std::span<const std::uint8_t> points = block.subspan(HeaderSize);
+    if (points.size() < RecordPointsSize * records.size())
+        return "bloco malformado";
+    auto pointAt = [&](std::size_t record, TEnd end) {
+        const std::uint8_t* in =
+            points.data() + RecordPointsSize * record + (end == TEnd::P1 ? 0 : 2 * CoordinateSize);
+        return TExactPoint{GetInt64(in), GetInt64(in + CoordinateSize)};
+    };
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (!RoundsTo(pointAt(i, TEnd::P1), records[i].P1) ||
+            !RoundsTo(pointAt(i, TEnd::P2), records[i].P2))
+            return "coordenadas não conferem com o perfil";
+    FieldReader reader(points.subspan(RecordPointsSize * records.size()));
     TProfileInfo read;
     std::optional<std::string> name = reader.text(), material = reader.text();
     const std::optional<double> density = reader.float64(), e = reader.float64(),
@@ -174,7 +173,9 @@ std::string ReadExtension(std::span<const std::uint8_t> mainPart,
     read.Material = {std::move(*material), *e, *nu, *fy};
     if (!read.Material.constantsInRange())
         return "material fora do alcance";
-    records = std::move(exact);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        for (const TEnd end : {TEnd::P1, TEnd::P2})
+            SetExactPoint(records[i], end, pointAt(i, end));
     info = std::move(read);
     return {};
 }

@@ -59,4 +59,4 @@ bool StartsExtension(std::span<const std::uint8_t> bytes);
 // confere", ...); it is empty when the block was used.
 std::string ReadExtension(std::span<const std::uint8_t> mainPart,
                           std::span<const std::uint8_t> block,
-                          std::vector<TProfileObject>& records, TProfileInfo& info);
+                          std::span<TProfileObject> records, TProfileInfo& info);
