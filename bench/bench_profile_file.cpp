@@ -1,7 +1,7 @@
 // Saving and loading a full profile (255 records, 18,368 bytes) against writing and
 // reading the same bytes raw, in the same directory and run: the target is within 3x. The
 // same profile with every point off the whole millimetres, a name and a typed material
-// (26,580 bytes with its extension block) is held to 2x.
+// (26,616 bytes with its extension block) is held to 2x.
 // Saving syncs the new file before renaming it into place, so its floor is the synced
 // raw write; the unsynced one shows what the sync costs. The directory is a fresh one
 // under TMPDIR: point TMPDIR at a memory file system to see the cost without the disk.

@@ -156,20 +156,22 @@ TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
     return Redraw();
 }
 
-// The end that the mouse holds lies exactly on its point while away from where it was
-// grabbed; every other point goes by whole millimetres and keeps its fraction.
+// An object moved whole goes by whole millimetres and keeps its fractions. While one end
+// of a bar is dragged, an end stays exactly where it was until it leaves its place, then
+// lies exactly on its (snapped) point.
 void TMouseEditor::placeCurrent(const TEditSettings& settings) {
     TProfileObject& current = m_profile.Objects(m_profile.CurrentIndex());
-    auto place = [&](TEnd end, TPoint mark, const Anchor& anchor, bool held) {
+    const bool endDrag = Grip == gmP1 || Grip == gmP2;
+    auto place = [&](TEnd end, TPoint mark, const Anchor& anchor) {
         const TPoint whole = SnapPoint(mark, settings);
         TExactPoint at = ExactPoint(whole);
-        if (!held || whole == anchor.mark)
+        if (!endDrag || whole == anchor.mark)
             at = {at.X + anchor.offset.X, at.Y + anchor.offset.Y};
         SetExactPoint(current, end, at);
     };
-    place(TEnd::P1, MarkP1, m_anchor1, Grip == gmP1);
+    place(TEnd::P1, MarkP1, m_anchor1);
     if (Grip != gmAppendix)
-        place(TEnd::P2, MarkP2, m_anchor2, Grip == gmP2);
+        place(TEnd::P2, MarkP2, m_anchor2);
 }
 
 TMouseResponse TMouseEditor::release(const TEditSettings& settings) {

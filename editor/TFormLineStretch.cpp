@@ -30,18 +30,10 @@
 
 namespace {
 
-// A marker end as the status line shows it: where it lies on a point of the current
-// object, that point to the hundredth of a millimetre.
-QString MarkerText(const TProfile& profile, TPoint mark) {
-    TExactPoint shown = ExactPoint(mark);
-    if (profile.hasCurrent()) {
-        const TProfileObject& o = profile.Objects(profile.CurrentIndex());
-        if ((o.isBar() || o.isAppendix()) && o.P1 == mark)
-            shown = ExactPoint(o, TEnd::P1);
-        else if (o.isBar() && o.P2 == mark)
-            shown = ExactPoint(o, TEnd::P2);
-    }
-    return PointText(shown, QLocale());
+// The marker follows the mouse, on whole millimetres; the properties window shows the
+// object's points to the hundredth.
+QString MarkerText(TPoint mark) {
+    return PointText(ExactPoint(mark), QLocale());
 }
 
 int ValueInRange(const QSpinBox* box) {
@@ -438,8 +430,8 @@ void TFormLineStretch::DrawObjects() {
     // the next label. The labels then show their placeholder, as before the first redraw.
     const bool markerValid = m_editor.MarkP1.X != NoMarkerX;
     const QString noPoint = QStringLiteral("x,y");
-    SetLabelText(m_ui.Label2, markerValid ? MarkerText(m_profile, m_editor.MarkP1) : noPoint);
-    SetLabelText(m_ui.Label3, markerValid ? MarkerText(m_profile, m_editor.MarkP2) : noPoint);
+    SetLabelText(m_ui.Label2, markerValid ? MarkerText(m_editor.MarkP1) : noPoint);
+    SetLabelText(m_ui.Label3, markerValid ? MarkerText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
     emit profileUpdated();
 }

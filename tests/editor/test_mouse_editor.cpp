@@ -249,8 +249,9 @@ TEST(MouseEditorTest, BarFollowsThePixelsWithoutSnapping) {
     EXPECT_EQ(f.object(1).P2, (TPoint{83, 53}));
 }
 
-// A bar off the whole millimetres moves by whole ones and keeps its fractions; an end the
-// mouse holds keeps its own until it leaves its place, then lies on the mouse's point.
+// A bar off the whole millimetres moves by whole ones and keeps its fractions. While an end
+// is dragged, each end keeps its own until it leaves its place, then lies on its point:
+// snapping takes the other end to the grid as it takes a whole-millimetre one.
 TEST(MouseEditorTest, DragKeepsFractionsUntilTheHeldEndLeavesItsPlace) {
     Fixture f(std::vector<Bar>{{{40, 50}, {80, 50}}});
     TProfileObject& bar = f.profile.Objects(1);
@@ -273,6 +274,10 @@ TEST(MouseEditorTest, DragKeepsFractionsUntilTheHeldEndLeavesItsPlace) {
     f.editor.release(Free);
     EXPECT_EQ(ExactPoint(bar, TEnd::P2), (TExactPoint{9000, 6000}));
     EXPECT_EQ(ExactPoint(bar, TEnd::P1), (TExactPoint{4325, 5150}));
+    f.editor.press(bar.P2, Snapping);
+    f.editor.move({100, 60}, Snapping);
+    f.editor.release(Snapping);
+    EXPECT_EQ(ExactPoint(bar, TEnd::P1), (TExactPoint{4000, 5000})) << "(43, 52) snapped";
 }
 
 TEST(MouseEditorTest, DraggingOneEndOntoTheOtherAsksToRemove) {
