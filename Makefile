@@ -54,7 +54,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/page-corpus
 	$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
-	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -max_len=28000 -print_final_stats=1
 	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=fuzz/page-file.lsan \
 	  $(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
 	  fuzz/page-seeds -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \

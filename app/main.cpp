@@ -39,11 +39,12 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     // a first paint at about 25 ms).
     TFormLineStretch editor;
     std::unique_ptr<PrtPreview> printPreview;
-    editor.setPrintHook([&printPreview, &locale](const TProfile& profile,
-                                                 const TSectionResults& results,
-                                                 const QImage& drawing) {
+    editor.setPrintHook([&printPreview, &locale, &editor](const TProfile& profile,
+                                                           const TSectionResults& results,
+                                                           const QImage& drawing) {
         if (!printPreview)
             printPreview = std::make_unique<PrtPreview>(locale);
+        printPreview->setProfileFileName(editor.profileFileName());
         printPreview->preview(profile, results, drawing);
     });
     // Closing the editor ends the program, even with a report preview still open.

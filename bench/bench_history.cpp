@@ -107,7 +107,7 @@ void BM_HistoryOfOneWholeReplacement(benchmark::State& state) {
             other.Objects(i).Thickness += 1;
         ProfileHistory history(profile);
         const long long before = g_liveBytes;
-        history.replace(QStringLiteral("load"), other.liveObjects(), 3);
+        history.replace(QStringLiteral("load"), other.liveObjects(), 3, LayoutInfo(3));
         state.counters["step_KB"] = static_cast<double>(g_liveBytes - before) / 1e3;
     }
 }
@@ -122,7 +122,7 @@ void BM_UndoRedo(benchmark::State& state) {
         EditingStep(history, profile, i);
     if (state.range(0) == 5) {
         TProfile other = FullProfile();
-        history.replace(QStringLiteral("load"), other.liveObjects(), 3);
+        history.replace(QStringLiteral("load"), other.liveObjects(), 3, LayoutInfo(3));
     } else {
         EditingStep(history, profile, Steps + static_cast<int>(state.range(0)));
     }

@@ -1,10 +1,13 @@
 #include "StripModel.h"
 
+#include "ExactPoint.h"
+
 #include <algorithm>
 #include <cmath>
 
 TStripModel::Node WallNodePoint(const TWallGraph& g, int n) {
-    return {static_cast<double>(g.Nodes[n].X), static_cast<double>(g.Nodes[n].Y)};
+    const TPointMm p = Millimetres(g.Nodes[n]);
+    return {p.X, p.Y};
 }
 
 std::vector<int> DefaultStripCounts(const TWallGraph& g) {

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "BucklingOptions.h"
+#include "ProfileInfo.h"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -80,7 +81,10 @@ const OptionRow Options[] = {
      nullptr, Mode::Json, nullptr, true, true},
     {"pdf", "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela.",
      "OUT.pdf", Mode::Pdf, &CommandLine::output, true},
-    {"material", "Texto do material de onde se lê a densidade (\"nome - densidade\").", "TEXT"},
+    {"material",
+     "Texto do material de onde se lê a densidade (\"nome - densidade\"); com --from-dxf, o "
+     "material do perfil gravado.",
+     "TEXT"},
     {"csv", "Escreve uma tabela CSV com as propriedades de cada FILE, sem janela.", nullptr,
      Mode::Csv, nullptr, true, true},
     {"dxf", "Escreve o desenho de FILE em OUT.dxf, sem janela.", "OUT.dxf", Mode::Dxf,
@@ -90,8 +94,9 @@ const OptionRow Options[] = {
     {"png", "Escreve o desenho de FILE em OUT.png, sem janela.", "OUT.png", Mode::Png,
      &CommandLine::output},
     {"from-dxf", "Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela.", "IN.dxf",
-     Mode::FromDxf, &CommandLine::dxfPath},
+     Mode::FromDxf, &CommandLine::dxfPath, true},
     {"thickness", "Espessura em mm das entidades DXF sem largura (com --from-dxf).", "MM"},
+    {"name", "Nome do perfil gravado (com --from-dxf).", "TEXT"},
     // Alone it is a mode of its own, beside --json it adds to that one: BucklingOptions.
     {"buckling",
      "Escreve a flambagem elástica de FILE (faixas finitas: mínimos local e distorcional, "
@@ -193,8 +198,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.material = parser.value(QStringLiteral("material"));
     if (c.material && !(chosen && chosen->readsMaterial))
         return UsageError(
-            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
-                           "ou --pdf"));
+            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
+                           "--pdf ou --from-dxf"));
+    const QString name = QStringLiteral("name");
+    if (parser.isSet(name)) {
+        if (c.mode != Mode::FromDxf)
+            return UsageError(QStringLiteral("--name vale só com --from-dxf"));
+        c.name = parser.value(name);
+    }
+    // What a profile file can hold.
+    for (const auto& [option, text] : {std::pair{"name", c.name}, {"material", c.material}})
+        if (text && static_cast<std::size_t>(text->toUtf8().size()) > TProfileInfo::MaxTextBytes)
+            return UsageError(QStringLiteral("--%1 aceita no máximo %2 bytes")
+                                  .arg(QLatin1String(option))
+                                  .arg(TProfileInfo::MaxTextBytes));
     const QString thickness = QStringLiteral("thickness");
     if (parser.isSet(thickness)) {
         if (c.mode != Mode::FromDxf)

@@ -34,7 +34,9 @@ struct CommandLine {
     QString output;                  // Pdf, Dxf, Svg, Png: where it goes, "-" for standard output
     QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
     std::optional<double> thickness; // FromDxf: mm for entities without a width
-    std::optional<QString> material; // --material: the text to read the density from
+    std::optional<QString> material; // --material: the text to read the density from; for
+                                     // FromDxf, the material of the profile written
+    std::optional<QString> name;     // FromDxf: the name of the profile written
     std::optional<TBucklingInput> buckling; // Buckling, or Json with --buckling
     QString message;                        // Help: the text to print; UsageError: what is wrong
 };

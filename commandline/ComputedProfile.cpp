@@ -3,19 +3,21 @@
 #include "DrawingSurface.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
-#include "MaterialList.h"
 #include "ProfileFile.h"
+#include "StandardStreams.h"
 
 TProfile LoadProfileFile(const QString& file) {
     TProfile profile;
-    LoadProfile(profile, LocalFileName(file));
+    const std::string notice = LoadProfile(profile, LocalFileName(file));
+    if (!notice.empty())
+        Print(stderr, QString::fromStdString(notice));
     return profile;
 }
 
 ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material) {
     ComputedProfile computed{LoadProfileFile(file), {}, {}, {}};
     computed.material =
-        material ? material->toStdString() : MaterialText(computed.profile.MaterialIndex());
+        material ? material->toStdString() : computed.profile.info().Material.Text;
     computed.results = ComputeSection(computed.profile, computed.material, DecimalSeparator());
     computed.engineering =
         ComputeEngineering(computed.profile, computed.material, DecimalSeparator());

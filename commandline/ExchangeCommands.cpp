@@ -7,9 +7,9 @@
 #include "DxfImport.h"
 #include "ErrorBoxText.h"
 #include "LocalFileName.h"
-#include "LocaleText.h"
 #include "PerfilError.h"
 #include "ProfileFile.h"
+#include "ProfileInfo.h"
 #include "ResultsJson.h"
 #include "StandardStreams.h"
 #include "Utf8Sequence.h"
@@ -171,7 +171,12 @@ void ImportDrawing(const CommandLine& command) {
         ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
     TProfile profile;
     profile.replace(import.Records, 0);
+    if (command.material)
+        profile.selectMaterial(command.material->toStdString());
+    TProfileInfo info = profile.info();
+    info.Name = command.name.value_or(QString()).toStdString();
+    profile.setInfo(info);
     Write("perfil", command.file,
           [&profile](const std::string& path) { SaveProfile(profile, path); });
-    Print(stderr, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    Print(stderr, QString::fromStdString(ImportNotice(import)));
 }

@@ -68,6 +68,7 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
+        form.setProfileFileName(command.file);
         form.writePdf(profile, results, DrawingAfterLoad(profile), LocalFileName(command.output));
         break;
     }

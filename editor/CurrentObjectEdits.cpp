@@ -16,9 +16,9 @@ bool CurrentObjectEdits::setValues(int index, const TObjectValues& values) {
         return false;
     m_history.change(QStringLiteral("Edita o objeto"), [&] {
         TProfileObject& o = m_profile.Objects(index);
-        o.P1 = values.P1;
+        SetExactPoint(o, TEnd::P1, values.P1);
         if (o.isBar())
-            o.P2 = values.P2;
+            SetExactPoint(o, TEnd::P2, values.P2);
         o.Thickness = values.Thickness;
     });
     return true;

@@ -2,6 +2,7 @@
 
 #include "AreaMove.h"
 #include "DrawingArea.h"
+#include "ExactPoint.h"
 #include "Rounding.h"
 
 #include <algorithm>
@@ -43,8 +44,7 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
         TMouseResponse r = Redraw();
         if (kind == okBar) {
             // The new bar's second end follows the drag.
-            MarkP1 = snapped;
-            MarkP2 = snapped;
+            markObject(m_profile.CurrentIndex());
             r.cursor = TCursorShape::crDrag;
             Grip = gmP2;
         }
@@ -110,6 +110,12 @@ void TMouseEditor::markObject(int i) {
     const TProfileObject& o = m_profile.Objects(i);
     MarkP1 = o.P1;
     MarkP2 = o.isAppendix() ? o.P1 : o.P2;
+    auto anchor = [&](TPoint mark, TEnd end) {
+        const TExactPoint exact = ExactPoint(o, end), whole = ExactPoint(mark);
+        return Anchor{mark, {exact.X - whole.X, exact.Y - whole.Y}};
+    };
+    m_anchor1 = anchor(MarkP1, TEnd::P1);
+    m_anchor2 = anchor(MarkP2, o.isAppendix() ? TEnd::P1 : TEnd::P2);
 }
 
 TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
@@ -145,13 +151,27 @@ TMouseResponse TMouseEditor::move(TPoint p, const TEditSettings& settings) {
     case gmNone:
         break;
     }
-    if (m_profile.hasCurrent()) {
-        TProfileObject& current = m_profile.Objects(m_profile.CurrentIndex());
-        current.P1 = SnapPoint(MarkP1, settings);
-        if (Grip != gmAppendix)
-            current.P2 = SnapPoint(MarkP2, settings);
-    }
+    if (m_profile.hasCurrent())
+        placeCurrent(settings);
     return Redraw();
+}
+
+// An object moved whole goes by whole millimetres and keeps its fractions. While one end
+// of a bar is dragged, an end stays exactly where it was until it leaves its place, then
+// lies exactly on its (snapped) point.
+void TMouseEditor::placeCurrent(const TEditSettings& settings) {
+    TProfileObject& current = m_profile.Objects(m_profile.CurrentIndex());
+    const bool endDrag = Grip == gmP1 || Grip == gmP2;
+    auto place = [&](TEnd end, TPoint mark, const Anchor& anchor) {
+        const TPoint whole = SnapPoint(mark, settings);
+        TExactPoint at = ExactPoint(whole);
+        if (!endDrag || whole == anchor.mark)
+            at = {at.X + anchor.offset.X, at.Y + anchor.offset.Y};
+        SetExactPoint(current, end, at);
+    };
+    place(TEnd::P1, MarkP1, m_anchor1);
+    if (Grip != gmAppendix)
+        place(TEnd::P2, MarkP2, m_anchor2);
 }
 
 TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
@@ -162,10 +182,10 @@ TMouseResponse TMouseEditor::release(const TEditSettings& settings) {
     const bool currentBar =
         m_profile.hasCurrent() && m_profile.Objects(m_profile.CurrentIndex()).isBar();
     if (currentBar) {
-        TProfileObject& bar = m_profile.Objects(m_profile.CurrentIndex());
-        bar.P1 = SnapPoint(MarkP1, settings);
-        bar.P2 = SnapPoint(MarkP2, settings);
-        r.removeCurrent = bar.P1 == bar.P2; // a bar shrunk to a point is no bar
+        placeCurrent(settings);
+        const TProfileObject& bar = m_profile.Objects(m_profile.CurrentIndex());
+        // A bar shrunk to a point is no bar.
+        r.removeCurrent = ExactPoint(bar, TEnd::P1) == ExactPoint(bar, TEnd::P2);
     }
     r.cursor = TCursorShape::crDefault;
     Grip = gmNone;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExactPoint.h"
 #include "LineLibrary.h"
 #include "Profile.h"
 
@@ -73,6 +74,15 @@ class TMouseEditor {
 
   private:
     bool objectWithinReach(TPoint p) const; // hover feedback: would a selecting press grab?
+    void placeCurrent(const TEditSettings& settings);
+
+    // A marker end as last set from an object, and how far, in hundredths of a millimetre,
+    // the object's point lay from it: a drag keeps that fraction.
+    struct Anchor {
+        TPoint mark;
+        TExactPoint offset;
+    };
+    Anchor m_anchor1, m_anchor2;
 
     TProfile& m_profile;
     // The last press grabbed or added an object. A release after one that did neither

@@ -2,6 +2,7 @@
 
 #include "BarPolar.h"
 #include "DrawingSurface.h"
+#include "PointText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -26,8 +27,8 @@ QString Decimal(double value) {
     return QLocale().toString(value, 'f', 2);
 }
 
-bool InsideArea(TPoint p) {
-    return p.X >= 0 && p.X <= MaxX && p.Y >= 0 && p.Y <= MaxY;
+bool InsideArea(TExactPoint p) {
+    return p.X >= 0 && p.X <= MaxX * HundredthsPerMm && p.Y >= 0 && p.Y <= MaxY * HundredthsPerMm;
 }
 
 } // namespace
@@ -99,7 +100,8 @@ void ObjectPanel::showObject(const TProfile& profile) {
     const TProfileObject& o = current ? profile.Objects(m_index) : none;
     m_isBar = current && o.isBar();
     const bool appendix = current && o.isAppendix();
-    m_shown = {o.P1, o.P2, o.Thickness};
+    const TExactPoint p1 = ExactPoint(o, TEnd::P1), p2 = ExactPoint(o, TEnd::P2);
+    m_shown = {p1, p2, o.Thickness};
 
     const QString kind = m_isBar    ? QStringLiteral("barra")
                          : appendix ? QStringLiteral("apêndice")
@@ -122,13 +124,14 @@ void ObjectPanel::showObject(const TProfile& profile) {
             field->setText(wanted);
     };
     const bool known = m_isBar || appendix;
-    set(m_p1x, known, QString::number(o.P1.X));
-    set(m_p1y, known, QString::number(o.P1.Y));
-    set(m_p2x, m_isBar, QString::number(o.P2.X));
-    set(m_p2y, m_isBar, QString::number(o.P2.Y));
+    const QLocale locale;
+    set(m_p1x, known, CoordinateText(p1.X, locale));
+    set(m_p1y, known, CoordinateText(p1.Y, locale));
+    set(m_p2x, m_isBar, CoordinateText(p2.X, locale));
+    set(m_p2y, m_isBar, CoordinateText(p2.Y, locale));
     set(m_thickness, known, Decimal(o.Thickness));
-    set(m_length, m_isBar, Decimal(BarLength(o.P1, o.P2)));
-    set(m_angle, m_isBar, Decimal(BarAngle(o.P1, o.P2)));
+    set(m_length, m_isBar, Decimal(BarLength(p1, p2)));
+    set(m_angle, m_isBar, Decimal(BarAngle(p1, p2)));
 }
 
 void ObjectPanel::confirm(QLineEdit* field) {
@@ -159,15 +162,22 @@ void ObjectPanel::confirm(QLineEdit* field) {
     emit objectEdited(m_index, values);
 }
 
-bool ObjectPanel::readPoint(QLineEdit* x, QLineEdit* y, TPoint& point) {
+// Hundredths of a millimetre are what a point holds; a third decimal would be dropped.
+bool ObjectPanel::readPoint(QLineEdit* x, QLineEdit* y, TExactPoint& point) {
     for (auto [field, max, coordinate] : {std::tuple{x, MaxX, &point.X}, {y, MaxY, &point.Y}}) {
         bool ok = false;
-        const int value = QLocale().toInt(field->text().trimmed(), &ok);
-        if (!ok || value < 0 || value > max) {
-            refuse(field, QStringLiteral("0 a %1").arg(max));
+        const double value = QLocale().toDouble(field->text().trimmed(), &ok);
+        const QString range = QStringLiteral("0 a %1").arg(max);
+        if (!ok || !(value >= 0 && value <= max)) {
+            refuse(field, range);
             return false;
         }
-        *coordinate = value;
+        const double hundredths = value * HundredthsPerMm;
+        if (std::abs(hundredths - std::round(hundredths)) > 1e-6) {
+            refuse(field, QStringLiteral("até duas casas decimais, de ") + range);
+            return false;
+        }
+        *coordinate = static_cast<std::int64_t>(std::round(hundredths));
     }
     return true;
 }

@@ -9,7 +9,7 @@
 class QLabel;
 class QLineEdit;
 
-// The current object in figures: its number and kind, its points in whole millimetres,
+// The current object in figures: its number and kind, its points to 0,01 mm,
 // its thickness in millimetres with two decimals and, for a bar, its length and angle.
 // A value typed and confirmed with Enter is checked against its range; a value outside
 // it is refused where it was typed, with the range shown, and nothing changes. It knows
@@ -34,7 +34,7 @@ class ObjectPanel : public QWidget {
   private:
     QLineEdit* addField(const char* name);
     void confirm(QLineEdit* field);
-    bool readPoint(QLineEdit* x, QLineEdit* y, TPoint& point);
+    bool readPoint(QLineEdit* x, QLineEdit* y, TExactPoint& point);
     bool readNumber(QLineEdit* field, double low, double high, int decimals, double& value);
     void refuse(QLineEdit* field, const QString& range);
 

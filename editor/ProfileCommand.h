@@ -12,6 +12,7 @@
 class ProfileCommand : public QUndoCommand {
   public:
     static constexpr int NoRun = -1;
+    static constexpr int MaterialRun = -2; // typing in the material box
 
     ProfileCommand(const QString& text, TProfile& profile, const TProfile& before,
                    int runKey = NoRun);

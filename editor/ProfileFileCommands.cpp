@@ -4,7 +4,6 @@
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "LocalFileName.h"
-#include "LocaleText.h"
 #include "ProfileFile.h"
 
 ProfileFileCommands::ProfileFileCommands(TProfile& profile, ProfileHistory& history,
@@ -26,20 +25,28 @@ bool ProfileFileCommands::open(int thicknessTenths) {
 
 void ProfileFileCommands::load(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
-    replace(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex, true);
+    replace(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex,
+            contents.Info, true);
+    m_fileName = fileName;
+    if (!contents.Notice.empty())
+        m_dialogs.notify(QString::fromStdString(contents.Notice));
 }
 
-// The notice comes after the new drawing is shown, so that it stands over it.
+// The notice comes after the new drawing is shown, so that it stands over it. The material
+// and the name stay: a drawing has neither.
 void ProfileFileCommands::importDrawing(const QString& fileName, int thicknessTenths) {
     const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thicknessTenths / 10.0);
-    replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(), false);
-    m_dialogs.notify(QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(),
+            m_profile.info(), false);
+    m_fileName = fileName;
+    m_dialogs.notify(QString::fromStdString(ImportNotice(import)));
 }
 
 // The one way in which a whole new profile replaces the current one: one undoable step.
 void ProfileFileCommands::replace(const QString& text, std::span<const TProfileObject> records,
-                                  std::int32_t materialIndex, bool withMaterial) {
-    m_history.replace(text, records, materialIndex);
+                                  std::int32_t materialIndex, const TProfileInfo& info,
+                                  bool withMaterial) {
+    m_history.replace(text, records, materialIndex, info);
     m_replaced(withMaterial);
 }
 
@@ -60,6 +67,7 @@ void ProfileFileCommands::saveAs(ProfileFileDialog::FileType type, const QString
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
+        m_fileName = fileName;
         break;
     case ProfileFileDialog::FileType::Dxf:
         ExportDxfFile(m_profile, LocalFileName(fileName));
@@ -77,5 +85,6 @@ bool ProfileFileCommands::clear() {
     if (!m_dialogs.confirm(QStringLiteral("Confirma zerar o perfil atual ?")))
         return false;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
+    m_fileName.clear();
     return true;
 }

@@ -39,10 +39,14 @@ class ProfileFileCommands {
     // Drops the slots awaiting compaction and renumbers the objects.
     void compact();
 
+    // The file the profile was last loaded from, imported from or saved to; empty for a
+    // new profile.
+    const QString& fileName() const { return m_fileName; }
+
   private:
     void importDrawing(const QString& fileName, int thicknessTenths);
     void replace(const QString& text, std::span<const TProfileObject> records,
-                 std::int32_t materialIndex, bool withMaterial);
+                 std::int32_t materialIndex, const TProfileInfo& info, bool withMaterial);
     void saveAs(ProfileFileDialog::FileType type, const QString& fileName, bool gridShown,
                 int gridStep, const QImage& drawing);
 
@@ -52,4 +56,5 @@ class ProfileFileCommands {
     std::function<void(bool)> m_replaced;
     ProfileFileDialog OpenDialog1{ProfileFileDialog::Mode::Open};
     ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
+    QString m_fileName;
 };

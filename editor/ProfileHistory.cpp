@@ -23,8 +23,8 @@ void ProfileHistory::change(const QString& text, const std::function<void()>& ed
 }
 
 void ProfileHistory::replace(const QString& text, std::span<const TProfileObject> records,
-                             std::int32_t materialIndex) {
-    change(text, [&] { m_profile.replace(records, materialIndex); });
+                             std::int32_t materialIndex, const TProfileInfo& info) {
+    change(text, [&] { m_profile.replace(records, materialIndex, info); });
 }
 
 void ProfileHistory::record(const QString& text, const TProfile& before, int runKey) {

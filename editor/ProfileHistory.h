@@ -27,11 +27,11 @@ class ProfileHistory : public QObject {
     // exception goes on.
     void change(const QString& text, const std::function<void()>& edit, int runKey = -1);
 
-    // The whole profile replaced by records and a material, CurrentIndex 1: the loading
-    // of a file, or any other import, as one step. Throws std::length_error, changing
-    // nothing, for more records than the profile holds.
+    // The whole profile replaced by records, a material and a name, CurrentIndex 1: the
+    // loading of a file, or any other import, as one step. Throws std::length_error,
+    // changing nothing, for more records than the profile holds.
     void replace(const QString& text, std::span<const TProfileObject> records,
-                 std::int32_t materialIndex);
+                 std::int32_t materialIndex, const TProfileInfo& info);
 
     void beginGesture(const QString& text); // ignored while a gesture is under way
     void endGesture();

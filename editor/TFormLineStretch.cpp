@@ -6,8 +6,10 @@
 #include "FixedSizeFrame.h"
 #include "ImageView.h"
 #include "LocaleText.h"
-#include "MaterialList.h"
 #include "ObjectPanel.h"
+#include "PointText.h"
+#include "ProfileInfoPanel.h"
+#include "ProfileCommand.h"
 #include "QtDialogs.h"
 #include "SectionPropertiesWindow.h"
 #include "WindowPlacement.h"
@@ -17,17 +19,21 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-QString PointText(TPoint p) {
-    return QStringLiteral("%1,%2").arg(p.X).arg(p.Y);
+// The marker follows the mouse, on whole millimetres; the properties window shows the
+// object's points to the hundredth.
+QString MarkerText(TPoint mark) {
+    return PointText(ExactPoint(mark), QLocale());
 }
 
 const QString MouseEditText = QStringLiteral("Edição com o mouse");
@@ -255,6 +261,7 @@ void TFormLineStretch::showPropertiesWindow() {
     if (!m_properties)
         createPropertiesWindow();
     m_objectPanel->showObject(m_profile);
+    m_infoPanel->showInfo(m_profile);
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();
@@ -265,13 +272,23 @@ void TFormLineStretch::showPropertiesWindow() {
 void TFormLineStretch::createPropertiesWindow() {
     m_properties = new SectionPropertiesWindow(
         m_profile, [this] { return m_ui.ComboBox1->currentText(); }, this);
+    auto* panels = new QWidget;
+    auto* stack = new QVBoxLayout(panels);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_infoPanel = new ProfileInfoPanel;
     m_objectPanel = new ObjectPanel;
-    m_properties->setObjectPanel(m_objectPanel);
+    stack->addWidget(m_infoPanel);
+    stack->addWidget(m_objectPanel);
+    m_properties->setObjectPanel(panels);
     connect(m_objectPanel, &ObjectPanel::objectEdited, this,
             guarded(&TFormLineStretch::objectPanelEdit));
+    connect(m_infoPanel, &ProfileInfoPanel::infoEdited, this,
+            guarded(&TFormLineStretch::profileInfoEdit));
     connect(this, &TFormLineStretch::profileUpdated, m_objectPanel, [this] {
-        if (m_properties->isVisible())
-            m_objectPanel->follow(m_profile);
+        if (!m_properties->isVisible())
+            return;
+        m_objectPanel->follow(m_profile);
+        m_infoPanel->showInfo(m_profile);
     });
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
@@ -293,10 +310,12 @@ void TFormLineStretch::chTravaGridClick() {
     rebuildAndRedraw();
 }
 
+// A run of typing in the box is one step.
 void TFormLineStretch::ComboBox1Change() {
-    const QComboBox* box = m_ui.ComboBox1;
-    const int index = box->findText(box->currentText(), Qt::MatchExactly);
-    m_history.change(QStringLiteral("Material"), [&] { m_profile.selectMaterial(index); });
+    std::string text = m_ui.ComboBox1->currentText().toStdString();
+    m_history.change(
+        QStringLiteral("Material"), [&] { m_profile.selectMaterial(std::move(text)); },
+        ProfileCommand::MaterialRun);
 }
 
 void TFormLineStretch::tEspessuraChange() {
@@ -308,7 +327,7 @@ void TFormLineStretch::showMaterialOfProfile() {
     const QSignalBlocker blocker(m_ui.ComboBox1);
     const bool listed = index >= 0 && index < m_ui.ComboBox1->count();
     m_ui.ComboBox1->setCurrentIndex(listed ? index : -1);
-    m_ui.ComboBox1->setEditText(QString::fromStdString(MaterialText(index)));
+    m_ui.ComboBox1->setEditText(QString::fromStdString(m_profile.info().Material.Text));
 }
 
 // Remove, New and Load change the tool without a click; the buttons follow it, so that
@@ -417,18 +436,28 @@ void TFormLineStretch::showObjectPanel() {
     m_objectPanel->setFocus();
 }
 
+// The name and the material's constants as one step; the material text stays as the box
+// has it.
+void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
+    TProfileInfo edited = m_profile.info();
+    edited.Name = info.Name;
+    edited.Material.E = info.Material.E;
+    edited.Material.Nu = info.Material.Nu;
+    edited.Material.Fy = info.Material.Fy;
+    m_history.change(QStringLiteral("Propriedades do perfil"),
+                     [&] { m_profile.setInfo(std::move(edited)); });
+}
+
 void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
     if (m_objectEdits.setValues(index, values))
         showMovedObject();
 }
 
 // After an undo or redo: the marker no longer describes anything, and the material box
-// follows the profile's material only when the step changed it, so that a typed
-// material survives the undo of an unrelated step.
+// follows the profile's material when the step changed it.
 void TFormLineStretch::showSteppedState() {
     m_editor.invalidateMarker();
-    const QComboBox* box = m_ui.ComboBox1;
-    if (box->findText(box->currentText(), Qt::MatchExactly) != m_profile.MaterialIndex())
+    if (m_ui.ComboBox1->currentText().toStdString() != m_profile.info().Material.Text)
         showMaterialOfProfile();
     redraw();
 }
@@ -482,7 +511,7 @@ void TFormLineStretch::DrawObjects() {
     // the next label. The labels then show their placeholder, as before the first redraw.
     const bool markerValid = m_editor.MarkP1.X != NoMarkerX;
     const QString noPoint = QStringLiteral("x,y");
-    SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
-    SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
+    SetLabelText(m_ui.Label2, markerValid ? MarkerText(m_editor.MarkP1) : noPoint);
+    SetLabelText(m_ui.Label3, markerValid ? MarkerText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
 }

@@ -13,6 +13,7 @@
 #include "SectionProperties.h"
 
 class ObjectPanel;
+class ProfileInfoPanel;
 class SectionPropertiesWindow;
 
 #include <QWidget>
@@ -61,6 +62,10 @@ class TFormLineStretch : public QWidget {
 
     // The "Propriedades da seção" window, owned by the editor; null until first opened.
     SectionPropertiesWindow* propertiesWindow() const { return m_properties; }
+
+    // The profile file last loaded or saved, or the drawing last imported; empty for a
+    // profile that came from neither.
+    const QString& profileFileName() const { return m_fileCommands.fileName(); }
 
     // Loads a profile file exactly as the load command does once its dialog has given
     // the name. A failure shows the error box and leaves the window as it was.
@@ -123,6 +128,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaEscape();
     void letGoOfTheMouse();
     void objectPanelEdit(int index, TObjectValues values);
+    void profileInfoEdit(const TProfileInfo& info);
     void showMovedObject();
 
     void RebuildBackground();
@@ -154,6 +160,7 @@ class TFormLineStretch : public QWidget {
     PrintHook m_printHook;
     SectionPropertiesWindow* m_properties = nullptr; // made at its first opening
     ObjectPanel* m_objectPanel = nullptr;          // hosted by the properties window
+    ProfileInfoPanel* m_infoPanel = nullptr;       // likewise
     bool m_dragging = false;         // between a confining press and the next release
     bool m_placed = false;           // centred on the screen at the first show
 };

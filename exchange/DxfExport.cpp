@@ -2,12 +2,12 @@
 
 #include "DrawingArea.h"
 #include "DxfMemoryWriter.h"
+#include "ExactPoint.h"
 #include "FileBytes.h"
 
 #include <dl_dxf.h>
 
 #include <cmath>
-#include <cstdint>
 #include <utility>
 
 namespace {
@@ -22,8 +22,10 @@ double Width(double thickness) {
     return std::isfinite(thickness) && thickness > 0.0 ? thickness : 0.0;
 }
 
-double DxfY(std::int32_t y) {
-    return DrawingArea::Height - static_cast<double>(y);
+// DXF y grows upwards.
+DL_VertexData Vertex(const TProfileObject& o, TEnd end) {
+    const TPointMm p = PointMm(o, end);
+    return DL_VertexData(p.X, DrawingArea::Height - p.Y);
 }
 
 // dxflib's block records add a second paper space and point to layouts that only its
@@ -108,8 +110,8 @@ void WriteBar(DL_Dxf& dxf, DxfMemoryWriter& dw, const TProfileObject& bar) {
                       DL_Attributes(BarLayer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
     // dxflib has no field for the constant width; its group follows the flags.
     dw.dxfReal(43, Width(bar.Thickness));
-    dxf.writeVertex(dw, DL_VertexData(bar.P1.X, DxfY(bar.P1.Y)));
-    dxf.writeVertex(dw, DL_VertexData(bar.P2.X, DxfY(bar.P2.Y)));
+    dxf.writeVertex(dw, Vertex(bar, TEnd::P1));
+    dxf.writeVertex(dw, Vertex(bar, TEnd::P2));
     dxf.writePolylineEnd(dw);
 }
 
@@ -119,7 +121,8 @@ void WriteAppendix(DxfMemoryWriter& dw, const TProfileObject& appendix) {
     dw.dxfString(100, "AcDbEntity");
     dw.entityAttributes(DL_Attributes(AppendixLayer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
     dw.dxfString(100, "AcDbPoint");
-    dw.coord(10, appendix.P1.X, DxfY(appendix.P1.Y));
+    const DL_VertexData at = Vertex(appendix, TEnd::P1);
+    dw.coord(10, at.x, at.y);
     dw.dxfReal(39, Width(appendix.Thickness));
 }
 

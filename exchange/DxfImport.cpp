@@ -2,6 +2,7 @@
 
 #include "DrawingArea.h"
 #include "DxfReader.h"
+#include "ExactPoint.h"
 #include "FileBytes.h"
 #include "PerfilError.h"
 #include "Profile.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -17,12 +19,11 @@
 
 namespace {
 
-constexpr double AreaWidth = DrawingArea::Width;
 constexpr double AreaHeight = DrawingArea::Height;
 // The largest extent whose rounded ends both fall on pixels of the area.
-constexpr double WidestExtent = AreaWidth - 1.0;
-constexpr double HighestExtent = AreaHeight - 1.0;
-constexpr double Margin = 10.0;
+constexpr std::int64_t WidestExtent = DrawingArea::Width - 1;
+constexpr std::int64_t HighestExtent = DrawingArea::Height - 1;
+constexpr std::int64_t Margin = 10;
 // A DXF of the largest profile is a few tens of kilobytes; anything beyond this size is
 // not worth reading.
 constexpr std::size_t LargestFile = 64u << 20;
@@ -70,7 +71,7 @@ std::string NumberText(double value) {
 // A width is a wall's thickness: none can be wider than the whole area. No width, or one
 // of zero or less, stands for none, as CAD programs write them.
 void CheckWidth(const DxfShape& shape, double millimetres) {
-    if (millimetres <= AreaWidth)
+    if (millimetres <= DrawingArea::Width)
         return;
     throw PerfilError(Format("A entidade %s da linha %zu tem a largura de %s mm, maior que os "
                              "%d mm da área",
@@ -98,29 +99,16 @@ Extents ExtentsOf(const std::vector<Point>& points) {
     return e;
 }
 
-// The whole-millimetre shift that places the rounded drawing inside the area.
-Point Placement(const Extents& e) {
-    const double left = RoundTiesEven(e.minX);
-    const double right = RoundTiesEven(e.maxX);
-    const double top = RoundTiesEven(e.minY);
-    const double bottom = RoundTiesEven(e.maxY);
-    const double width = right - left;
-    const double height = bottom - top;
-    if (width > WidestExtent || height > HighestExtent)
-        throw PerfilError(Format("O desenho mede %.0f × %.0f mm e não cabe na área de "
-                                 "%d × %d mm",
-                                 e.maxX - e.minX, e.maxY - e.minY, DrawingArea::Width,
-                                 DrawingArea::Height));
-    if (left >= 0.0 && right <= WidestExtent && top >= 0.0 && bottom <= HighestExtent)
-        return {0.0, 0.0};
-    const double newLeft = std::min(Margin, WidestExtent - width);
-    const double newBottom = std::max(HighestExtent - Margin, height);
-    return {newLeft - left, newBottom - bottom};
+// Hundredths of a millimetre, ties to even.
+std::int64_t Hundredths(double millimetres) {
+    return static_cast<std::int64_t>(RoundTiesEven(millimetres * HundredthsPerMm));
 }
 
-std::int32_t Placed(double value, double shift) {
-    // Within the area by construction; the clamp only guards the conversion.
-    return static_cast<std::int32_t>(std::clamp(RoundTiesEven(value) + shift, 0.0, WidestExtent));
+// The largest whole-millimetre shift that keeps points up to greatest hundredths within
+// limit millimetres; negative when they cannot be.
+std::int64_t Room(std::int64_t greatest, std::int64_t limit) {
+    const std::int64_t free = limit * HundredthsPerMm - greatest;
+    return free < 0 ? -1 : free / HundredthsPerMm;
 }
 
 } // namespace
@@ -149,16 +137,46 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
             points.push_back({s.x2 * *scale, AreaHeight - s.y2 * *scale});
     }
     const Extents extents = ExtentsOf(points);
+    const std::string tooLarge =
+        Format("O desenho mede %.0f × %.0f mm e não cabe na área de %d × %d mm",
+               extents.maxX - extents.minX, extents.maxY - extents.minY, DrawingArea::Width,
+               DrawingArea::Height);
     if (!(std::isfinite(extents.maxX - extents.minX) && std::isfinite(extents.maxY - extents.minY)))
         throw PerfilError(Format("O desenho é grande demais para a área de %d × %d mm",
                                  DrawingArea::Width, DrawingArea::Height));
-    const Point shift = Placement(extents);
+    // Points are taken in hundredths from the whole millimetre at or below the least of
+    // them, so that they start within the first millimetre; checked first in millimetres,
+    // where a far larger drawing would overflow the hundredths.
+    const double originX = std::floor(extents.minX), originY = std::floor(extents.minY);
+    if (extents.maxX - originX > static_cast<double>(WidestExtent + 1) ||
+        extents.maxY - originY > static_cast<double>(HighestExtent + 1))
+        throw PerfilError(tooLarge);
+    std::vector<TExactPoint> exact;
+    std::int64_t leastX = INT64_MAX, greatestX = 0, greatestY = 0;
+    for (const Point& p : points) {
+        exact.push_back({Hundredths(p.x - originX), Hundredths(p.y - originY)});
+        leastX = std::min(leastX, exact.back().X);
+        greatestX = std::max(greatestX, exact.back().X);
+        greatestY = std::max(greatestY, exact.back().Y);
+    }
+    const std::int64_t roomX = Room(greatestX, WidestExtent);
+    const std::int64_t roomY = Room(greatestY, HighestExtent);
+    if (roomX < 0 || roomY < 0)
+        throw PerfilError(tooLarge);
+    // A drawing already inside stays where it is; any other goes by whole millimetres
+    // until its left and bottom edges round to the margin from the area's, or as far as
+    // its size allows.
+    const bool inside = originX >= 0.0 && originX <= static_cast<double>(roomX) &&
+                        originY >= 0.0 && originY <= static_cast<double>(roomY);
+    const std::int64_t shiftX = inside ? static_cast<std::int64_t>(originX)
+                                       : std::min(Margin - WholeMillimetres(leastX), roomX);
+    const std::int64_t shiftY =
+        inside ? static_cast<std::int64_t>(originY)
+               : std::max<std::int64_t>(0, HighestExtent - Margin - WholeMillimetres(greatestY));
+    for (TExactPoint& p : exact)
+        p = {p.X + shiftX * HundredthsPerMm, p.Y + shiftY * HundredthsPerMm};
 
     TDxfImport result;
-    for (const Point& p : points)
-        result.LargestRoundingShift =
-            std::max({result.LargestRoundingShift, std::abs(p.x - RoundTiesEven(p.x)),
-                      std::abs(p.y - RoundTiesEven(p.y))});
     std::size_t next = 0;
     for (const DxfShape& s : drawing.shapes) {
         TProfileObject o;
@@ -167,13 +185,11 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
         const double width = s.width * *scale;
         CheckWidth(s, width);
         o.Thickness = width > 0.0 ? width : defaultThickness;
-        o.P1 = {Placed(points[next].x, shift.x), Placed(points[next].y, shift.y)};
-        ++next;
+        SetExactPoint(o, TEnd::P1, exact[next++]);
         if (!s.isPoint) {
-            o.P2 = {Placed(points[next].x, shift.x), Placed(points[next].y, shift.y)};
-            ++next;
+            SetExactPoint(o, TEnd::P2, exact[next++]);
             // A bar whose ends meet once rounded is no bar; the editor drops such bars too.
-            if (o.P1 == o.P2) {
+            if (ExactPoint(o, TEnd::P1) == ExactPoint(o, TEnd::P2)) {
                 ++result.Skipped;
                 continue;
             }
@@ -194,7 +210,7 @@ TDxfImport ImportDxfFile(const std::string& path, double defaultThickness) {
     return ImportDxf(bytes, defaultThickness);
 }
 
-std::string ImportNotice(const TDxfImport& import, char decimalSeparator) {
+std::string ImportNotice(const TDxfImport& import) {
     const std::size_t made = import.Records.size();
     std::string notice = made == 1 ? "1 objeto importado do desenho DXF"
                                    : Format("%zu objetos importados do desenho DXF", made);
@@ -206,15 +222,5 @@ std::string ImportNotice(const TDxfImport& import, char decimalSeparator) {
         notice += "; 1 entidade ignorada";
     else if (import.Skipped > 1)
         notice += Format("; %d entidades ignoradas", import.Skipped);
-    if (import.LargestRoundingShift > 0.0) {
-        // to_chars, unlike printf, ignores the process locale.
-        char buffer[32];
-        const auto [end, error] =
-            std::to_chars(buffer, buffer + sizeof buffer, import.LargestRoundingShift,
-                          std::chars_format::fixed, 2);
-        std::string shift(buffer, error == std::errc() ? end : buffer);
-        std::replace(shift.begin(), shift.end(), '.', decimalSeparator);
-        notice += "; arredondamento de até " + shift + " mm";
-    }
     return notice;
 }

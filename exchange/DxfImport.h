@@ -13,13 +13,13 @@
 // constant width, or a point's thickness, becomes the object's thickness; otherwise
 // defaultThickness (mm). DXF y grows upwards; drawing y = 250 - DXF y. A drawing already
 // inside the 400 x 250 area stays where it is (so perfil's own export reads back
-// unchanged); any other is moved 10 mm from the area's left and bottom edges, or as far
-// as its size allows. Coordinates are then rounded to whole millimetres.
+// unchanged); any other is moved by whole millimetres to 10 mm from the area's left and
+// bottom edges, or as far as its size allows. Coordinates are kept to the hundredth of a
+// millimetre (ties to even), the whole millimetres of every point within 0..399 x 0..249.
 struct TDxfImport {
     std::vector<TProfileObject> Records; // numbered 1..n
     int Straightened = 0;                // arcs and bulges taken as straight bars
     int Skipped = 0;                     // entities that became nothing
-    double LargestRoundingShift = 0.0;   // mm
 };
 
 // Throws PerfilError with a Portuguese text, and makes nothing, for a text that is not a
@@ -30,7 +30,6 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
 // Reads path (file errors as FileBytes.h) and imports it.
 TDxfImport ImportDxfFile(const std::string& path, double defaultThickness);
 
-// The notice after an import: objects made, then the straightened arcs, the skipped
-// entities and the largest rounding shift where they are not zero; numbers with
-// decimalSeparator.
-std::string ImportNotice(const TDxfImport& import, char decimalSeparator);
+// The notice after an import: objects made, then the straightened arcs and the skipped
+// entities where there are any.
+std::string ImportNotice(const TDxfImport& import);

@@ -1,14 +1,17 @@
 // Arbitrary bytes through the decoder that loading uses, then the section computation
-// and the encoder that saving uses. Any file the decoder accepts must encode back to
-// exactly its bytes, and after the computation's compaction to its surviving records
-// renumbered 1..n with every other byte unchanged.
-#include "MaterialList.h"
+// and the encoder that saving uses. Any file the decoder accepts must give back its main
+// part exactly, and after the computation's compaction its surviving records renumbered
+// 1..n with every other byte unchanged. What an extension block gave must survive an
+// encoding and a decoding unchanged.
+#include "ExactPoint.h"
 #include "PerfilError.h"
 #include "ProfileFileCodec.h"
+#include "SectionEngineering.h"
 #include "SectionProperties.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +33,11 @@ std::vector<TProfileObject> Survivors(const std::vector<TProfileObject>& records
     return survivors;
 }
 
+bool SameRecords(const std::vector<TProfileObject>& a, const std::vector<TProfileObject>& b) {
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,13 +49,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::string_view(e.what()) == InvalidProfileFileMessage);
         return 0;
     }
-    Check(EncodeProfile(contents.Records, contents.MaterialIndex) == bytes);
+    const std::vector<std::uint8_t> mainPart = EncodeProfile(contents.Records, contents.MaterialIndex);
+    Check(mainPart.size() <= bytes.size() &&
+          std::equal(mainPart.begin(), mainPart.end(), bytes.begin()));
+    for (const TProfileObject& o : contents.Records)
+        for (const TEnd end : {TEnd::P1, TEnd::P2})
+            Check(RoundsTo(ExactPoint(o, end), end == TEnd::P1 ? o.P1 : o.P2));
+
+    const TProfileFileContents again =
+        DecodeProfile(EncodeProfile(contents.Records, contents.MaterialIndex, contents.Info));
+    Check(SameRecords(again.Records, contents.Records) && again.Info == contents.Info &&
+          again.Notice.empty());
 
     TProfile profile;
-    profile.replace(contents.Records, contents.MaterialIndex);
+    profile.replace(contents.Records, contents.MaterialIndex, contents.Info);
+    ComputeEngineering(profile, profile.info().Material.Text, ',');
     try {
-        const TSectionResults r =
-            ComputeSection(profile, MaterialText(profile.MaterialIndex()), ',');
+        const TSectionResults r = ComputeSection(profile, profile.info().Material.Text, ',');
         // The derived values divide too; they must not trap either.
         volatile double derived = r.Weight() + r.Wx() + r.Wy();
         static_cast<void>(derived);

@@ -1,5 +1,7 @@
 #include "AreaMove.h"
 
+#include "ExactPoint.h"
+
 #include <algorithm>
 
 std::int32_t ShiftWithin(std::int32_t shift, std::int32_t a, std::int32_t b, std::int32_t limit,
@@ -22,8 +24,8 @@ TPoint MoveCurrentWithin(TProfile& profile, TPoint delta, TPoint area) {
     const TPoint other = o.isBar() ? o.P2 : o.P1;
     const TPoint step{ShiftWithin(delta.X, o.P1.X, other.X, area.X),
                       ShiftWithin(delta.Y, o.P1.Y, other.Y, area.Y)};
-    o.P1 = {o.P1.X + step.X, o.P1.Y + step.Y};
+    MoveExactPoint(o, TEnd::P1, step);
     if (o.isBar())
-        o.P2 = {o.P2.X + step.X, o.P2.Y + step.Y};
+        MoveExactPoint(o, TEnd::P2, step);
     return step;
 }

@@ -11,7 +11,8 @@
 std::int32_t ShiftWithin(std::int32_t shift, std::int32_t a, std::int32_t b, std::int32_t limit,
                          std::int32_t step = 1);
 
-// Moves the current bar or appendix by delta, each axis shortened so that no point of it
+// Moves the current bar or appendix by delta, keeping the fractions of its points, each
+// axis shortened so that no point of it
 // ends outside [0, area.X] x [0, area.Y]; a point that already lies outside never moves
 // further out. Returns the move made: (0, 0) when there is no current bar or appendix.
 TPoint MoveCurrentWithin(TProfile& profile, TPoint delta, TPoint area);

@@ -1,6 +1,12 @@
 #include "Profile.h"
 
+#include "MaterialList.h"
+
+#include <algorithm>
 #include <stdexcept>
+
+// The material box starts with the first item, which MaterialIndex 0 designates.
+TProfile::TProfile() : m_info(LayoutInfo(0)) {}
 
 TProfileObject& TProfile::Objects(int i) {
     if (i < 1 || i > Capacity)
@@ -21,8 +27,11 @@ bool TProfile::createObject(TObjectKind kind, TPoint point, int thicknessTenths)
     o.Kind = kind;
     o.Thickness = static_cast<double>(thicknessTenths) / 10.0;
     o.P1 = point;
-    if (kind == okBar)
+    o.F1 = {};
+    if (kind == okBar) {
         o.P2 = point;
+        o.F2 = {};
+    }
     m_currentIndex = n;
     return true;
 }
@@ -51,15 +60,30 @@ void TProfile::CompactObjects() {
 void TProfile::reset() {
     m_objectCount = 0;
     m_currentIndex = 1;
+    m_info.Name.clear();
+}
+
+void TProfile::selectMaterial(std::string text) {
+    const auto item = std::find(MaterialItems.begin(), MaterialItems.end(), text);
+    m_materialIndex = item == MaterialItems.end()
+                          ? -1
+                          : static_cast<std::int32_t>(item - MaterialItems.begin());
+    m_info.Material.Text = std::move(text);
 }
 
 void TProfile::replace(std::span<const TProfileObject> records, std::int32_t materialIndex) {
+    replace(records, materialIndex, LayoutInfo(materialIndex));
+}
+
+void TProfile::replace(std::span<const TProfileObject> records, std::int32_t materialIndex,
+                       TProfileInfo info) {
     if (records.size() > static_cast<std::size_t>(Capacity))
         throw std::length_error("more records than the profile holds");
     std::copy(records.begin(), records.end(), m_slots.begin());
     m_objectCount = static_cast<int>(records.size());
     m_currentIndex = 1;
     m_materialIndex = materialIndex;
+    m_info = std::move(info);
 }
 
 void TProfile::restoreCounts(const TProfileCounts& counts) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ProfileInfo.h"
 #include "ProfileObject.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 // The bookkeeping of a profile beside its slots, as one value for code that records and
 // restores whole states.
@@ -15,12 +17,14 @@ struct TProfileCounts {
 };
 
 // The profile being edited: a fixed list of at most 255 objects, indexed from 1, the
-// current object and the chosen material. Slots above ObjectCount are stale, never
+// current object, the chosen material and the profile's name. Slots above ObjectCount are stale, never
 // cleared: a new object overwrites only the fields that creation sets, so e.g. a new
 // appendix keeps the slot's old P2 and Reserved bytes.
 class TProfile {
   public:
     static constexpr int Capacity = 255;
+
+    TProfile();
 
     // Slot i, 1 <= i <= Capacity (checked: throws std::out_of_range otherwise).
     TProfileObject& Objects(int i);
@@ -29,13 +33,14 @@ class TProfile {
     int ObjectCount() const { return m_objectCount; }
     int CurrentIndex() const { return m_currentIndex; }
     int MaterialIndex() const { return m_materialIndex; }
+    const TProfileInfo& info() const { return m_info; }
 
     // True when CurrentIndex designates an object of the profile.
     bool hasCurrent() const { return m_currentIndex >= 1 && m_currentIndex <= m_objectCount; }
     void setCurrentIndex(int index) { m_currentIndex = index; }
 
-    // Appends a new object at the (already snapped) point, thickness thicknessTenths / 10
-    // mm, and makes it current. A bar gets P2 = P1. Returns false, changing nothing, when
+    // Appends a new object exactly at the (already snapped) point, thickness
+    // thicknessTenths / 10 mm, and makes it current. A bar gets P2 = P1. Returns false, changing nothing, when
     // the profile is full.
     bool createObject(TObjectKind kind, TPoint point, int thicknessTenths);
 
@@ -46,15 +51,22 @@ class TProfile {
     // Drops slots whose Number is 0 and renumbers the survivors 1..ObjectCount.
     void CompactObjects();
 
-    // Empties the profile; slots and material stay as they are.
+    // Empties the profile and drops its name; slots and material stay as they are.
     void reset();
 
-    // Material box changed: its selected item index, -1 for typed text.
-    void selectMaterial(int index) { m_materialIndex = index; }
+    // Material box changed to text: the index becomes that of the list item with exactly
+    // this text, -1 for any other text.
+    void selectMaterial(std::string text);
 
-    // Replaces the profile by loaded records: ObjectCount, the first slots and the
-    // material index; CurrentIndex becomes 1. Throws std::length_error for more than
-    // Capacity records (callers validate first).
+    // Name, material text and constants as given; the material index stays.
+    void setInfo(TProfileInfo info) { m_info = std::move(info); }
+
+    // Replaces the profile by loaded records: ObjectCount, the first slots, the material
+    // index and the name and material; CurrentIndex becomes 1. Throws std::length_error
+    // for more than Capacity records (callers validate first).
+    void replace(std::span<const TProfileObject> records, std::int32_t materialIndex,
+                 TProfileInfo info);
+    // The same with what a file of the original layout says of the name and material.
     void replace(std::span<const TProfileObject> records, std::int32_t materialIndex);
 
     TProfileCounts counts() const { return {m_objectCount, m_currentIndex, m_materialIndex}; }
@@ -74,4 +86,5 @@ class TProfile {
     int m_objectCount = 0;
     int m_currentIndex = 1;
     std::int32_t m_materialIndex = 0;
+    TProfileInfo m_info;
 };

@@ -39,6 +39,8 @@ TProfileDelta::TProfileDelta(const TProfile& before, const TProfile& after) {
 void TProfileDelta::Direction::encode(const TProfile& source, const TProfile& target,
                                       const std::vector<int>& slots) {
     counts = target.counts();
+    if (source.info() != target.info())
+        info = target.info();
     for (const int i : slots) {
         Run* last = runs.empty() ? nullptr : &runs.back();
         const bool adjacent = last && last->first + last->count == i;
@@ -90,11 +92,13 @@ void TProfileDelta::Direction::applyTo(TProfile& profile) const {
             }
         }
     profile.restoreCounts(counts);
+    if (info)
+        profile.setInfo(*info);
 }
 
 bool TProfileDelta::empty() const {
     return !m_slotsDiffer && m_forward.counts.ObjectCount == m_backward.counts.ObjectCount &&
-           m_forward.counts.MaterialIndex == m_backward.counts.MaterialIndex;
+           m_forward.counts.MaterialIndex == m_backward.counts.MaterialIndex && !m_forward.info;
 }
 
 void TProfileDelta::apply(TProfile& profile) const {

@@ -3,12 +3,13 @@
 #include "Profile.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The exact difference between two states of a profile: every slot that differs (stale
 // slots above ObjectCount included, so that a later creation in them finds what it found
 // before) and the bookkeeping. Applying it in either direction to a profile in the state
-// at the other end gives, byte for byte, the state at this end.
+// at the other end gives, byte for byte, the state at this end; the name and material too.
 //
 // Kept small for a long undo history: a slot is stored as a whole record only when it is
 // new; a run of slots that a removal shifted by one place is stored as that shift.
@@ -17,8 +18,8 @@ class TProfileDelta {
     TProfileDelta() = default;
     TProfileDelta(const TProfile& before, const TProfile& after);
 
-    // True when the two states hold the same slots, count and material. A change of the
-    // current object alone is no change of the profile.
+    // True when the two states hold the same slots, count, material and name. A change of
+    // the current object alone is no change of the profile.
     bool empty() const;
 
     // profile must be in the state "before" (apply) or "after" (revert).
@@ -39,6 +40,7 @@ class TProfileDelta {
         std::vector<Run> runs;
         std::vector<TProfileObject> records;
         TProfileCounts counts;
+        std::optional<TProfileInfo> info; // only when the step changes it
 
         void encode(const TProfile& source, const TProfile& target, const std::vector<int>& slots);
         void applyTo(TProfile& profile) const;

@@ -5,7 +5,8 @@
 
 void SaveProfile(TProfile& profile, const std::string& path) {
     profile.CompactObjects();
-    WriteFileBytes(path, EncodeProfile(profile.liveObjects(), profile.MaterialIndex()));
+    WriteFileBytes(path,
+                   EncodeProfile(profile.liveObjects(), profile.MaterialIndex(), profile.info()));
 }
 
 TProfileFileContents ReadProfileFile(const std::string& path) {
@@ -13,7 +14,8 @@ TProfileFileContents ReadProfileFile(const std::string& path) {
     return DecodeProfile(ReadFileBytes(path, ProfileFileMaxSize));
 }
 
-void LoadProfile(TProfile& profile, const std::string& path) {
-    const TProfileFileContents contents = ReadProfileFile(path);
-    profile.replace(contents.Records, contents.MaterialIndex);
+std::string LoadProfile(TProfile& profile, const std::string& path) {
+    TProfileFileContents contents = ReadProfileFile(path);
+    profile.replace(contents.Records, contents.MaterialIndex, std::move(contents.Info));
+    return contents.Notice;
 }

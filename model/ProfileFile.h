@@ -17,6 +17,8 @@ void SaveProfile(TProfile& profile, const std::string& path);
 TProfileFileContents ReadProfileFile(const std::string& path);
 
 // Reads the file at path and replaces the profile by it: its records, the material
-// index as stored, CurrentIndex 1. The file is read and checked whole first, so after
-// any failure the profile is exactly as it was. The caller resets its editing state.
-void LoadProfile(TProfile& profile, const std::string& path);
+// index as stored, the name and material, CurrentIndex 1. The file is read and checked
+// whole first, so after any failure the profile is exactly as it was. The caller resets
+// its editing state and tells the user the returned notice, if it is not empty (an
+// extension block that could not be used).
+std::string LoadProfile(TProfile& profile, const std::string& path);

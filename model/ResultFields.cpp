@@ -70,6 +70,10 @@ constexpr ResultField Fields[] = {
      [](S s) -> ResultValue { return s.engineering.FibreTop; }, false, false, Fibre},
     {"FibreBottom", "c inf.", "mm", "fibra extrema abaixo",
      [](S s) -> ResultValue { return s.engineering.FibreBottom; }, false, false, Fibre},
+    {"Name", "", "", "", [](S s) -> ResultValue { return s.profile.info().Name; }},
+    {"E", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.E; }},
+    {"Nu", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.Nu; }},
+    {"Fy", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.Fy; }},
 };
 
 constexpr std::string_view ReportKeys[] = {"Weight", "Perimeter", "Area", "Jxc", "Jyc",

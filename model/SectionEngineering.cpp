@@ -41,12 +41,14 @@ double DrawingProduct(std::span<const TProfileObject> objects, double xg, double
     for (const TProfileObject& o : objects) {
         if (o.isBar()) {
             const TBarStrip s = BarStrip(o);
-            const double dx = static_cast<double>(std::int64_t{o.P2.X} - o.P1.X);
-            const double dy = static_cast<double>(std::int64_t{o.P2.Y} - o.P1.Y);
+            const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
+            const double dx = b.X - a.X;
+            const double dy = b.Y - a.Y;
             product +=
                 o.Thickness * s.Length * dx * dy / 12 + s.Area * (s.MidX - xg) * (s.MidY - yg);
         } else if (o.isAppendix()) {
-            product += 4 * (o.P1.X - xg) * (o.P1.Y - yg);
+            const TPointMm p = PointMm(o, TEnd::P1);
+            product += 4 * (p.X - xg) * (p.Y - yg);
         }
     }
     return product;

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <span>
 
@@ -66,9 +65,7 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
 
 TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density) {
     TSectionResults r;
-    // Whole numbers until the end: a chain of integer comparisons is shorter than one of
-    // floating-point ones, and the values are the same.
-    std::int32_t maxX = 0, maxY = 0, minX = 600, minY = 600;
+    double maxX = 0, maxY = 0, minX = 600, minY = 600;
     r.Density = density;
     // Written for every bar in pass 1 before pass 3 reads it; left uninitialised
     // otherwise, since clearing all 255 entries would cost more than the whole calculation.
@@ -87,19 +84,21 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Area += s.Area;
         r.SumAy += s.Area * s.MidY;
         r.SumAx += s.Area * s.MidX;
-        maxX = std::max({maxX, o.P1.X, o.P2.X});
-        minX = std::min({minX, o.P1.X, o.P2.X});
-        maxY = std::max({maxY, o.P1.Y, o.P2.Y});
-        minY = std::min({minY, o.P1.Y, o.P2.Y});
+        const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
+        maxX = std::max({maxX, a.X, b.X});
+        minX = std::min({minX, a.X, b.X});
+        maxY = std::max({maxY, a.Y, b.Y});
+        minY = std::min({minY, a.Y, b.Y});
     }
     // Pass 2: appendices as concentrated areas of t + 4.
     for (const TProfileObject& o : objects) {
         if (!o.isAppendix())
             continue;
         const double a = o.Thickness + 4;
+        const TPointMm p = PointMm(o, TEnd::P1);
         r.Area += a;
-        r.SumAy += a * o.P1.Y;
-        r.SumAx += a * o.P1.X;
+        r.SumAy += a * p.Y;
+        r.SumAx += a * p.X;
     }
     // Centroid: 0/0 is the one invalid operation a profile drawn in the editor can reach.
     if (r.Area == 0.0)
@@ -125,12 +124,12 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
     for (const TProfileObject& o : objects) {
         if (!o.isAppendix())
             continue;
-        const double ex = std::abs(o.P1.X - r.Xg);
-        const double ey = std::abs(o.P1.Y - r.Yg);
+        const TPointMm p = PointMm(o, TEnd::P1);
+        const double ex = std::abs(p.X - r.Xg);
+        const double ey = std::abs(p.Y - r.Yg);
         r.Jxc += 4 * ey * ey;
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
-    return {r, static_cast<double>(minX), static_cast<double>(maxX), static_cast<double>(minY),
-            static_cast<double>(maxY)};
+    return {r, minX, maxX, minY, maxY};
 }

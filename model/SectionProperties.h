@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ExactPoint.h"
 #include "Profile.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <span>
 #include <string_view>
 
@@ -54,10 +53,9 @@ struct TBarStrip {
 };
 inline TBarStrip BarStrip(const TProfileObject& o) {
     const double t = o.Thickness;
-    // Differences and sums of coordinates are taken in 64 bits / float64 so that
-    // coordinates anywhere in the int32 range stay exact.
-    double dx = static_cast<double>(std::llabs(std::int64_t{o.P2.X} - o.P1.X));
-    double dy = static_cast<double>(std::llabs(std::int64_t{o.P2.Y} - o.P1.Y));
+    const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
+    double dx = std::abs(b.X - a.X);
+    double dy = std::abs(b.Y - a.Y);
     const double length = std::sqrt(dx * dx + dy * dy);
     // The strip's own bending about its long axis uses the thickness as its depth.
     if (dy == 0.0)
@@ -65,8 +63,8 @@ inline TBarStrip BarStrip(const TProfileObject& o) {
     if (dx == 0.0)
         dx = t;
     return {length,
-            std::abs((static_cast<double>(o.P1.X) + o.P2.X) / 2),
-            std::abs((static_cast<double>(o.P1.Y) + o.P2.Y) / 2),
+            std::abs((a.X + b.X) / 2),
+            std::abs((a.Y + b.Y) / 2),
             length * t,
             dy * dy * (t * length) / 12,
             dx * dx * (t * length) / 12};

@@ -88,9 +88,12 @@ std::vector<bool> CycleEdges(const TWallGraph& g) {
 
 // The area enclosed by the one cycle of a part, walked edge by edge (shoelace rule).
 double CellArea(const TWallGraph& g, const std::vector<int>& cycle) {
-    const TPoint origin = g.Nodes[g.Edges[cycle.front()].A];
-    auto x = [&](int n) { return static_cast<double>(std::int64_t{g.Nodes[n].X} - origin.X); };
-    auto y = [&](int n) { return static_cast<double>(std::int64_t{g.Nodes[n].Y} - origin.Y); };
+    const TExactPoint origin = g.Nodes[g.Edges[cycle.front()].A];
+    auto offset = [&](int n) {
+        return Millimetres({g.Nodes[n].X - origin.X, g.Nodes[n].Y - origin.Y});
+    };
+    auto x = [&](int n) { return offset(n).X; };
+    auto y = [&](int n) { return offset(n).Y; };
     std::vector<bool> used(cycle.size(), false);
     int node = g.Edges[cycle.front()].A;
     double twice = 0;
@@ -143,19 +146,22 @@ double TorsionConstant(const TWallGraph& g, const std::vector<int>& part, int pa
 // centroid of the line model, then moved to the pole about which they are orthogonal to
 // x and y, and normalised to a zero mean.
 void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
+    const std::size_t n = g.Nodes.size();
+    std::vector<TPointMm> at(n);
+    for (std::size_t k = 0; k < n; ++k)
+        at[k] = Millimetres(g.Nodes[k]);
     double area = 0, sx = 0, sy = 0;
     for (const Edge& e : g.Edges) {
         const double a = e.Length * e.Thickness;
         area += a;
-        sx += a * (static_cast<double>(g.Nodes[e.A].X) + g.Nodes[e.B].X) / 2;
-        sy += a * (static_cast<double>(g.Nodes[e.A].Y) + g.Nodes[e.B].Y) / 2;
+        sx += a * (at[e.A].X + at[e.B].X) / 2;
+        sy += a * (at[e.A].Y + at[e.B].Y) / 2;
     }
     const double cx = sx / area, cy = sy / area;
-    const std::size_t n = g.Nodes.size();
     std::vector<double> x(n), y(n);
     for (std::size_t k = 0; k < n; ++k) {
-        x[k] = g.Nodes[k].X - cx;
-        y[k] = g.Nodes[k].Y - cy;
+        x[k] = at[k].X - cx;
+        y[k] = at[k].Y - cy;
     }
 
     // Sectorial coordinate about the centroid, spread from node 0 over the tree.

@@ -10,18 +10,21 @@
 namespace {
 
 bool IsWallBar(const TProfileObject& o) {
-    return o.Number != 0 && o.isBar() && o.P1 != o.P2 && std::isfinite(o.Thickness) &&
+    return o.Number != 0 && o.isBar() && ExactPoint(o, TEnd::P1) != ExactPoint(o, TEnd::P2) &&
+           std::isfinite(o.Thickness) &&
            o.Thickness > 0.0;
 }
 
 // A lambda, so that sorting and searching inline it.
-constexpr auto NodeBefore = [](TPoint a, TPoint b) { return a.X != b.X ? a.X < b.X : a.Y < b.Y; };
+constexpr auto NodeBefore = [](TExactPoint a, TExactPoint b) {
+    return a.X != b.X ? a.X < b.X : a.Y < b.Y;
+};
 
 // Node indices by point, open addressing: the lattice search below asks for many points
 // that are no node, and a binary search per point cost most of the graph's time.
 class NodeTable {
   public:
-    explicit NodeTable(const std::vector<TPoint>& nodes) : m_nodes(nodes) {
+    explicit NodeTable(const std::vector<TExactPoint>& nodes) : m_nodes(nodes) {
         std::size_t size = 16;
         while (size < 2 * nodes.size())
             size *= 2;
@@ -36,57 +39,64 @@ class NodeTable {
     }
 
     // The node's index, -1 when p is no node.
-    int find(TPoint p) const {
+    int find(TExactPoint p) const {
         for (std::size_t i = slot(p);; i = (i + 1) & m_mask)
             if (m_slots[i] < 0 || m_nodes[m_slots[i]] == p)
                 return m_slots[i];
     }
 
   private:
-    std::size_t slot(TPoint p) const {
-        const std::uint64_t key = (std::uint64_t{static_cast<std::uint32_t>(p.X)} << 32) |
-                                  static_cast<std::uint32_t>(p.Y);
+    std::size_t slot(TExactPoint p) const {
+        const std::uint64_t key = static_cast<std::uint64_t>(p.X) * 0x9E3779B97F4A7C15ull ^
+                                  static_cast<std::uint64_t>(p.Y);
         return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & m_mask;
     }
 
-    const std::vector<TPoint>& m_nodes;
+    const std::vector<TExactPoint>& m_nodes;
     std::vector<int> m_slots;
     std::size_t m_mask = 0;
 };
 
-// Strictly between the ends of segment a-b and on it. Products of int32 differences
-// need more than 64 bits.
-bool InsideSegment(TPoint p, TPoint a, TPoint b) {
+// Strictly between the ends of segment a-b and on it. Products of differences of
+// hundredths need more than 64 bits.
+bool InsideSegment(TExactPoint p, TExactPoint a, TExactPoint b) {
     if (p == a || p == b)
         return false;
     if (p.Y < std::min(a.Y, b.Y) || p.Y > std::max(a.Y, b.Y))
         return false;
-    const __int128 cross =
-        static_cast<__int128>(std::int64_t{b.X} - a.X) * (std::int64_t{p.Y} - a.Y) -
-        static_cast<__int128>(std::int64_t{b.Y} - a.Y) * (std::int64_t{p.X} - a.X);
+    const __int128 cross = static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) -
+                           static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
     return cross == 0;
 }
 
-double Distance(TPoint a, TPoint b) {
-    const double dx = static_cast<double>(std::int64_t{b.X} - a.X);
-    const double dy = static_cast<double>(std::int64_t{b.Y} - a.Y);
-    return std::sqrt(dx * dx + dy * dy); // hypot cost 6 % of the graph on a full profile
+double Distance(TExactPoint a, TExactPoint b) {
+    const TPointMm d = Millimetres({b.X - a.X, b.Y - a.Y});
+    return std::sqrt(d.X * d.X + d.Y * d.Y); // hypot cost 6 % of the graph on a full profile
 }
 
-// The nodes on the bar from P1 to P2 in their order along it, both ends included, into
-// chain. A node inside the bar is a lattice point of it: a bar whose coordinate
-// differences have the greatest common divisor g holds g - 1 of them. The cheaper of two
-// searches is taken: looking those points up, or testing every node within the bar's X
-// range (the nodes are ordered by X).
-void NodesAlong(const std::vector<TPoint>& nodes, const NodeTable& table, const TProfileObject& bar,
+// The coarsest lattice that holds every node: the greatest common divisor of all
+// coordinates, 100 for a profile in whole millimetres. Lattice points are searched on it.
+std::int64_t LatticeStep(const std::vector<TExactPoint>& nodes) {
+    std::int64_t step = 0;
+    for (const TExactPoint& p : nodes)
+        step = std::gcd(step, std::gcd(p.X, p.Y));
+    return step == 0 ? 1 : step;
+}
+
+// The nodes on the bar from a to b in their order along it, both ends included, into
+// chain. A node inside the bar is a point of the nodes' lattice on it: a bar whose
+// coordinate differences, in lattice steps, have the greatest common divisor g holds
+// g - 1 of them. The cheaper of two searches is taken: looking those points up, or
+// testing every node within the bar's X range (the nodes are ordered by X).
+void NodesAlong(const std::vector<TExactPoint>& nodes, const NodeTable& table,
+                std::int64_t lattice, TExactPoint a, TExactPoint b,
                 std::vector<std::pair<std::int64_t, int>>& along, std::vector<int>& chain) {
-    const TPoint a = bar.P1, b = bar.P2;
-    const std::int64_t dx = std::int64_t{b.X} - a.X, dy = std::int64_t{b.Y} - a.Y;
-    const std::int64_t g = std::gcd(dx, dy);
+    const std::int64_t dx = b.X - a.X, dy = b.Y - a.Y;
+    const std::int64_t g = std::gcd(dx, dy) / lattice;
     const auto first = std::lower_bound(nodes.begin(), nodes.end(),
-                                        TPoint{std::min(a.X, b.X), INT32_MIN}, NodeBefore);
-    const auto last =
-        std::upper_bound(first, nodes.end(), TPoint{std::max(a.X, b.X), INT32_MAX}, NodeBefore);
+                                        TExactPoint{std::min(a.X, b.X), INT64_MIN}, NodeBefore);
+    const auto last = std::upper_bound(first, nodes.end(),
+                                       TExactPoint{std::max(a.X, b.X), INT64_MAX}, NodeBefore);
     along.clear();
     if (g - 1 < last - first) {
         const std::int64_t stepX = dx / g, stepY = dy / g;
@@ -94,8 +104,7 @@ void NodesAlong(const std::vector<TPoint>& nodes, const NodeTable& table, const 
         for (std::int64_t k = 1; k < g; ++k) {
             x += stepX;
             y += stepY;
-            const TPoint p{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
-            if (const int n = table.find(p); n >= 0)
+            if (const int n = table.find({x, y}); n >= 0)
                 along.emplace_back(k, n);
         }
     } else {
@@ -103,7 +112,7 @@ void NodesAlong(const std::vector<TPoint>& nodes, const NodeTable& table, const 
         const bool byX = std::llabs(dx) >= std::llabs(dy);
         for (auto it = first; it != last; ++it)
             if (InsideSegment(*it, a, b)) {
-                const std::int64_t s = byX ? std::int64_t{it->X} - a.X : std::int64_t{it->Y} - a.Y;
+                const std::int64_t s = byX ? it->X - a.X : it->Y - a.Y;
                 along.emplace_back((byX ? dx : dy) < 0 ? -s : s,
                                    static_cast<int>(it - nodes.begin()));
             }
@@ -122,19 +131,21 @@ TWallGraph BuildWallGraph(std::span<const TProfileObject> objects) {
     TWallGraph g;
     for (const TProfileObject& o : objects)
         if (IsWallBar(o)) {
-            g.Nodes.push_back(o.P1);
-            g.Nodes.push_back(o.P2);
+            g.Nodes.push_back(ExactPoint(o, TEnd::P1));
+            g.Nodes.push_back(ExactPoint(o, TEnd::P2));
         }
     std::sort(g.Nodes.begin(), g.Nodes.end(), NodeBefore);
     g.Nodes.erase(std::unique(g.Nodes.begin(), g.Nodes.end()), g.Nodes.end());
 
     const NodeTable table(g.Nodes);
+    const std::int64_t lattice = LatticeStep(g.Nodes);
     std::vector<std::pair<std::int64_t, int>> along;
     std::vector<int> chain;
     for (const TProfileObject& o : objects) {
         if (!IsWallBar(o))
             continue;
-        NodesAlong(g.Nodes, table, o, along, chain);
+        NodesAlong(g.Nodes, table, lattice, ExactPoint(o, TEnd::P1), ExactPoint(o, TEnd::P2),
+                   along, chain);
         for (std::size_t k = 1; k < chain.size(); ++k) {
             const int a = chain[k - 1], b = chain[k];
             g.Edges.push_back({a, b, o.Thickness, Distance(g.Nodes[a], g.Nodes[b])});

@@ -15,6 +15,15 @@ namespace {
 constexpr qreal MmPerScreenPixel = 25.4 / 96.0;
 const char* const ProgramName = "perfil — editor de perfis";
 
+// Where the tables' columns go when their points have fractions: from each slot's start,
+// in a smaller font. A point of up to "399,99; 249,99" then fits between its column and
+// the next.
+constexpr qreal WholePoints = 10;
+constexpr qreal FractionPoints = 8;
+constexpr std::array<qreal, 3> FractionSlotStart = {2.1, 65.1, 128.1};
+constexpr std::array<qreal, 4> FractionBarColumn = {0, 9.5, 29.5, 49.5}; // number, P1, P2, t
+constexpr std::array<qreal, 3> FractionAppendixColumn = {0, 9.5, 29.5};  // number, P, t
+
 struct LabelPlace {
     const char* name;
     qreal x, y;
@@ -64,8 +73,21 @@ void buildTitleBand(ReportBand& band) {
                           ReportShape::Style{2 * MmPerScreenPixel, false, QColor()});
 }
 
-std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
-    addLabel(band, {"RepLabel5", 2.1, 2.1, "Nome do perfil: XXXXXXXXXXXXX", true});
+// label(slot, column) for every slot and column of a table, placed for fractions by the
+// column offsets.
+template <std::size_t N, typename Label>
+void addColumns(std::vector<ProfileReportLayout::Column>& columns,
+                const std::array<qreal, N>& offsets, Label label) {
+    for (std::size_t slot = 0; slot < FractionSlotStart.size(); ++slot)
+        for (std::size_t column = 0; column < N; ++column) {
+            ReportLabel* l = label(slot, column);
+            columns.push_back({l, l->position().x(), FractionSlotStart[slot] + offsets[column]});
+        }
+}
+
+// The heads come in column order, one per slot: "Objeto" three times, then the next.
+std::vector<ReportLabel*> buildDetailBand(ReportBand& band, ProfileReportLayout& layout) {
+    layout.RepLabel5 = addLabel(band, {"RepLabel5", 2.1, 2.1, "Nome do perfil: XXXXXXXXXXXXX", true});
     const LabelPlace results[] = {
         {"RepLabel8", 2.1, 8.5, "Peso: xxx kg/m"},  {"RepLabel10", 2.1, 12.7, "Perímetro: xxx mm"},
         {"RepLabel11", 2.1, 16.9, "Área: xxx mm2"}, {"RepLabel12", 57.1, 8.5, "jxc: xxx mm4"},
@@ -90,10 +112,9 @@ std::array<ReportLabel*, 9> buildDetailBand(ReportBand& band) {
         {"RepLabel36", 114.3, 33.9, "Espess."},
         {"RepLabel39", 177.8, 33.9, "Espess."},
     };
-    addLabels(band, fixed);
-    std::array<ReportLabel*, 9> result{};
-    std::copy(labels.begin(), labels.end(), result.begin());
-    return result;
+    const std::vector<ReportLabel*> heads = addLabels(band, fixed);
+    std::copy(labels.begin(), labels.end(), layout.resultLabels.begin());
+    return {heads.begin() + 2, heads.end()};
 }
 
 // The third slot keeps the others' column spacing: a narrower one ran its two points
@@ -114,7 +135,7 @@ std::array<ProfileReportLayout::Slot, 3> buildBarRowBand(ReportBand& band) {
     return {addLabels(band, slot1), addLabels(band, slot2), addLabels(band, slot3)};
 }
 
-void buildAppendixHeadingBand(ReportBand& band) {
+std::vector<ReportLabel*> buildAppendixHeadingBand(ReportBand& band) {
     const LabelPlace labels[] = {
         {"RepLabel37", 1.6, 3.7, "Apêndices", true}, {"RepLabel28", 1.6, 7.9, "Objeto"},
         {"RepLabel29", 69.3, 7.9, "Objeto"},         {"RepLabel31", 132.8, 7.9, "Objeto"},
@@ -122,7 +143,8 @@ void buildAppendixHeadingBand(ReportBand& band) {
         {"RepLabel32", 154.0, 7.9, "P(X,Y)"},        {"RepLabel35", 37.6, 7.9, "Espess."},
         {"RepLabel38", 105.3, 7.9, "Espess."},       {"RepLabel40", 168.8, 7.9, "Espess."},
     };
-    addLabels(band, labels);
+    const std::vector<ReportLabel*> heads = addLabels(band, labels);
+    return {heads.begin() + 1, heads.end()};
 }
 
 std::array<ProfileReportLayout::Slot, 3> buildAppendixRowBand(ReportBand& band) {
@@ -174,10 +196,30 @@ ProfileReportLayout ProfileReportLayout::build(Report& report) {
     layout.RepSubDetail2->printWhenEmpty = true;
 
     buildTitleBand(*layout.RepBand1);
-    layout.resultLabels = buildDetailBand(*layout.RepBand3);
+    const std::vector<ReportLabel*> barHeads = buildDetailBand(*layout.RepBand3, layout);
     layout.barSlots = buildBarRowBand(*layout.RepSubDetail1);
-    buildAppendixHeadingBand(*layout.RepSubDetail2);
+    const std::vector<ReportLabel*> appendixHeads = buildAppendixHeadingBand(*layout.RepSubDetail2);
     layout.appendixSlots = buildAppendixRowBand(*layout.RepSubDetail3);
     layout.RepImage1 = buildPageElements(report.pageElements());
+
+    const std::size_t slotCount = FractionSlotStart.size();
+    addColumns(layout.columns, FractionBarColumn,
+               [&](std::size_t s, std::size_t c) { return barHeads[c * slotCount + s]; });
+    addColumns(layout.columns, FractionBarColumn,
+               [&](std::size_t s, std::size_t c) { return layout.barSlots[s][c]; });
+    addColumns(layout.columns, FractionAppendixColumn,
+               [&](std::size_t s, std::size_t c) { return appendixHeads[c * slotCount + s]; });
+    addColumns(layout.columns, FractionAppendixColumn,
+               [&](std::size_t s, std::size_t c) { return layout.appendixSlots[s][c]; });
     return layout;
+}
+
+void ProfileReportLayout::useFractionColumns(bool fractions) const {
+    for (const Column& column : columns) {
+        column.label->setPosition(
+            {fractions ? column.fractionX : column.wholeX, column.label->position().y()});
+        QFont font = column.label->font();
+        font.setPointSizeF(fractions ? FractionPoints : WholePoints);
+        column.label->setFont(font);
+    }
 }

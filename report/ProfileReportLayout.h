@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct ProfileReportLayout {
     ReportBand* RepSubDetail2 = nullptr;
     ReportBand* RepSubDetail3 = nullptr;
 
+    ReportLabel* RepLabel5 = nullptr; // the profile's name
     // RepLabel8, 10, 11, 12 .. 17: the result lines in their band order.
     std::array<ReportLabel*, 9> resultLabels{};
     std::array<Slot, 3> barSlots;      // number, P1, P2, thickness
@@ -29,4 +32,15 @@ struct ProfileReportLayout {
 
     // Sets up report's page and builds the layout into it; call once on an empty report.
     static ProfileReportLayout build(Report& report);
+
+    // The tables' columns as the form places them (points in whole millimetres), or set
+    // closer in a smaller font, so that three slots of points with two decimals fit a row.
+    void useFractionColumns(bool fractions) const;
+
+    // A label of the tables, its heads included, with its place in either arrangement.
+    struct Column {
+        ReportLabel* label;
+        qreal wholeX, fractionX;
+    };
+    std::vector<Column> columns;
 };

@@ -1,11 +1,25 @@
 #include "PrtForm.h"
 
+#include "ExactPoint.h"
 #include "PdfExporter.h"
 #include "PerfilError.h"
 #include "ReportError.h"
 #include "ReportImage.h"
 #include "ReportLabel.h"
 #include "ReportTexts.h"
+
+#include <algorithm>
+
+namespace {
+
+// Points with fractions need the tables' closer columns.
+bool HasFractions(const TProfile& profile) {
+    return std::ranges::any_of(profile.liveObjects(), [](const TProfileObject& o) {
+        return (o.isBar() && HasFraction(o)) || (o.isAppendix() && o.F1 != TPointFraction{});
+    });
+}
+
+} // namespace
 
 TPrtForm::TPrtForm(const QLocale& locale, QObject* parent) : QObject(parent), m_locale(locale) {
     m_layout = ProfileReportLayout::build(ProfileReport);
@@ -43,6 +57,7 @@ ReportDocument TPrtForm::producePages(const TProfile& profile, const TSectionRes
 
 void TPrtForm::ProfileReportBeforePrint([[maybe_unused]] bool& PrintReport) {
     RowIndex = 1;
+    m_layout.useFractionColumns(HasFractions(*m_profile));
 }
 
 void TPrtForm::ProfileReportNeedData(bool& MoreData) {
@@ -50,6 +65,7 @@ void TPrtForm::ProfileReportNeedData(bool& MoreData) {
 }
 
 void TPrtForm::RepBand3BeforePrint([[maybe_unused]] bool& PrintBand) {
+    m_layout.RepLabel5->setText(ReportTexts::profileName(m_profile->info().Name, m_fileName));
     const QStringList texts = ReportTexts::sectionResults(m_results, m_locale);
     for (std::size_t i = 0; i < m_layout.resultLabels.size(); ++i)
         m_layout.resultLabels[i]->setText(texts[static_cast<qsizetype>(i)]);

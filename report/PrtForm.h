@@ -36,6 +36,10 @@ class TPrtForm : public QObject {
     void writePdf(const TProfile& profile, const TSectionResults& results, const QImage& drawing,
                   const std::string& localPath);
 
+    // The file the profile was loaded from or saved to, whose base name the report prints
+    // for a profile without a name; empty when there is none.
+    void setProfileFileName(const QString& fileName) { m_fileName = fileName; }
+
     // The handlers the engine calls during a run.
     void ProfileReportBeforePrint(bool& PrintReport);
     void ProfileReportNeedData(bool& MoreData);
@@ -58,4 +62,5 @@ class TPrtForm : public QObject {
     ProfileReportLayout m_layout;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;
+    QString m_fileName;
 };

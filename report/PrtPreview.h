@@ -24,6 +24,9 @@ class PrtPreview {
     // it). Returns at once: the preview is not modal.
     void preview(const TProfile& profile, const TSectionResults& results, const QImage& drawing);
 
+    // The file the profile was loaded from or saved to, for the report's name line.
+    void setProfileFileName(const QString& fileName) { m_form.setProfileFileName(fileName); }
+
     // The preview window once preview() has created it, else nullptr; owned here.
     ReportPreview* previewWindow() const { return m_preview.get(); }
 

@@ -1,5 +1,9 @@
 #include "ReportTexts.h"
 
+#include "PointText.h"
+
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -43,16 +47,21 @@ QString ReportTexts::thickness(double millimetres, const QLocale& locale) {
     return withoutGroups(locale).toString(millimetres, 'g', 15);
 }
 
-QString ReportTexts::point(TPoint p) {
-    return QString::number(p.X) + QLatin1Char(',') + QString::number(p.Y);
+QString ReportTexts::profileName(const std::string& name, const QString& fileName) {
+    QString shown = QString::fromStdString(name);
+    if (shown.isEmpty())
+        shown = QFileInfo(fileName).completeBaseName();
+    if (shown.isEmpty())
+        shown = QStringLiteral("XXXXXXXXXXXXX");
+    return QStringLiteral("Nome do perfil: ") + shown;
 }
 
 QStringList ReportTexts::barTexts(const TProfileObject& bar, const QLocale& locale) {
-    return {QString::number(bar.Number), point(bar.P1), point(bar.P2),
-            thickness(bar.Thickness, locale)};
+    return {QString::number(bar.Number), PointText(ExactPoint(bar, TEnd::P1), locale),
+            PointText(ExactPoint(bar, TEnd::P2), locale), thickness(bar.Thickness, locale)};
 }
 
 QStringList ReportTexts::appendixTexts(const TProfileObject& appendix, const QLocale& locale) {
-    return {QString::number(appendix.Number), point(appendix.P1),
+    return {QString::number(appendix.Number), PointText(ExactPoint(appendix, TEnd::P1), locale),
             thickness(appendix.Thickness, locale)};
 }

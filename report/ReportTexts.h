@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 // The texts of the profile report: the one place that formats numbers for it, so that every
 // output of the results (report pages, PDF, command line) writes them alike. Numbers use the
 // given locale's decimal separator and never a group separator. A value that is not finite
@@ -23,8 +25,9 @@ QStringList sectionResults(const TSectionResults& results, const QLocale& locale
 // Thickness in mm: the shortest decimal of at most 15 significant digits ("1,5", "2").
 QString thickness(double millimetres, const QLocale& locale);
 
-// "x,y" without blanks.
-QString point(TPoint p);
+// "Nome do perfil: " and the profile's name; without one, the base name of the file it
+// came from (fileName, which may be empty); without either, the form's fixed text.
+QString profileName(const std::string& name, const QString& fileName);
 
 // A bar's slot texts: number, P1, P2, thickness.
 QStringList barTexts(const TProfileObject& bar, const QLocale& locale);

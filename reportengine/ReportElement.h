@@ -17,6 +17,8 @@ class ReportElement {
 
     const QString& name() const { return m_name; }
     QPointF position() const { return m_position; }
+    // Callbacks may move an element between prints.
+    void setPosition(QPointF position) { m_position = position; }
 
     // Appends this element's drawing to page as it looks now; origin is the paper position
     // (mm) of the container's top-left corner.

@@ -16,6 +16,26 @@ namespace {
 const QByteArray OneLine = "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n20\n 20\n30\n"
                            " 11\n70\n 21\n30\n  0\nENDSEC\n  0\nEOF\n";
 
+// DXF LINE entities through the given points in turn, y upwards.
+QByteArray Lines(const QList<QPointF>& points) {
+    QByteArray text = "  0\nSECTION\n  2\nENTITIES\n";
+    for (qsizetype i = 1; i < points.size(); ++i)
+        text += QStringLiteral("  0\nLINE\n  8\n0\n 10\n%1\n 20\n%2\n 11\n%3\n 21\n%4\n")
+                    .arg(points[i - 1].x())
+                    .arg(points[i - 1].y())
+                    .arg(points[i].x())
+                    .arg(points[i].y())
+                    .toLatin1();
+    return text + "  0\nENDSEC\n  0\nEOF\n";
+}
+
+std::int32_t Int32At(const QByteArray& bytes, qsizetype at) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value |= std::uint32_t{static_cast<std::uint8_t>(bytes[at + i])} << (8 * i);
+    return static_cast<std::int32_t>(value);
+}
+
 struct Shape {
     int kind;
     TPoint p1, p2;
@@ -173,6 +193,42 @@ class TestExchangeCommands : public QObject {
         QVERIFY(Contents(svg).contains(R"(width="400mm" height="250mm")"));
     }
 
+    // The centre-line of a channel 200 x 75 x 2,25 from a drawing: a web of 197,75 mm.
+    void fromDxfKeepsHundredthsNameAndMaterial() {
+        QTemporaryDir dir;
+        const QString dxf = dir.filePath(QStringLiteral("ue.dxf"));
+        WriteFile(dxf, Lines({{122.75, 230}, {50, 230}, {50, 32.25}, {122.75, 32.25}}));
+        const QString per = dir.filePath(QStringLiteral("ue.per"));
+        const Run import = Perfil({"--from-dxf", dxf, per, "--thickness", "2.25", "--name",
+                                   "Ue 200x75x25x2,25", "--material", "Aço - 7,85"});
+        QCOMPARE(import.status, 0);
+        QCOMPARE(import.err, QStringLiteral("3 objetos importados do desenho DXF\n"));
+
+        const Run json = Perfil({QStringLiteral("--json"), per});
+        QCOMPARE(json.status, 0);
+        const QJsonObject values = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(values[QStringLiteral("Perimeter")].toDouble(), 343.25);
+        QCOMPARE(values[QStringLiteral("Area")].toDouble(), 772.3125);
+        QCOMPARE(values[QStringLiteral("Yg")].toDouble(), 118.875);
+        QCOMPARE(values[QStringLiteral("Density")].toDouble(), 7.85);
+        QCOMPARE(values[QStringLiteral("Name")].toString(), QStringLiteral("Ue 200x75x25x2,25"));
+        QCOMPARE(values[QStringLiteral("Material")].toString(), QStringLiteral("Aço - 7,85"));
+        QCOMPARE(values[QStringLiteral("E")].toDouble(), 200000.0);
+        QCOMPARE(values[QStringLiteral("Nu")].toDouble(), 0.3);
+        QCOMPARE(values[QStringLiteral("Fy")].toDouble(), 250.0);
+
+        // A reader of the original layout: the web's lower end, (50, 217.75), in whole
+        // millimetres, and the flange's tip, (122.75, 217.75), likewise.
+        const QByteArray bytes = Contents(per);
+        const qsizetype record3 = 4 + 2 * 72;
+        QCOMPARE(Int32At(bytes, 0), 3);
+        QCOMPARE(Int32At(bytes, record3 + 20), 50);
+        QCOMPARE(Int32At(bytes, record3 + 24), 218);
+        QCOMPARE(Int32At(bytes, record3 + 28), 123);
+        QCOMPARE(Int32At(bytes, record3 + 32), 218);
+        QCOMPARE(Int32At(bytes, 4 + 3 * 72), -1); // a typed material
+    }
+
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -186,6 +242,8 @@ class TestExchangeCommands : public QObject {
             << QStringList{"--png", "OUT", "--thickness", "1", "COPY"} << 2 << QString();
         QTest::newRow("thickness out of range")
             << QStringList{"--from-dxf", "COPY", "OUT", "--thickness", "0"} << 2 << QString();
+        QTest::newRow("name without import")
+            << QStringList{"--png", "OUT", "--name", "x", "COPY"} << 2 << QString();
         QTest::newRow("two profiles to one drawing")
             << QStringList{"--dxf", "OUT", "COPY", "COPY"} << 2 << QString();
     }

@@ -292,8 +292,8 @@ void TestEditorCommands::loadedMaterialIndex() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("m.per"));
     TProfile written;
+    written.replace({}, index);
     written.createObject(okAppendix, {20, 20}, 10);
-    written.selectMaterial(index);
     SaveProfile(written, QFile::encodeName(path).toStdString());
 
     WindowFixture f;

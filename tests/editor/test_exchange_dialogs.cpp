@@ -62,7 +62,7 @@ class TestExchangeDialogs : public QObject {
 
         WindowFixture f;
         f.control<QToolButton>("SpeedButton2")->click(); // the bar tool in force
-        f.window.profile().selectMaterial(3);
+        f.window.profile().selectMaterial("Chumbo -  11,37");
         f.dialogs->fileAnswers = {path};
         f.dialogs->filterAnswer = DxfFilter;
         f.control<QToolButton>("SpeedButton4")->click();

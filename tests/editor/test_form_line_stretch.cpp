@@ -84,8 +84,8 @@ void TestFormLineStretch::controlGeometry() {
 
 void TestFormLineStretch::startSettings() {
     WindowFixture f;
-    QCOMPARE(f.text("Label2"), QStringLiteral("0,0"));
-    QCOMPARE(f.text("Label3"), QStringLiteral("0,0"));
+    QCOMPARE(f.text("Label2"), QStringLiteral("0, 0"));
+    QCOMPARE(f.text("Label3"), QStringLiteral("0, 0"));
     QCOMPARE(f.text("Label5"), QStringLiteral("0"));
     QCOMPARE(f.text("Label11"), QStringLiteral("1 mm"));
     QCOMPARE(f.window.GridStep(), 10);
@@ -102,16 +102,16 @@ void TestFormLineStretch::barDrawnWithTheMouse_data() {
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QString>("p1");
     QTest::addColumn<QString>("p2");
-    QTest::newRow("snapped to the grid") << true << QPoint(13, 27) << QPoint(36, 44) << "10,30"
-                                         << "40,40";
-    QTest::newRow("free") << false << QPoint(13, 27) << QPoint(36, 44) << "13,27"
-                          << "36,44";
+    QTest::newRow("snapped to the grid") << true << QPoint(13, 27) << QPoint(36, 44) << "10, 30"
+                                         << "40, 40";
+    QTest::newRow("free") << false << QPoint(13, 27) << QPoint(36, 44) << "13, 27"
+                          << "36, 44";
     QTest::newRow("dragged beyond the image")
-        << false << QPoint(390, 240) << QPoint(460, 300) << "390,240"
-        << "399,249";
+        << false << QPoint(390, 240) << QPoint(460, 300) << "390, 240"
+        << "399, 249";
     QTest::newRow("dragged beyond the top left")
-        << false << QPoint(5, 5) << QPoint(-30, -8) << "5,5"
-        << "0,0";
+        << false << QPoint(5, 5) << QPoint(-30, -8) << "5, 5"
+        << "0, 0";
 }
 
 void TestFormLineStretch::barDrawnWithTheMouse() {
@@ -131,8 +131,8 @@ void TestFormLineStretch::barDrawnWithTheMouse() {
     QCOMPARE(f.text("Label5"), QStringLiteral("1"));
     f.release(to);
     const TProfileObject& bar = f.window.profile().Objects(1);
-    QCOMPARE(QStringLiteral("%1,%2").arg(bar.P1.X).arg(bar.P1.Y), p1);
-    QCOMPARE(QStringLiteral("%1,%2").arg(bar.P2.X).arg(bar.P2.Y), p2);
+    QCOMPARE(QStringLiteral("%1, %2").arg(bar.P1.X).arg(bar.P1.Y), p1);
+    QCOMPARE(QStringLiteral("%1, %2").arg(bar.P2.X).arg(bar.P2.Y), p2);
     QCOMPARE(bar.Thickness, 1.0);
     QCOMPARE(f.imageArea()->image(), f.window.drawing());
 }

@@ -1,3 +1,4 @@
+#include "ExactPoint.h"
 #include "MouseEditor.h"
 
 #include <gtest/gtest.h>
@@ -246,6 +247,37 @@ TEST(MouseEditorTest, BarFollowsThePixelsWithoutSnapping) {
     f.editor.move({55, 53}, Free);
     EXPECT_EQ(f.object(1).P1, (TPoint{43, 53}));
     EXPECT_EQ(f.object(1).P2, (TPoint{83, 53}));
+}
+
+// A bar off the whole millimetres moves by whole ones and keeps its fractions. While an end
+// is dragged, each end keeps its own until it leaves its place, then lies on its point:
+// snapping takes the other end to the grid as it takes a whole-millimetre one.
+TEST(MouseEditorTest, DragKeepsFractionsUntilTheHeldEndLeavesItsPlace) {
+    Fixture f(std::vector<Bar>{{{40, 50}, {80, 50}}});
+    TProfileObject& bar = f.profile.Objects(1);
+    SetExactPoint(bar, TEnd::P1, {4025, 5050}); // 50,50 rounds to 50, ties to even
+    SetExactPoint(bar, TEnd::P2, {8075, 5050});
+    f.editor.press({60, 50}, Free);
+    ASSERT_EQ(f.editor.Grip, gmBar);
+    f.editor.move({63, 51}, Free);
+    f.editor.release(Free);
+    EXPECT_EQ(ExactPoint(bar, TEnd::P1), (TExactPoint{4325, 5150}));
+    EXPECT_EQ(ExactPoint(bar, TEnd::P2), (TExactPoint{8375, 5150}));
+    EXPECT_EQ(bar.P1, (TPoint{43, 52})) << "51,50 rounds to 52";
+
+    f.editor.press(bar.P2, Free);
+    ASSERT_EQ(f.editor.Grip, gmP2);
+    f.editor.release(Free);
+    EXPECT_EQ(ExactPoint(bar, TEnd::P2), (TExactPoint{8375, 5150})) << "a click moves nothing";
+    f.editor.press(bar.P2, Free);
+    f.editor.move({90, 60}, Free);
+    f.editor.release(Free);
+    EXPECT_EQ(ExactPoint(bar, TEnd::P2), (TExactPoint{9000, 6000}));
+    EXPECT_EQ(ExactPoint(bar, TEnd::P1), (TExactPoint{4325, 5150}));
+    f.editor.press(bar.P2, Snapping);
+    f.editor.move({100, 60}, Snapping);
+    f.editor.release(Snapping);
+    EXPECT_EQ(ExactPoint(bar, TEnd::P1), (TExactPoint{4000, 5000})) << "(43, 52) snapped";
 }
 
 TEST(MouseEditorTest, DraggingOneEndOntoTheOtherAsksToRemove) {

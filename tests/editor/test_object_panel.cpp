@@ -85,19 +85,24 @@ void TestObjectPanel::followsADragToItsLastMove() {
 void TestObjectPanel::acceptedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QPoint>("p1");
+    QTest::addColumn<QPoint>("p1"); // hundredths of a millimetre
     QTest::addColumn<QPoint>("p2");
     QTest::addColumn<double>("thickness");
     QTest::newRow("the thinnest") << "thickness"
-                                  << "0,01" << QPoint(10, 20) << QPoint(110, 20) << 0.01;
+                                  << "0,01" << QPoint(1000, 2000) << QPoint(11000, 2000) << 0.01;
     QTest::newRow("P1 on the right edge") << "p1x"
-                                          << "400" << QPoint(400, 20) << QPoint(110, 20) << 1.0;
+                                          << "400" << QPoint(40000, 2000) << QPoint(11000, 2000) << 1.0;
     QTest::newRow("P2 at the bottom") << "p2y"
-                                      << "250" << QPoint(10, 20) << QPoint(110, 250) << 1.0;
+                                      << "250" << QPoint(1000, 2000) << QPoint(11000, 25000) << 1.0;
     QTest::newRow("length") << "length"
-                            << "50" << QPoint(10, 20) << QPoint(60, 20) << 1.0;
+                            << "50" << QPoint(1000, 2000) << QPoint(6000, 2000) << 1.0;
     QTest::newRow("angle: down is 270") << "angle"
-                                        << "270" << QPoint(10, 20) << QPoint(10, 120) << 1.0;
+                                        << "270" << QPoint(1000, 2000) << QPoint(1000, 12000) << 1.0;
+    QTest::newRow("a hundredth") << "p1x"
+                                 << "197,75" << QPoint(19775, 2000) << QPoint(11000, 2000) << 1.0;
+    QTest::newRow("length to the hundredth")
+        << "length"
+        << "50,25" << QPoint(1000, 2000) << QPoint(6025, 2000) << 1.0;
 }
 
 void TestObjectPanel::acceptedValues() {
@@ -124,6 +129,9 @@ void TestObjectPanel::refusedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("range");
+    QTest::newRow("a third decimal in a point") << "p2x"
+                                                << "110,255"
+                                                << "use até duas casas decimais, de 0 a 400";
     QTest::newRow("x past the edge") << "p1x"
                                      << "401"
                                      << "0 a 400";

@@ -1,4 +1,5 @@
 #include "AreaMove.h"
+#include "ExactPoint.h"
 #include "ProfileFileCodec.h"
 #include "ProfileHistory.h"
 
@@ -13,8 +14,9 @@ namespace {
 
 using Edit = std::function<void(TProfile&)>;
 
-// Everything undo must give back: the bytes Save would write, every slot (stale ones
-// too, which later creations reuse), the count and the material.
+// Everything undo must give back: the bytes Save would write (name, material and points
+// to the hundredth among them), every slot (stale ones too, which later creations reuse),
+// the count and the material.
 struct State {
     std::vector<std::uint8_t> saved;
     std::vector<std::uint8_t> slotBytes;
@@ -27,7 +29,7 @@ State StateOf(const TProfile& p) {
     TProfile compacted = p;
     compacted.CompactObjects();
     const auto* raw = reinterpret_cast<const std::uint8_t*>(p.allSlots().data());
-    return {EncodeProfile(compacted.liveObjects(), p.MaterialIndex()),
+    return {EncodeProfile(compacted.liveObjects(), p.MaterialIndex(), p.info()),
             {raw, raw + p.allSlots().size_bytes()},
             p.ObjectCount(),
             p.MaterialIndex()};
@@ -65,7 +67,15 @@ void TestProfileHistory::undoAndRedoAreExact_data() {
     QTest::newRow("add a bar") << Edit([](TProfile& p) { p.createObject(okBar, {7, 9}, 22); });
     QTest::newRow("remove from the middle") << Edit([](TProfile& p) { p.deleteCurrent(); });
     QTest::newRow("new profile") << Edit([](TProfile& p) { p.reset(); });
-    QTest::newRow("material") << Edit([](TProfile& p) { p.selectMaterial(-1); });
+    QTest::newRow("material") << Edit([](TProfile& p) { p.selectMaterial("Aço - 7,85"); });
+    QTest::newRow("a point off the millimetres")
+        << Edit([](TProfile& p) { SetExactPoint(p.Objects(2), TEnd::P2, {2525, 6050}); });
+    QTest::newRow("name and yield strength") << Edit([](TProfile& p) {
+        TProfileInfo info = p.info();
+        info.Name = "Ue 100x50x17x2,25";
+        info.Material.Fy = 345;
+        p.setInfo(info);
+    });
     QTest::newRow("load") << Edit([](TProfile& p) {
         TProfileObject a;
         a.Number = 9;
@@ -107,7 +117,7 @@ void TestProfileHistory::noChangeNoStep() {
     TProfile profile = Sample();
     ProfileHistory history(profile);
     history.change(QStringLiteral("select"), [&] { profile.setCurrentIndex(1); });
-    history.change(QStringLiteral("same material"), [&] { profile.selectMaterial(0); });
+    history.change(QStringLiteral("same material"), [&] { profile.selectMaterial("Aço - 7,75"); });
     history.beginGesture(QStringLiteral("drag"));
     profile.Objects(2).P1 = {0, 0};
     profile.Objects(2).P1 = {20, 20};

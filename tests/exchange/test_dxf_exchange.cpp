@@ -2,6 +2,7 @@
 // are written by it, and perfil's exports are read back by it.
 #include "DxfExport.h"
 #include "DxfImport.h"
+#include "ExactPoint.h"
 #include "FileBytes.h"
 #include "PerfilError.h"
 #include "TempDir.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -97,7 +99,6 @@ TEST(DxfExport, ImportGivesBackTheSameObjects) {
         {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, DefaultThickness);
     EXPECT_EQ(Objects(back.Records), Sample);
     EXPECT_EQ(back.Skipped, 0);
-    EXPECT_EQ(back.LargestRoundingShift, 0.0);
 }
 
 TEST(DxfExport, EzdxfReadsLayersCoordinatesAndWidths) {
@@ -132,19 +133,20 @@ struct ImportCase {
     std::vector<Object> objects;
     int straightened;
     int skipped;
-    double roundingShift;
 };
 
 TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
     const double d = DefaultThickness;
     const ImportCase cases[] = {
         // Lying on the area's bottom edge, it is moved 10 mm in from left and bottom;
-        // the circle, the text and the line that rounds to a point are skipped.
+        // the circle and the text are skipped. The short line keeps its hundredths,
+        // though both its ends round to one whole point.
         {"lines",
-         {{okBar, {10, 239}, {110, 239}, d}, {okBar, {110, 239}, {110, 189}, d}},
+         {{okBar, {10, 239}, {110, 239}, d},
+          {okBar, {110, 239}, {110, 189}, d},
+          {okBar, {50, 219}, {50, 219}, d}},
          0,
-         3,
-         0.3},
+         2},
         {"polylines",
          {{okBar, {20, 230}, {20, 130}, 2.5},
           {okBar, {20, 130}, {80, 130}, 2.5},
@@ -156,26 +158,24 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
           {okBar, {260, 230}, {260, 170}, 0.75},
           {okBar, {260, 170}, {200, 230}, 0.75}}, // closing segment
          1,
-         1,
-         0.0}, // the 3-D polyline is skipped
+         1}, // the 3-D polyline is skipped
         {"points",
          {{okAppendix, {30, 210}, {}, 4.0},
           {okAppendix, {130, 210}, {}, d},
           {okBar, {220, 150}, {200, 130}, d}},
          1,
-         0,
-         0.0},
+         0},
         {"mirrored",
          {{okBar, {80, 150}, {100, 130}, d}, {okBar, {10, 240}, {60, 240}, d}},
          1,
-         1,
-         0.0}, // the arc in a side plane is skipped
-        {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0, 0.4},
-        {"foot", {{okBar, {10, 239}, {315, 239}, 3.048}}, 0, 0, 0.2},
-        {"right_edge", {{okBar, {300, 100}, {399, 100}, d}}, 0, 0, 0.0},
-        {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0, 0.4},
-        // Moved only as far in from the left and the bottom as its size allows.
-        {"wide_and_tall", {{okBar, {4, 245}, {399, 0}, d}}, 0, 0, 0.3},
+         1}, // the arc in a side plane is skipped
+        {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0},
+        {"foot", {{okBar, {10, 239}, {315, 239}, 3.048}}, 0, 0},
+        {"right_edge", {{okBar, {300, 100}, {399, 100}, d}}, 0, 0},
+        {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0},
+        // Moved only as far in from the left and the bottom as its size allows: by whole
+        // millimetres, its top 0,7 mm below the area's.
+        {"wide_and_tall", {{okBar, {4, 246}, {399, 1}, d}}, 0, 0},
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -183,9 +183,24 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
         EXPECT_EQ(Objects(result.Records), c.objects);
         EXPECT_EQ(result.Straightened, c.straightened);
         EXPECT_EQ(result.Skipped, c.skipped);
-        EXPECT_NEAR(result.LargestRoundingShift, c.roundingShift, 1e-6);
         for (std::size_t i = 0; i < result.Records.size(); ++i)
             EXPECT_EQ(result.Records[i].Number, static_cast<int>(i + 1));
+    }
+}
+
+// Hundredths survive the import, also through the whole-millimetre move of a drawing
+// that lay outside the area.
+TEST_F(DxfImportOfEzdxfFiles, KeepsHundredths) {
+    const std::tuple<const char*, TExactPoint, TExactPoint> cases[] = {
+        {"inch", {2540, 22460}, {7620, 22460}},      // 1 and 3 in, y 250 - 25.4
+        {"far_away", {980, 23900}, {20940, 13860}}, // moved by (5009, 6989) mm
+    };
+    for (const auto& [file, p1, p2] : cases) {
+        SCOPED_TRACE(file);
+        const TDxfImport result = Import(file);
+        ASSERT_EQ(result.Records.size(), 1u);
+        EXPECT_EQ(ExactPoint(result.Records[0], TEnd::P1), p1);
+        EXPECT_EQ(ExactPoint(result.Records[0], TEnd::P2), p2);
     }
 }
 
@@ -252,24 +267,22 @@ TEST(DxfImport, NoticeNamesWhatWasNotTakenAsIs) {
     struct Case {
         std::size_t made;
         int straightened, skipped;
-        double shift;
         const char* notice;
     };
     const Case cases[] = {
-        {1, 1, 1, 0.0,
+        {1, 1, 1,
          "1 objeto importado do desenho DXF; 1 arco tomado como barra reta; "
          "1 entidade ignorada"},
-        {12, 2, 3, 0.4,
+        {12, 2, 3,
          "12 objetos importados do desenho DXF; 2 arcos tomados como barras retas; "
-         "3 entidades ignoradas; arredondamento de até 0,40 mm"},
+         "3 entidades ignoradas"},
     };
     for (const Case& c : cases) {
         TDxfImport import;
         import.Records.resize(c.made);
         import.Straightened = c.straightened;
         import.Skipped = c.skipped;
-        import.LargestRoundingShift = c.shift;
-        EXPECT_EQ(ImportNotice(import, ','), c.notice);
+        EXPECT_EQ(ImportNotice(import), c.notice);
     }
 }
 

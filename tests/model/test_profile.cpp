@@ -129,7 +129,7 @@ TEST(ProfileCompactTest, LoadedNumbersBecomeConsecutive) {
 
 TEST(ProfileResetTest, EmptiesButKeepsSlotsAndMaterial) {
     TProfile p = ProfileOfBars(2);
-    p.selectMaterial(-1);
+    p.selectMaterial("Aço - 7,85");
     p.reset();
     EXPECT_EQ(p.ObjectCount(), 0);
     EXPECT_EQ(p.CurrentIndex(), 1);

@@ -1,3 +1,4 @@
+#include "ExactPoint.h"
 #include "FileError.h"
 #include "PerfilError.h"
 #include "ProfileFile.h"
@@ -122,7 +123,7 @@ TProfile SomeProfile() {
     TProfile p;
     p.createObject(okBar, {10, 10}, 15);
     p.createObject(okAppendix, {50, 60}, 20);
-    p.selectMaterial(4);
+    p.selectMaterial("Cobre - 8,87");
     p.setCurrentIndex(2);
     return p;
 }
@@ -170,7 +171,7 @@ TEST(ProfileFileTest, LoadReadsEveryFieldAtItsOffset) {
 TEST(ProfileFileTest, EmptyProfileSavesAsEightBytes) {
     TempDir dir;
     TProfile p;
-    p.selectMaterial(-1);
+    p.selectMaterial("");
     SaveProfile(p, dir / "e.per");
     EXPECT_EQ(ReadAll(dir / "e.per"), (Bytes{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
 }
@@ -371,6 +372,14 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"one_byte_short", FileWith(Shrunk(TwoRecords, 1)), Invalid},
         FileCase{"one_byte_long", FileWith(Grown(TwoRecords, 1)), Invalid},
         FileCase{"far_too_long", FileWith(Grown(FileOf({}, 0), 1 << 20)), Invalid},
+        FileCase{"a_block_signature_cut_short",
+                 FileWith([] {
+                     Bytes b = TwoRecords;
+                     for (const char c : std::string("PERFIL-"))
+                         b.push_back(static_cast<std::uint8_t>(c));
+                     return b;
+                 }()),
+                 Invalid},
         FileCase{"full_profile_one_byte_long",
                  FileWith(Grown(FileOf(std::vector<Record>(TProfile::Capacity), 0), 1)), Invalid},
         // Opening a pipe would wait for a writer that never comes.
@@ -719,6 +728,227 @@ TEST(ProfileFileTest, FuzzInputsLoadOrAreRefused) {
         EXPECT_EQ(EncodedObjects(reloaded), EncodedObjects(p));
     }
     EXPECT_GE(seen, 10);
+}
+
+// ---- The extension block ----
+
+void PutText(Bytes& out, const std::string& text) {
+    PutLE(out, text.size(), 4);
+    out.insert(out.end(), text.begin(), text.end());
+}
+
+void SetLE(Bytes& out, std::size_t at, std::uint64_t value, int width) {
+    for (int i = 0; i < width; ++i)
+        out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// CRC-32 bit by bit, as its definition reads.
+std::uint32_t Crc(const Bytes& bytes) {
+    std::uint32_t c = 0xFFFFFFFF;
+    for (const std::uint8_t b : bytes) {
+        c ^= b;
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+// One bar (10.25, 20.50)-(197.75, 20.00), t 2.25, and an appendix at (60.50, 99.99).
+constexpr TExactPoint BarP1{1025, 2050}, BarP2{19775, 2000}, AppendixAt{6050, 9999};
+const std::string Name = "Ue 200x75x25x2,25";
+const std::string Material = "Aço - 7,85";
+
+TProfile ExactProfile() {
+    TProfile p;
+    p.createObject(okBar, {0, 0}, 15);
+    p.createObject(okAppendix, {0, 0}, 20);
+    TProfileObject& bar = p.Objects(1);
+    bar.Thickness = 2.25;
+    SetExactPoint(bar, TEnd::P1, BarP1);
+    SetExactPoint(bar, TEnd::P2, BarP2);
+    SetExactPoint(p.Objects(2), TEnd::P1, AppendixAt);
+    p.selectMaterial(Material);
+    TProfileInfo info = p.info();
+    info.Name = Name;
+    info.Material.E = 205000;
+    info.Material.Fy = 345;
+    p.setInfo(info);
+    return p;
+}
+
+// The main part as a reader of the original layout sees it: whole millimetres, the
+// nearest to each point, ties to even (20.50 gives 20).
+Bytes ExpectedMainPart() {
+    Bytes out;
+    PutLE(out, 2, 4);
+    auto record = [&](int number, double t, std::uint8_t kind, std::int32_t x1, std::int32_t y1,
+                      std::int32_t x2, std::int32_t y2) {
+        PutLE(out, static_cast<std::uint32_t>(number), 4);
+        PutLE(out, 0, 4);
+        PutLE(out, std::bit_cast<std::uint64_t>(t), 8);
+        out.push_back(kind);
+        PutLE(out, 0, 3);
+        for (const std::int32_t v : {x1, y1, x2, y2})
+            PutLE(out, static_cast<std::uint32_t>(v), 4);
+        out.insert(out.end(), 36, 0);
+    };
+    record(1, 2.25, 0, 10, 20, 198, 20);
+    record(2, 2.0, 2, 60, 100, 0, 0);
+    PutLE(out, static_cast<std::uint32_t>(-1), 4); // a typed material is in no list
+    return out;
+}
+
+Bytes ExpectedBlock(const Bytes& main) {
+    Bytes block = {'P', 'E', 'R', 'F', 'I', 'L', '-', 'X'};
+    PutLE(block, 1, 4); // version
+    PutLE(block, 0, 4); // length, below
+    PutLE(block, 0, 4); // checksum, below
+    for (const TExactPoint p : {BarP1, BarP2, AppendixAt, TExactPoint{}})
+        for (const std::int64_t v : {p.X, p.Y})
+            PutLE(block, static_cast<std::uint64_t>(v), 8);
+    PutText(block, Name);
+    PutText(block, Material);
+    for (const double v : {7.85, 205000.0, 0.3, 345.0})
+        PutLE(block, std::bit_cast<std::uint64_t>(v), 8);
+    SetLE(block, 12, block.size(), 4);
+    Bytes covered = main;
+    covered.insert(covered.end(), block.begin(), block.begin() + 16);
+    covered.insert(covered.end(), block.begin() + 20, block.end());
+    SetLE(block, 16, Crc(covered), 4);
+    return block;
+}
+
+Bytes ExpectedFile() {
+    Bytes file = ExpectedMainPart();
+    const Bytes block = ExpectedBlock(file);
+    file.insert(file.end(), block.begin(), block.end());
+    return file;
+}
+
+TEST(ProfileExtensionTest, SavesTheMainPartInWholeMillimetresAndTheRestInTheBlock) {
+    TempDir dir;
+    TProfile p = ExactProfile();
+    SaveProfile(p, dir / "x.per");
+    EXPECT_EQ(ReadAll(dir / "x.per"), ExpectedFile());
+}
+
+TEST(ProfileExtensionTest, LoadsWhatWasSaved) {
+    TempDir dir;
+    TProfile saved = ExactProfile();
+    SaveProfile(saved, dir / "x.per");
+    TProfile loaded;
+    EXPECT_EQ(LoadProfile(loaded, dir / "x.per"), "");
+    ASSERT_EQ(loaded.ObjectCount(), 2);
+    EXPECT_EQ(ExactPoint(loaded.Objects(1), TEnd::P1), BarP1);
+    EXPECT_EQ(ExactPoint(loaded.Objects(1), TEnd::P2), BarP2);
+    EXPECT_EQ(ExactPoint(loaded.Objects(2), TEnd::P1), AppendixAt);
+    EXPECT_EQ(loaded.info(), saved.info());
+    EXPECT_EQ(loaded.MaterialIndex(), -1);
+}
+
+// Whatever happened to a block, the main part loads as a reader of the original layout
+// reads it, and the user hears why the rest did not.
+struct DamageCase {
+    const char* name;
+    std::function<void(Bytes&)> damage;
+    std::string notice; // empty: the block is used
+};
+
+void PrintTo(const DamageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProfileExtensionDamageTest : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(ProfileExtensionDamageTest, LoadsTheMainPartAndSaysWhy) {
+    TempDir dir;
+    Bytes file = ExpectedFile();
+    GetParam().damage(file);
+    WriteAll(dir / "x.per", file);
+    TProfile p;
+    const std::string notice = LoadProfile(p, dir / "x.per");
+    if (GetParam().notice.empty()) {
+        EXPECT_EQ(notice, "");
+        EXPECT_EQ(ExactPoint(p.Objects(1), TEnd::P2), BarP2);
+        EXPECT_EQ(p.info().Name, Name);
+        return;
+    }
+    EXPECT_EQ(notice, "dados estendidos ignorados: " + GetParam().notice);
+    ASSERT_EQ(p.ObjectCount(), 2);
+    EXPECT_EQ(ExactPoint(p.Objects(1), TEnd::P2), ExactPoint(p.Objects(1).P2));
+    EXPECT_EQ(p.info(), LayoutInfo(p.MaterialIndex()));
+}
+
+constexpr std::size_t MainSize = 8 + 2 * 72;
+
+// The block's checksum made right again after a deliberate change.
+void Reseal(Bytes& file) {
+    const std::size_t length = file.size() - MainSize;
+    SetLE(file, MainSize + 12, length, 4);
+    Bytes covered(file.begin(), file.begin() + MainSize + 16);
+    covered.insert(covered.end(), file.begin() + MainSize + 20, file.end());
+    SetLE(file, MainSize + 16, Crc(covered), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, ProfileExtensionDamageTest,
+    testing::Values(
+        DamageCase{"a_flipped_bit_in_the_block", [](Bytes& f) { f[MainSize + 40] ^= 1; },
+                   "soma de verificação não confere"},
+        // A program that knows only the original layout made bar 1 thicker and kept the
+        // bytes after the material index.
+        DamageCase{"a_record_edited_by_a_layout_only_writer",
+                   [](Bytes& f) { SetLE(f, 4 + 8, std::bit_cast<std::uint64_t>(3.0), 8); },
+                   "soma de verificação não confere"},
+        DamageCase{"cut_short", [](Bytes& f) { f.pop_back(); }, "bloco incompleto"},
+        DamageCase{"only_its_signature", [](Bytes& f) { f.resize(MainSize + 8); },
+                   "bloco incompleto"},
+        DamageCase{"version_0",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 8, 0, 4);
+                       Reseal(f);
+                   },
+                   "versão desconhecida"},
+        DamageCase{"a_point_that_does_not_round_to_the_main_part",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 20, 1051, 8); // 10.51 rounds to 11, not 10
+                       Reseal(f);
+                   },
+                   "coordenadas não conferem com o perfil"},
+        DamageCase{"young_modulus_zero",
+                   [](Bytes& f) {
+                       SetLE(f, f.size() - 24, 0, 8);
+                       Reseal(f);
+                   },
+                   "material fora do alcance"},
+        DamageCase{"a_text_running_past_the_end",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 20 + 2 * 32, 4000, 4); // the name
+                       Reseal(f);
+                   },
+                   "bloco malformado"},
+        // A later version's fields are passed over.
+        DamageCase{"version_2_with_a_field_more",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 8, 2, 4);
+                       PutLE(f, std::bit_cast<std::uint64_t>(2.25), 8);
+                       Reseal(f);
+                   },
+                   ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExactPointTest, WholeMillimetresAreTheNearestTiesToEven) {
+    const std::pair<TExactPoint, TPoint> cases[] = {
+        {{1025, -1025}, {10, -10}}, {{1050, 1150}, {10, 12}}, {{-150, -250}, {-2, -2}},
+        {{1051, 1049}, {11, 10}},   {{-1, 99}, {0, 1}},
+    };
+    for (const auto& [exact, whole] : cases) {
+        TProfileObject o;
+        SetExactPoint(o, TEnd::P2, exact);
+        EXPECT_EQ(o.P2, whole) << exact.X << ", " << exact.Y;
+        EXPECT_EQ(ExactPoint(o, TEnd::P2), exact);
+        EXPECT_EQ(PointMm(o, TEnd::P2).X, static_cast<double>(exact.X) / 100);
+    }
 }
 
 TEST(FileErrorTest, MessagesByErrorCode) {

@@ -1,3 +1,4 @@
+#include "ExactPoint.h"
 #include "MakeProfile.h"
 #include "SectionEngineering.h"
 
@@ -193,6 +194,53 @@ TEST(ThinWallTest, RotatedChannelKeepsJAndCwAndTurnsItsShearCentre) {
     const double e = 3.0 * 20 * 20 / (40 + 6 * 20);
     EXPECT_NEAR(rotated.Xs, 84 - e * 12 / 20, 1e-9);
     EXPECT_NEAR(rotated.Ys, 62 - e * 16 / 20, 1e-9);
+}
+
+// Bars of thickness t between exact points (hundredths of a millimetre).
+TProfile ExactBars(const std::vector<std::pair<TExactPoint, TExactPoint>>& ends, double t) {
+    TProfile p;
+    for (const auto& [from, to] : ends) {
+        p.createObject(okBar, {}, 10);
+        TProfileObject& o = p.Objects(p.ObjectCount());
+        o.Thickness = t;
+        SetExactPoint(o, TEnd::P1, from);
+        SetExactPoint(o, TEnd::P2, to);
+    }
+    return p;
+}
+
+// The centre-line of a channel 200 x 75 x 2,25 as the tables give it: web 197,75 from
+// (50, 20), flanges 72,75. Rounding its points to whole millimetres would change every
+// value below; the expected ones are integrated by hand and by the channel's closed forms.
+TEST(SectionEngineeringTest, ChannelOffTheMillimetresMatchesHandIntegration) {
+    const double h = 197.75, b = 72.75, t = 2.25;
+    const TExactPoint tip1{12275, 2000}, corner1{5000, 2000}, corner2{5000, 21775},
+        tip2{12275, 21775};
+    const TEngineeringResults e = ComputeEngineering(
+        ExactBars({{tip1, corner1}, {corner1, corner2}, {corner2, tip2}}, t), "Aço - 7,75", ',');
+    const TSectionResults& r = e.Section;
+    EXPECT_DOUBLE_EQ(r.Perimeter, 343.25);
+    EXPECT_DOUBLE_EQ(r.Area, 772.3125);
+    EXPECT_NEAR(r.Xg, 65.41897305171157, 1e-12);
+    EXPECT_DOUBLE_EQ(r.Yg, 118.875);
+    EXPECT_NEAR(r.Jxc, 4650585.4658203125, 1e-6);
+    EXPECT_NEAR(r.Jyc, 394125.3640558141, 1e-6);
+    EXPECT_NEAR(r.FibreX, 57.331026948288425, 1e-12);
+    EXPECT_DOUBLE_EQ(r.FibreY, 98.875);
+    EXPECT_EQ(WallName(e.Wall.Wall), "open");
+    EXPECT_NEAR(e.Wall.J, (h + 2 * b) * t * t * t / 3, 1e-9);
+    EXPECT_NEAR(e.Wall.Xs, 50 - 3 * b * b / (h + 6 * b), 1e-9);
+    EXPECT_NEAR(e.Wall.Ys, 118.875, 1e-9);
+    const double cw = t * b * b * b * h * h / 12 * (3 * b + 2 * h) / (6 * b + h);
+    EXPECT_NEAR(e.Wall.Cw, cw, 1e-9 * cw);
+}
+
+// A web whose end lies on the flange at a point off the whole millimetres joins it there.
+TEST(ThinWallTest, TeeJoinsAtAPointOffTheMillimetres) {
+    const TThinWall w = ComputeThinWall(
+        ExactBars({{{1000, 1000}, {11000, 1000}}, {{6025, 1000}, {6025, 8050}}}, T).liveObjects());
+    EXPECT_EQ(WallName(w.Wall), "open");
+    EXPECT_NEAR(w.J, 170.5 * T * T * T / 3, 1e-9);
 }
 
 // The report weighs an axis-parallel bar with its own L t3 / 12 across, a sloping bar as

@@ -235,7 +235,7 @@ void TestPrtForm::printFromPreviewReadsTheEditedProfile() {
     results.Density = 0;
     preview->printReport();
     const QString printed = PdfTools::text(dialogs.path);
-    QVERIFY2(printed.contains("5,7") && printed.contains("1,55 kg/m"), qPrintable(printed));
+    QVERIFY2(printed.contains("5; 7") && printed.contains("1,55 kg/m"), qPrintable(printed));
     QCOMPARE(tables(preview->document().pages).bars, QStringList({"1 2 -"}));
 
     form.preview(profile, results, Drawing);

@@ -1,3 +1,4 @@
+#include "PointText.h"
 #include "ReportTexts.h"
 
 #include <QtTest>
@@ -35,6 +36,10 @@ class TestReportTexts : public QObject {
     void sectionResults();
     void numbers_data();
     void numbers();
+    void points_data();
+    void points();
+    void profileName_data();
+    void profileName();
 };
 
 void TestReportTexts::sectionResults_data() {
@@ -95,6 +100,44 @@ void TestReportTexts::numbers() {
     QFETCH(QString, text);
     QCOMPARE(result ? ReportTexts::fixed8(value, locale) : ReportTexts::thickness(value, locale),
              text);
+}
+
+// A point never reads as one number: "; " between coordinates under a decimal comma.
+void TestReportTexts::points_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<qint64>("x"); // hundredths
+    QTest::addColumn<qint64>("y");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole, comma") << Comma << qint64(17500) << qint64(4000) << "175; 40";
+    QTest::newRow("whole, full stop") << FullStop << qint64(17500) << qint64(4000) << "175, 40";
+    QTest::newRow("one decimal") << Comma << qint64(17520) << qint64(4000) << "175,2; 40";
+    QTest::newRow("two decimals") << FullStop << qint64(19775) << qint64(5) << "197.75, 0.05";
+    QTest::newRow("negative, no group") << Comma << qint64(-123450) << qint64(-1) << "-1234,5; -0,01";
+}
+
+void TestReportTexts::points() {
+    QFETCH(QLocale, locale);
+    QFETCH(qint64, x);
+    QFETCH(qint64, y);
+    QFETCH(QString, text);
+    QCOMPARE(PointText({x, y}, locale), text);
+}
+
+void TestReportTexts::profileName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("its own name") << "Ue 200x75x25x2,25" << "/p/ue.per"
+                                  << "Nome do perfil: Ue 200x75x25x2,25";
+    QTest::newRow("the file's base name") << "" << "/p/caixa.v2.per" << "Nome do perfil: caixa.v2";
+    QTest::newRow("neither") << "" << "" << "Nome do perfil: XXXXXXXXXXXXX";
+}
+
+void TestReportTexts::profileName() {
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QFETCH(QString, text);
+    QCOMPARE(ReportTexts::profileName(name.toStdString(), file), text);
 }
 
 QTEST_MAIN(TestReportTexts)
