@@ -1,12 +1,14 @@
 #pragma once
 
 #include "BucklingLoad.h"
+#include "ProfileInfo.h"
 
 // What an analysis is asked for: the load, the member and the material.
 struct TBucklingInput {
     TBucklingLoad Load = TBucklingLoad::P;
-    double Length = 3000; // mm: the member's length, the global mode's half-wavelength
-    double E = 200000;    // MPa
-    double Nu = 0.3;
-    double Fy = 250; // MPa
+    // mm: the member's length, the global mode's half-wavelength
+    double Length = 3000;
+    double E = TMaterial::DefaultE; // MPa
+    double Nu = TMaterial::DefaultNu;
+    double Fy = TMaterial::DefaultFy; // MPa
 };

@@ -97,7 +97,10 @@ class Writer {
 
 } // namespace
 
-TBucklingResult AnalyseProfile(const TProfile& profile, const TBucklingInput& input) {
+TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request) {
+    const TMaterial& material = profile.info().Material;
+    const TBucklingInput input{request.load, request.length, material.E, material.Nu,
+                               request.fy.value_or(material.Fy)};
     return *AnalyseBuckling(profile.liveObjects(), input);
 }
 

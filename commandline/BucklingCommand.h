@@ -1,13 +1,15 @@
 #pragma once
 
 #include "BucklingAnalysis.h"
+#include "CommandLine.h"
 #include "Profile.h"
 
 #include <QLocale>
 #include <QStringList>
 
-// The analysis of a profile's bars as the command line asks for it.
-TBucklingResult AnalyseProfile(const TProfile& profile, const TBucklingInput& input);
+// The analysis of a profile's bars as the command line asks for it, with E, nu and fy of
+// the profile's material unless --fy gives fy.
+TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request);
 
 // What --buckling prints: the load and material, the minima with their factors, half-
 // wavelengths and critical values, the factor at the length, plateaus, and the strengths

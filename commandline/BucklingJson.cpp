@@ -63,7 +63,7 @@ std::string BucklingJson(const TBucklingResult& r) {
 }
 
 void AppendBucklingField(std::vector<ResultText>& fields, const TProfile& profile,
-                         const std::optional<TBucklingInput>& input) {
-    if (input)
-        fields.push_back({"Buckling", BucklingJson(AnalyseProfile(profile, *input))});
+                         const std::optional<BucklingRequest>& request) {
+    if (request)
+        fields.push_back({"Buckling", BucklingJson(AnalyseProfile(profile, *request))});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BucklingAnalysis.h"
+#include "CommandLine.h"
 #include "Profile.h"
 #include "ResultsJson.h"
 
@@ -15,6 +16,6 @@
 // Omega (the ASD strength N / Omega).
 std::string BucklingJson(const TBucklingResult& result);
 
-// Adds "Buckling" to a profile's fields when --buckling asked for it (input given).
+// Adds "Buckling" to a profile's fields when --buckling asked for it (request given).
 void AppendBucklingField(std::vector<ResultText>& fields, const TProfile& profile,
-                         const std::optional<TBucklingInput>& input);
+                         const std::optional<BucklingRequest>& request);

@@ -35,27 +35,27 @@ std::optional<QString> ReadBucklingOptions(const QCommandLineParser& parser, Com
         return QStringLiteral("--buckling vale sozinho ou com --json");
     if (command.mode == Mode::Editor)
         command.mode = Mode::Buckling;
-    TBucklingInput input;
+    BucklingRequest request;
     if (parser.isSet(load)) {
         const std::optional<TBucklingLoad> parsed = ParseLoad(parser.value(load).toStdString());
         if (!parsed)
             return QStringLiteral("--load espera P, Mx, My, -Mx ou -My");
-        input.Load = *parsed;
+        request.load = *parsed;
     }
     if (parser.isSet(length)) {
         const std::optional<double> value = PositiveValue(parser.value(length), LongestMember);
         if (!value)
             return QStringLiteral("--length espera o comprimento em mm, maior que zero e até %1")
                 .arg(LongestMember);
-        input.Length = *value;
+        request.length = *value;
     }
     if (parser.isSet(fy)) {
         const std::optional<double> value =
             PositiveValue(parser.value(fy), std::numeric_limits<double>::max());
         if (!value)
             return QStringLiteral("--fy espera a tensão de escoamento em MPa, maior que zero");
-        input.Fy = *value;
+        request.fy = *value;
     }
-    command.buckling = input;
+    command.buckling = request;
     return std::nullopt;
 }

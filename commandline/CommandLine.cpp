@@ -107,7 +107,7 @@ const OptionRow Options[] = {
      "comprime o topo, My positivo a direita.",
      "P|Mx|My|-Mx|-My"},
     {"length", "Comprimento da barra em mm para o modo global (3000 se omitido).", "MM"},
-    {"fy", "Tensão de escoamento em MPa (250 se omitida).", "MPA"},
+    {"fy", "Tensão de escoamento em MPa (a do material do perfil se omitida).", "MPA"},
 };
 
 // Help and version come with their one-letter names.

@@ -7,6 +7,13 @@
 
 #include <optional>
 
+// What --buckling asks for beside the profile, whose material gives E, nu and fy.
+struct BucklingRequest {
+    TBucklingLoad load = TBucklingInput{}.Load;
+    double length = TBucklingInput{}.Length; // mm
+    std::optional<double> fy;                // MPa: --fy, in place of the material's
+};
+
 // What the program was asked to do. Without options it is the editor; the other modes
 // need no window and no display.
 struct CommandLine {
@@ -37,8 +44,8 @@ struct CommandLine {
     std::optional<QString> material; // --material: the text to read the density from; for
                                      // FromDxf, the material of the profile written
     std::optional<QString> name;     // FromDxf: the name of the profile written
-    std::optional<TBucklingInput> buckling; // Buckling, or Json with --buckling
-    QString message;                        // Help: the text to print; UsageError: what is wrong
+    std::optional<BucklingRequest> buckling; // Buckling, or Json with --buckling
+    QString message;                         // Help: the text to print; UsageError: what is wrong
 };
 
 // Reads the arguments (without the program name). Needs no application object, so the

@@ -288,6 +288,26 @@ void TestCommandLine::jsonBuckling() {
     QVERIFY(qAbs(dsm.value("Phi").toDouble() - 0.9 * m) < 1e-9 * m);
     QVERIFY(qAbs(dsm.value("Omega").toDouble() - m / 1.67) < 1e-9 * m);
 
+    // Without --fy the profile's material gives fy too; E and nu always.
+    TProfile steel;
+    LoadProfile(steel, QFile::encodeName(Example("lipped-c")).toStdString());
+    TProfileInfo info = steel.info();
+    info.Material = {"Aço - 7,85", 190000, 0.25, 345};
+    steel.setInfo(info);
+    const QTemporaryDir dir;
+    const QString file = Saved(dir, "steel.per", steel);
+    for (const auto& [fy, expected] : {std::pair{QStringList{}, 345.0}, {{"--fy", "300"}, 300.0}}) {
+        const QJsonObject material =
+            QJsonDocument::fromJson(
+                Perfil(QStringList{"--json", "--buckling", file} + fy).out.toUtf8())
+                .object()
+                .value("Buckling")
+                .toObject();
+        QCOMPARE(material.value("Fy").toDouble(), expected);
+        QCOMPARE(material.value("E").toDouble(), 190000.0);
+        QCOMPARE(material.value("Nu").toDouble(), 0.25);
+    }
+
     const Run two = Perfil({"--json", "--buckling", Example("z"), Example("hat")});
     QCOMPARE(two.status, 0);
     for (const QString& line : two.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
