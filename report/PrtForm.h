@@ -13,6 +13,7 @@
 #include <string>
 
 #include <memory>
+#include <optional>
 
 class ReportPreview;
 
@@ -57,6 +58,7 @@ class TPrtForm : public QObject {
     void ProfileReportNeedData(bool& MoreData);
     void RepBand3BeforePrint(bool& PrintBand);
     void RepSubDetail1NeedData(bool& MoreData);
+    void RepSubDetail2BeforePrint(bool& PrintBand);
     void RepSubDetail3NeedData(bool& MoreData);
 
     Report ProfileReport{QStringLiteral("Perfil")};
@@ -72,6 +74,9 @@ class TPrtForm : public QObject {
 
     QLocale m_locale;
     ProfileReportLayout m_layout;
+    // The table whose rows are printing, whose column heads a new page repeats; none
+    // between the tables.
+    std::optional<TObjectKind> m_rowsOf;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;
     WidgetPreviewDialogs m_widgetDialogs;
