@@ -8,8 +8,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  std::function<QString()> materialText,
@@ -36,7 +39,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
         if (m_model.isTitle(row))
             m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
     m_table->setColumnWidth(SectionPropertiesModel::Symbol, 74);
-    m_table->setColumnWidth(SectionPropertiesModel::Value, 86);
+    m_table->setColumnWidth(SectionPropertiesModel::Value, valueColumnWidth());
     m_table->setColumnWidth(SectionPropertiesModel::Unit, 56);
 
     auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
@@ -54,6 +57,16 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
 
     m_wallTimer.setSingleShot(true);
     connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
+}
+
+// Values are never cut: the column holds the widest that a value can be shown as.
+int SectionPropertiesWindow::valueColumnWidth() const {
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1);
+    int widest = 0;
+    for (const QString& text : WidestShownValues(QLocale()))
+        widest = std::max(widest, m_table->fontMetrics().horizontalAdvance(text));
+    return std::max(86, widest + margins);
 }
 
 void SectionPropertiesWindow::setObjectPanel(QWidget* panel) {

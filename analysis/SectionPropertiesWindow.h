@@ -56,6 +56,7 @@ class SectionPropertiesWindow : public QWidget {
     void follow();
     // Computes all but the wall, and shows them with the wall as last computed.
     void display();
+    int valueColumnWidth() const;
 
     const TProfile& m_profile;
     std::function<QString()> m_materialText;

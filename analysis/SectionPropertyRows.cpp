@@ -1,5 +1,7 @@
 #include "SectionPropertyRows.h"
 
+#include "PowerOfTenText.h"
+
 #include <cmath>
 
 namespace {
@@ -37,10 +39,15 @@ SectionPropertyGroup ReportGroup(const TEngineeringResults& e, const QString& wh
     const double nan = TThinWall::Missing;
     auto v = [&](double value) { return ready ? value : nan; };
     const QString weightWhy = ready ? QStringLiteral("densidade fora do alcance") : why;
+    SectionPropertyRow weight = Row(QStringLiteral("Peso"), QStringLiteral("peso por metro"),
+                                    v(s.Weight()), QStringLiteral("kg/m"), weightWhy);
+    // A weight of zero is a value, but one that a material without a density gave; said
+    // beside it, as the print command asks about it.
+    if (ready && s.Density == 0)
+        weight.note = QStringLiteral("a densidade do material é zero");
     return {
         QStringLiteral("Resultados do relatório"),
-        {Row(QStringLiteral("Peso"), QStringLiteral("peso por metro"), v(s.Weight()),
-             QStringLiteral("kg/m"), weightWhy),
+        {weight,
          Row(QStringLiteral("Perímetro"), QStringLiteral("perímetro"), v(s.Perimeter),
              QStringLiteral("mm"), why),
          Row(QStringLiteral("Área"), QStringLiteral("área"), v(s.Area), QStringLiteral("mm2"), why),
@@ -110,6 +117,18 @@ SectionPropertyGroup TorsionGroup(const TThinWall& w) {
 QList<SectionPropertyGroup> SectionPropertyGroups(const TEngineeringResults& results) {
     const QString why = Text(SectionNote(results));
     return {ReportGroup(results, why), AxesGroup(results, why), TorsionGroup(results.Wall)};
+}
+
+QString SectionPropertyShownText(const SectionPropertyRow& row, const QLocale& locale) {
+    if (row.word.isEmpty() && std::isfinite(row.value) && std::abs(row.value) >= PowerOfTenFrom)
+        return PowerOfTenText(row.value, locale);
+    return SectionPropertyText(row, locale);
+}
+
+QStringList WidestShownValues(const QLocale& locale) {
+    const SectionPropertyRow plain{{}, {}, -(PowerOfTenFrom - 0.01), {}, {}, {}};
+    const SectionPropertyRow power{{}, {}, -9.99e307, {}, {}, {}};
+    return {SectionPropertyText(plain, locale), SectionPropertyShownText(power, locale)};
 }
 
 QString SectionPropertyText(const SectionPropertyRow& row, const QLocale& locale) {
