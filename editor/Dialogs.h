@@ -30,4 +30,7 @@ class Dialogs {
 
     // A short notice that needs no answer and does not block.
     virtual void notify(const QString& text) = 0;
+
+    // A message that stays until the user has read it and pressed OK.
+    virtual void inform(const QString& text) = 0;
 };

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-QtDialogs::QtDialogs(QWidget* parent, const QString& errorCaption)
-    : m_parent(parent), m_errorCaption(errorCaption) {}
+QtDialogs::QtDialogs(QWidget* parent, const QString& caption)
+    : m_parent(parent), m_caption(caption) {}
 
 bool QtDialogs::confirm(const QString& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
@@ -49,10 +49,15 @@ std::optional<QString> QtDialogs::chooseFile(bool save, const QStringList& filte
 }
 
 void QtDialogs::showError(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, m_errorCaption, message, QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::Critical, m_caption, message, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
 void QtDialogs::notify(const QString& text) {
     QToolTip::showText(QCursor::pos(), text, m_parent);
+}
+
+void QtDialogs::inform(const QString& text) {
+    QMessageBox box(QMessageBox::Information, m_caption, text, QMessageBox::Ok, m_parent);
+    box.exec();
 }

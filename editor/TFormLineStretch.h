@@ -87,6 +87,7 @@ class TFormLineStretch : public QWidget {
   private:
     void FormCreate();
     void connectHandlers();
+    void addUndoKeys(QWidget* window);
     bool FormCloseQuery();
 
     void SpeedButton1Click();
@@ -104,6 +105,7 @@ class TFormLineStretch : public QWidget {
     void chTravaGridClick();
     void ComboBox1Change();
     void tEspessuraChange();
+    void thicknessDecimalRefused();
 
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);

@@ -29,3 +29,7 @@ void ScriptedDialogs::showError(const QString& message) {
 void ScriptedDialogs::notify(const QString& text) {
     notices.append(text);
 }
+
+void ScriptedDialogs::inform(const QString& text) {
+    messages.append(text);
+}

@@ -19,6 +19,7 @@ class ScriptedDialogs : public Dialogs {
     QStringList questions;
     QStringList errors;
     QStringList notices;
+    QStringList messages;      // inform()
     QStringList proposedNames; // initialName of each file choice
     QList<QStringList> fileFilters;
 
@@ -30,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
     int chosenFilter() const override { return filterAnswer; }
     void showError(const QString& message) override;
     void notify(const QString& text) override;
+    void inform(const QString& text) override;
 
   private:
     std::optional<QString> nextFile(const QStringList& filters, const QString& initialName);
