@@ -127,7 +127,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine c;
     if (parser.isSet(help)) {
         c.mode = CommandLine::Mode::Help;
-        c.message = parser.helpText();
+        // Parsed before the application object exists, the parser has no program name of
+        // its own to put in the usage line.
+        c.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("perfil"));
         return c;
     }
     if (parser.isSet(version)) {

@@ -1,7 +1,9 @@
 #include "ResultsJson.h"
 
 #include "NumberText.h"
+#include "Utf8Sequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -13,25 +15,28 @@ std::string Number(double value) {
     return std::isfinite(value) ? ShortestText(value) : "null";
 }
 
+std::string UnicodeEscape(unsigned code) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", code);
+    return escape;
+}
+
+// A byte that is no part of UTF-8 becomes the lone surrogate U+DC00 + byte, as Python's
+// "surrogateescape" decodes it: JSON can name it, and it turns back into the byte.
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c; // UTF-8 passes through; JSON text is UTF-8
-            }
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0)
+            out += UnicodeEscape(0xDC00u + c);
+        else if (c == '"' || c == '\\')
+            out += {'\\', static_cast<char>(c)};
+        else if (c < 0x20)
+            out += UnicodeEscape(c);
+        else
+            out.append(text, i, length); // JSON text is UTF-8
+        i += std::max<std::size_t>(length, 1);
     }
     return out + "\"";
 }

@@ -9,7 +9,8 @@
 // One value of a profile's results, under the name that --json and --csv give it.
 struct ResultField {
     std::string name;
-    std::string value;   // a JSON number (null when not finite), or UTF-8 text
+    std::string value;   // a JSON number (null when not finite), or text: UTF-8, though
+                         // a file name may hold other bytes (written \udcXX in JSON)
     bool isText = false; // value is text, to be quoted
 };
 

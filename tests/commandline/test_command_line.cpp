@@ -79,6 +79,7 @@ class TestCommandLine : public QObject {
     void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
+    void helpNamesTheProgram();
     void errors_data();
     void errors();
     void failedPdfKeepsTheOldFile();
@@ -92,7 +93,10 @@ class TestCommandLine : public QObject {
     void pdfOnAFullDiskKeepsTheOldPdf();
     void fileNamesPassByteForByte();
     void replacementIsSyncedBeforeTheRename();
+    void faultsDuringASaveKeepTheOldFile_data();
+    void faultsDuringASaveKeepTheOldFile();
     void jsonStaysJsonForHostileTexts();
+    void usersWhoCannotReplaceAFileRewriteIt_data();
     void usersWhoCannotReplaceAFileRewriteIt();
 };
 
@@ -310,6 +314,13 @@ void TestCommandLine::pdf() {
         QVERIFY2(mapped.match(row).hasMatch(), qPrintable(row));
 }
 
+void TestCommandLine::helpNamesTheProgram() {
+    const Run run = Perfil({QStringLiteral("--help")});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(QStringLiteral("Usage: perfil [options] [FILE.per...]\n")),
+             qPrintable(run.out));
+}
+
 void TestCommandLine::errors_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -340,6 +351,14 @@ void TestCommandLine::errors_data() {
     QTest::newRow("pdf onto a link loop")
         << QStringList{"--pdf", "LOOP", Example("hat")} << 1
         << QStringLiteral("Não foi possível gravar o PDF \"LOOP\": Invalid filename.\n");
+    for (const char* kind : {"DXF", "SVG", "PNG"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 onto a full device").arg(kind)))
+            << QStringList{QStringLiteral("--") + QString::fromLatin1(kind).toLower(), "/dev/full",
+                           Example("hat")}
+            << 1
+            << QStringLiteral("Não foi possível gravar o %1 \"/dev/full\": I/O error %2.\n")
+                   .arg(QLatin1String(kind))
+                   .arg(ENOSPC);
     // Usage errors: the first line, in Portuguese, the parser's own messages included.
     QTest::newRow("unknown option")
         << QStringList{"--bogus"} << 2 << QStringLiteral("opção desconhecida: bogus");
@@ -478,18 +497,32 @@ void TestCommandLine::pdfToStandardOutput() {
 }
 
 // A full disk behind standard output shows only when the output is flushed and closed.
+// A closed one is said to be closed, and no file opened later takes its place.
 void TestCommandLine::failedStandardOutputFails_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("properties") << QStringList{"--properties", Example("hat")};
-    QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")};
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("I/O error %1").arg(ENOSPC);
+    const QString closed =
+        QStringLiteral("Não foi possível escrever na saída padrão: ela está fechada.\n");
+    QTest::newRow("properties") << QStringList{"--properties", Example("hat")} << false << full;
+    QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")} << false << full;
+    QTest::newRow("properties, closed")
+        << QStringList{"--properties", Example("hat")} << true << closed;
+    QTest::newRow("dxf, closed") << QStringList{"--dxf", "-", Example("hat")} << true << closed;
 }
 
 void TestCommandLine::failedStandardOutputFails() {
     QFETCH(QStringList, arguments);
-    const Run run = Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
-                            QStringLiteral("/dev/full"));
+    QFETCH(bool, closed);
+    QFETCH(QString, message);
+    const Run run =
+        closed ? PerfilFromShell(
+                     QStringLiteral("exec \"$P\" %1 >&-").arg(arguments.join(QLatin1Char(' '))))
+               : Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
+                         QStringLiteral("/dev/full"));
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(ENOSPC)), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
 
 // A file size limit fails writes as a full disk does.
@@ -522,6 +555,16 @@ void TestCommandLine::fileNamesPassByteForByte() {
     struct stat status {};
     QCOMPARE(::stat((folder + "/out\xff.pdf").constData(), &status), 0);
     QVERIFY(status.st_size > 0);
+    // The tables name it with the byte escaped: JSON as the lone surrogate U+DCE7 that
+    // Python's surrogateescape gives, CSV as \xe7.
+    const Run tables = PerfilFromShell(
+        QStringLiteral("cd '%1' && \"$P\" --json \"$(printf 'lat\\347o.per')\" '%2' && "
+                       "\"$P\" --csv \"$(printf 'lat\\347o.per')\"")
+            .arg(dir.path(), Example("z")));
+    QCOMPARE(tables.status, 0);
+    QVERIFY2(tables.out.startsWith(QStringLiteral("{\"File\": \"lat\\udce7o.per\", ")),
+             qPrintable(tables.out));
+    QVERIFY2(tables.out.contains(QStringLiteral("\r\nlat\\xe7o.per,")), qPrintable(tables.out));
 }
 
 // The replacement reaches the disk before it takes the old file's name, and its name
@@ -551,6 +594,41 @@ void TestCommandLine::replacementIsSyncedBeforeTheRename() {
     QVERIFY2(renamed > synced, qPrintable(trace.right(2000)));
 }
 
+// Faults injected by strace: a step that fails once a file is partly rewritten in place
+// puts the old bytes back; a save ended by a signal removes its half-written new file.
+void TestCommandLine::faultsDuringASaveKeepTheOldFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("hardLinked"); // so rewritten in place
+    QTest::newRow("in place, the truncation fails") << "ftruncate:error=EIO:when=1" << true;
+    QTest::newRow("replaced, terminated") << "fsync:signal=SIGTERM:when=1" << false;
+    QTest::newRow("replaced, hung up") << "fsync:signal=SIGHUP:when=1" << false;
+}
+
+void TestCommandLine::faultsDuringASaveKeepTheOldFile() {
+    QFETCH(QString, fault);
+    QFETCH(bool, hardLinked);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("old.dxf"));
+    // Longer than the drawing, so that a rewrite in place would shorten it.
+    const QByteArray old(100000, 'x');
+    WriteFile(out, old);
+    QStringList files{QStringLiteral("old.dxf")};
+    if (hardLinked) {
+        files << QStringLiteral("other.dxf");
+        QCOMPARE(::link(QFile::encodeName(out).constData(),
+                        QFile::encodeName(dir.filePath(files.last())).constData()),
+                 0);
+    }
+    const Run run =
+        Execute(QStringLiteral("strace"),
+                {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                 QStringLiteral("-e"), QStringLiteral("inject=") + fault,
+                 QStringLiteral(PERFIL_BINARY), QStringLiteral("--dxf"), out, Example("hat")});
+    QVERIFY2(run.status != 0, qPrintable(run.err));
+    QCOMPARE(Contents(out), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+}
+
 // Quotes, backslashes and control characters in the material text, and an infinite
 // thickness in the file, must still give JSON.
 void TestCommandLine::jsonStaysJsonForHostileTexts() {
@@ -571,27 +649,45 @@ void TestCommandLine::jsonStaysJsonForHostileTexts() {
 }
 
 // A user who may write another user's file but not give that owner to a new one gets the
-// file rewritten in place: same file, same owner. Runs as nobody, copying the program
-// where nobody may run it.
+// file rewritten in place: same file, same owner. A file size limit below the report
+// fails the save before its first byte, leaving the old file whole. Runs as nobody,
+// copying the program where nobody may run it.
+void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt_data() {
+    QTest::addColumn<QString>("blocks"); // ulimit -f, in KiB
+    QTest::addColumn<int>("status");
+    QTest::newRow("no limit") << "unlimited" << 0;
+    QTest::newRow("file size limit") << "16" << 1;
+}
+
 void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt() {
+    QFETCH(QString, blocks);
+    QFETCH(int, status);
     const QString owner = QStringLiteral("root");
     const QString folderMode = QStringLiteral("1777");
     if (::geteuid() != 0)
         QSKIP("needs root to make files of other users");
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("old.pdf"));
-    WriteFile(out, "previous report");
+    // Longer than the report: nothing is reserved, and the limit strikes mid-file.
+    const QByteArray old(100000, 'x');
+    WriteFile(out, old);
     const Run run = PerfilFromShell(
         QStringLiteral(
             "set -e; cd '%1'; cp \"$P\" perfil; cp '%2' in.per; chmod 755 . perfil; "
             "chmod 666 old.pdf; chown %3 old.pdf; chmod %4 .; "
-            "ls -i old.pdf > before; "
-            "setpriv --reuid=nobody --regid=nogroup --clear-groups ./perfil --pdf old.pdf in.per; "
-            "ls -i old.pdf > after; cmp before after; stat -c %U old.pdf")
-            .arg(dir.path(), Example("hat"), owner, folderMode));
-    QCOMPARE(run.status, 0);
+            "ls -i old.pdf > before; ulimit -f %5; status=0; "
+            "setpriv --reuid=nobody --regid=nogroup --clear-groups ./perfil --pdf old.pdf in.per "
+            "|| status=$?; ls -i old.pdf > after; cmp before after; stat -c %U old.pdf; "
+            "exit $status")
+            .arg(dir.path(), Example("hat"), owner, folderMode, blocks));
+    QCOMPARE(run.status, status);
     QCOMPARE(run.out.trimmed(), owner);
-    QVERIFY(Contents(out).startsWith("%PDF-"));
+    if (status == 0) {
+        QVERIFY(Contents(out).startsWith("%PDF-"));
+    } else {
+        QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(EFBIG)), qPrintable(run.err));
+        QCOMPARE(Contents(out), old);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
