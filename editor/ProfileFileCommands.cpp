@@ -9,11 +9,14 @@
 #include "ProfileFile.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 
 // The file commands of the editor window: open (a profile or a drawing), save (a profile, or
 // the drawing as DXF, SVG or PNG) and a new, empty profile.
 
 void TFormLineStretch::SpeedButton4Click() {
+    if (!confirmLeavingProfile(QStringLiteral("Confirma abrir outro arquivo?"), false))
+        return;
     const std::optional<QString> file = OpenDialog1.execute(*m_dialogs);
     if (!file)
         m_editor.invalidateMarker();
@@ -31,16 +34,22 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 void TFormLineStretch::loadProfileFile(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
+    m_history.markUnchanged();
     showMaterialOfProfile();
 }
 
 // Throws PerfilError before anything changes when the drawing cannot be imported. The
-// material box keeps its text: a drawing has no material.
+// material box keeps its text: a drawing has no material. What the import made of the
+// drawing stays on screen until read: rounded, straightened or dropped, it is not the
+// drawing as drawn.
 void TFormLineStretch::importDrawingFile(const QString& fileName) {
-    const double thickness = editSettings().thicknessTenths / 10.0;
-    const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thickness);
+    const int tenths = editSettings().thicknessTenths;
+    const TDxfImport import = ImportDxfFile(LocalFileName(fileName), tenths / 10.0);
     replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex());
-    m_dialogs->notify(QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    m_dialogs->inform(QString::fromStdString(ImportNotice(import, DecimalSeparator())) +
+                      QStringLiteral("; objetos sem largura no desenho com a espessura da "
+                                     "caixa, %1")
+                          .arg(ThicknessText(tenths)));
 }
 
 // The one way in which a whole new profile replaces the current one, by loading or by
@@ -50,9 +59,9 @@ void TFormLineStretch::replaceProfile(const QString& text, std::span<const TProf
     m_history.replace(text, records, materialIndex);
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
     syncToolButtons();
     redraw();
-    m_editor.invalidateMarker();
 }
 
 // The compaction changes the profile only for a loaded list with gaps or other numbers.
@@ -62,8 +71,14 @@ void TFormLineStretch::compactObjects() {
 
 void TFormLineStretch::SpeedButton5Click() {
     compactObjects();
-    if (const std::optional<QString> file = SaveDialog1.execute(*m_dialogs))
-        saveAs(SaveDialog1.type(), *file);
+    const std::optional<QString> file = SaveDialog1.execute(*m_dialogs);
+    if (!file)
+        return;
+    const QFileInfo existing(*file);
+    if (existing.exists() &&
+        !m_dialogs->ask(QStringLiteral("Substituir \"%1\"?").arg(existing.fileName())))
+        return;
+    saveAs(SaveDialog1.type(), *file);
 }
 
 // Only the profile type saves the profile; the others export it and change nothing.
@@ -71,6 +86,7 @@ void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& f
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
+        m_history.markUnchanged();
         break;
     case ProfileFileDialog::FileType::Dxf:
         ExportDxfFile(m_profile, LocalFileName(fileName));
@@ -86,9 +102,10 @@ void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& f
 }
 
 void TFormLineStretch::SpeedButton6Click() {
-    if (!m_dialogs->confirm(QStringLiteral("Confirma zerar o perfil atual ?")))
+    if (!confirmLeavingProfile(QStringLiteral("Confirma zerar o perfil atual ?"), true))
         return;
     m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
     redraw();
     syncToolButtons();

@@ -21,6 +21,16 @@ bool QtDialogs::confirm(const QString& question) {
     return box.exec() == QMessageBox::Ok;
 }
 
+bool QtDialogs::ask(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sim"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Não"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::chooseOpenFile(const QStringList& filters,
                                                  const QString& initialName) {
     return chooseFile(false, filters, initialName);
@@ -36,7 +46,7 @@ std::optional<QString> QtDialogs::chooseFile(bool save, const QStringList& filte
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed name is taken as it stands, existing or not: the load reports a missing
-    // file itself, and a save replaces an existing file without asking.
+    // file itself, and the save command asks before it replaces a file.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(filters);

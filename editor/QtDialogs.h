@@ -12,6 +12,7 @@ class QtDialogs : public Dialogs {
     QtDialogs(QWidget* parent, const QString& caption);
 
     bool confirm(const QString& question) override;
+    bool ask(const QString& question) override;
     std::optional<QString> chooseOpenFile(const QStringList& filters,
                                           const QString& initialName) override;
     std::optional<QString> chooseSaveFile(const QStringList& filters,

@@ -146,7 +146,18 @@ void TFormLineStretch::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormLineStretch::FormCloseQuery() {
-    return m_dialogs->confirm(QStringLiteral("Confirma sair do editor?"));
+    return confirmLeavingProfile(QStringLiteral("Confirma sair do editor?"), true);
+}
+
+// The question of a command that ends the profile as it stands, led by a warning while the
+// profile has changes that no file holds. Without changes, a command that asked nothing
+// before (alwaysAsk false) goes on unasked.
+bool TFormLineStretch::confirmLeavingProfile(const QString& question, bool alwaysAsk) {
+    const bool changed = !m_history.unchanged();
+    if (!changed && !alwaysAsk)
+        return true;
+    return m_dialogs->confirm(changed ? QStringLiteral("Há alterações não salvas. ") + question
+                                      : question);
 }
 
 // ---- Tools and commands ----

@@ -133,6 +133,7 @@ class TFormLineStretch : public QWidget {
     void replaceProfile(const QString& text, std::span<const TProfileObject> records,
                         std::int32_t materialIndex);
     void saveAs(ProfileFileDialog::FileType type, const QString& fileName);
+    bool confirmLeavingProfile(const QString& question, bool alwaysAsk);
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));

@@ -5,6 +5,12 @@ bool ScriptedDialogs::confirm(const QString& question) {
     return confirmAnswers.isEmpty() || confirmAnswers.takeFirst();
 }
 
+// Unlike confirm(), unanswered it takes the default: No.
+bool ScriptedDialogs::ask(const QString& question) {
+    questions.append(question);
+    return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::chooseOpenFile(const QStringList& filters,
                                                        const QString& initialName) {
     return nextFile(filters, initialName);

@@ -12,7 +12,7 @@
 // recorded with what it was asked, so that tests can check both.
 class ScriptedDialogs : public Dialogs {
   public:
-    QList<bool> confirmAnswers;
+    QList<bool> confirmAnswers; // to confirm() and ask() alike
     QList<std::optional<QString>> fileAnswers;
     int filterAnswer = 0; // the filter every file choice is made with
 
@@ -24,6 +24,7 @@ class ScriptedDialogs : public Dialogs {
     QList<QStringList> fileFilters;
 
     bool confirm(const QString& question) override;
+    bool ask(const QString& question) override;
     std::optional<QString> chooseOpenFile(const QStringList& filters,
                                           const QString& initialName) override;
     std::optional<QString> chooseSaveFile(const QStringList& filters,

@@ -234,7 +234,8 @@ void TestEditorKeyboard::commandKeysClickTheirButtons() {
     DrawTwoBars(f);
     f.dialogs->confirmAnswers = {false};
     Key(f, "Ctrl+N");
-    QCOMPARE(f.dialogs->questions, QStringList{"Confirma zerar o perfil atual ?"});
+    QCOMPARE(f.dialogs->questions,
+             QStringList{"Há alterações não salvas. Confirma zerar o perfil atual ?"});
     QCOMPARE(f.window.profile().ObjectCount(), 2);
     Key(f, "Delete");
     QCOMPARE(f.window.profile().ObjectCount(), 1);
