@@ -4,12 +4,17 @@
 #include "Report.h"
 #include "ReportLabel.h"
 #include "ReportPreview.h"
+#include "WidgetPreviewDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -121,6 +126,7 @@ class TestReportPreview : public QObject {
     void wheelZoomsWithControl_data();
     void wheelZoomsWithControl();
     void escapeCloses();
+    void printerOffersPortraitOnly();
 
   private:
     ThreePageReport m_source;
@@ -306,6 +312,27 @@ void TestReportPreview::escapeCloses() {
     QVERIFY(QTest::qWaitForWindowActive(&preview));
     QTest::keyClick(&preview, Qt::Key_Escape);
     QVERIFY(!preview.isVisible());
+}
+
+// The printer's properties offer the portrait orientation alone: the pages are laid out
+// for it, and a landscape choice would be ignored.
+void TestReportPreview::printerOffersPortraitOnly() {
+    QPrinter printer;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* print = static_cast<QDialog*>(QApplication::activeModalWidget());
+        QTimer::singleShot(0, [&] {
+            auto* properties = static_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const QRadioButton* b : properties->findChildren<QRadioButton*>())
+                if (b->isVisible())
+                    offered << b->objectName();
+            properties->reject();
+        });
+        print->findChild<QPushButton*>("properties")->click();
+        print->reject();
+    });
+    WidgetPreviewDialogs().setupPrinter(nullptr, printer);
+    QCOMPARE(offered, QStringList{"portrait"});
 }
 
 QTEST_MAIN(TestReportPreview)
