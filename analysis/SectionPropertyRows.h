@@ -22,9 +22,9 @@ struct SectionPropertyGroup {
     QList<SectionPropertyRow> rows;
 };
 
-// Every report result and every engineering property, in three groups: the report's
-// results, the principal axes (with radii of gyration and fibre distances), torsion and
-// warping. Builds no number texts, so that it is cheap enough to run on every change.
+// The results of the window's groups (see ResultGroups): the report's results, the principal
+// axes (with radii of gyration and fibre distances), torsion and warping. Builds no number
+// texts, so that it is cheap enough to run on every change.
 QList<SectionPropertyGroup> SectionPropertyGroups(const TEngineeringResults& results);
 
 // The row's value as shown: two decimals with the locale's separator and no group

@@ -7,6 +7,7 @@
 #include "ProfileFile.h"
 #include "SectionEngineering.h"
 #include "SectionProperties.h"
+#include "TempDir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,13 +29,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path& WorkFolder() {
-    static const fs::path folder = [] {
-        std::string pattern = (fs::temp_directory_path() / "perfil-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return fs::path(pattern);
-    }();
-    return folder;
+    static const TempDir folder;
+    return folder.path();
 }
 
 // A full profile: 255 bars spread over the drawing area.
@@ -140,8 +136,5 @@ BENCHMARK(BM_CatalogueCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    const int status = RunBenchmarksWithRatios(argc, argv, {{"BM_Properties", "BM_Version", 3}});
-    std::error_code ignored;
-    fs::remove_all(WorkFolder(), ignored);
-    return status;
+    return RunBenchmarksWithRatios(argc, argv, {{"BM_Properties", "BM_Version", 3}});
 }

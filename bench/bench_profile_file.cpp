@@ -6,19 +6,15 @@
 #include "BenchRatios.h"
 #include "ProfileFile.h"
 #include "ProfileFileCodec.h"
+#include "TempDir.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
-#include <stdexcept>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The contents do not matter to the file's speed, only its size.
 TProfile FullProfile() {
@@ -28,23 +24,8 @@ TProfile FullProfile() {
     return p;
 }
 
-class BenchDir {
-  public:
-    BenchDir() {
-        std::string pattern = (fs::temp_directory_path() / "perfil-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~BenchDir() { fs::remove_all(m_path); }
-    std::string file(const char* name) const { return (m_path / name).string(); }
-
-  private:
-    fs::path m_path;
-};
-
-const BenchDir& Dir() {
-    static const BenchDir dir;
+const TempDir& Dir() {
+    static const TempDir dir;
     return dir;
 }
 
@@ -55,7 +36,7 @@ std::vector<std::uint8_t> FullFileBytes() {
 
 void RawWrite(benchmark::State& state, bool sync) {
     const std::vector<std::uint8_t> bytes = FullFileBytes();
-    const std::string path = Dir().file("raw.per");
+    const std::string path = Dir() / "raw.per";
     for (auto _ : state) {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         bool ok = fd >= 0 &&
@@ -80,7 +61,7 @@ BENCHMARK(BM_RawWriteSynced);
 
 void BM_SaveProfile(benchmark::State& state) {
     TProfile p = FullProfile();
-    const std::string path = Dir().file("saved.per");
+    const std::string path = Dir() / "saved.per";
     for (auto _ : state)
         SaveProfile(p, path);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * ProfileFileMaxSize));
@@ -96,7 +77,7 @@ BENCHMARK(BM_EncodeProfile);
 
 void BM_RawRead(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = FullFileBytes();
-    const std::string path = Dir().file("read.per");
+    const std::string path = Dir() / "read.per";
     TProfile p = FullProfile();
     SaveProfile(p, path);
     std::vector<std::uint8_t> buffer(bytes.size());
@@ -113,7 +94,7 @@ void BM_RawRead(benchmark::State& state) {
 BENCHMARK(BM_RawRead);
 
 void BM_LoadProfile(benchmark::State& state) {
-    const std::string path = Dir().file("read.per");
+    const std::string path = Dir() / "read.per";
     TProfile p = FullProfile();
     SaveProfile(p, path);
     for (auto _ : state)

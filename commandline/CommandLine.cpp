@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -46,6 +48,71 @@ std::optional<QString> RepeatedOption(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
+using Mode = CommandLine::Mode;
+
+// Every option, in the order --help lists them. An option with a mode chooses that mode;
+// one with a value names it, and target is where the value goes when it has nothing more
+// to check.
+struct OptionRow {
+    const char* name;
+    const char* description;
+    const char* valueName = nullptr;
+    std::optional<Mode> mode = std::nullopt;
+    QString CommandLine::* target = nullptr;
+    bool readsMaterial = false; // --material applies
+    bool manyFiles = false;     // several profile files may be given
+};
+
+const OptionRow Options[] = {
+    {"help", "Mostra esta ajuda.", nullptr, Mode::Help},
+    {"version", "Mostra a versão.", nullptr, Mode::Version},
+    {"properties", "Escreve as propriedades da seção de FILE, uma por linha, sem janela.",
+     nullptr, Mode::Properties, nullptr, true},
+    {"all-properties",
+     "Escreve as propriedades de FILE e as de engenharia (eixos principais, torção, centro de "
+     "cisalhamento, empenamento), uma por linha, sem janela.",
+     nullptr, Mode::AllProperties, nullptr, true},
+    {"json",
+     "Escreve as propriedades de FILE em JSON, sem janela; com vários arquivos, um objeto por "
+     "linha.",
+     nullptr, Mode::Json, nullptr, true, true},
+    {"pdf", "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela.",
+     "OUT.pdf", Mode::Pdf, &CommandLine::output, true},
+    {"material", "Texto do material de onde se lê a densidade (\"nome - densidade\").", "TEXT"},
+    {"csv", "Escreve uma tabela CSV com as propriedades de cada FILE, sem janela.", nullptr,
+     Mode::Csv, nullptr, true, true},
+    {"dxf", "Escreve o desenho de FILE em OUT.dxf, sem janela.", "OUT.dxf", Mode::Dxf,
+     &CommandLine::output},
+    {"svg", "Escreve o desenho de FILE em OUT.svg, sem janela.", "OUT.svg", Mode::Svg,
+     &CommandLine::output},
+    {"png", "Escreve o desenho de FILE em OUT.png, sem janela.", "OUT.png", Mode::Png,
+     &CommandLine::output},
+    {"from-dxf", "Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela.", "IN.dxf",
+     Mode::FromDxf, &CommandLine::dxfPath},
+    {"thickness", "Espessura em mm das entidades DXF sem largura (com --from-dxf).", "MM"},
+};
+
+// Help and version come with their one-letter names.
+QCommandLineOption ParserOption(const OptionRow& row) {
+    QStringList names{QString::fromLatin1(row.name)};
+    if (row.mode == Mode::Help || row.mode == Mode::Version)
+        names.prepend(QString(QLatin1Char(row.name[0])));
+    const QString description = QString::fromUtf8(row.description);
+    return row.valueName ? QCommandLineOption(names, description, QString::fromLatin1(row.valueName))
+                         : QCommandLineOption(names, description);
+}
+
+// The options that choose a mode of their own, listed for the message about using them
+// together: "--a, --b e --c".
+QString ModeOptionNames() {
+    QStringList names;
+    for (const OptionRow& row : Options)
+        if (row.mode && row.mode != Mode::Help && row.mode != Mode::Version)
+            names << QStringLiteral("--") + QString::fromLatin1(row.name);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last;
+}
+
 // The editor's range for new objects' thickness.
 constexpr double SmallestThickness = 0.1;
 constexpr double LargestThickness = 10.0;
@@ -66,53 +133,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Editor de perfis de chapa fina: desenho da seção, propriedades e relatório."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Mostra esta ajuda."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Mostra a versão."));
-    const QCommandLineOption properties(
-        QStringLiteral("properties"),
-        QStringLiteral("Escreve as propriedades da seção de FILE, uma por linha, sem janela."));
-    const QCommandLineOption allProperties(
-        QStringLiteral("all-properties"),
-        QStringLiteral("Escreve as propriedades de FILE e as de engenharia (eixos principais, "
-                       "torção, centro de cisalhamento, empenamento), uma por linha, sem janela."));
-    const QCommandLineOption json(
-        QStringLiteral("json"),
-        QStringLiteral("Escreve as propriedades de FILE em JSON, sem janela; com vários "
-                       "arquivos, um objeto por linha."));
-    const QCommandLineOption pdf(
-        QStringLiteral("pdf"),
-        QStringLiteral(
-            "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela."),
-        QStringLiteral("OUT.pdf"));
-    const QCommandLineOption material(
-        QStringLiteral("material"),
-        QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
-        QStringLiteral("TEXT"));
-    const QCommandLineOption csv(
-        QStringLiteral("csv"),
-        QStringLiteral("Escreve uma tabela CSV com as propriedades de cada FILE, sem janela."));
-    const QCommandLineOption dxf(
-        QStringLiteral("dxf"), QStringLiteral("Escreve o desenho de FILE em OUT.dxf, sem janela."),
-        QStringLiteral("OUT.dxf"));
-    const QCommandLineOption svg(
-        QStringLiteral("svg"), QStringLiteral("Escreve o desenho de FILE em OUT.svg, sem janela."),
-        QStringLiteral("OUT.svg"));
-    const QCommandLineOption png(
-        QStringLiteral("png"), QStringLiteral("Escreve o desenho de FILE em OUT.png, sem janela."),
-        QStringLiteral("OUT.png"));
-    const QCommandLineOption fromDxf(
-        QStringLiteral("from-dxf"),
-        QStringLiteral("Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela."),
-        QStringLiteral("IN.dxf"));
-    const QCommandLineOption thickness(
-        QStringLiteral("thickness"),
-        QStringLiteral("Espessura em mm das entidades DXF sem largura (com --from-dxf)."),
-        QStringLiteral("MM"));
-    const QList<QCommandLineOption> options{help, version,  properties, allProperties, json,
-                                            pdf,  material, csv,        dxf,           svg,
-                                            png,  fromDxf,  thickness};
+    QList<QCommandLineOption> options;
+    for (const OptionRow& row : Options)
+        options << ParserOption(row);
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Arquivo de perfil (.per); vários com --json "
@@ -125,54 +148,41 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return UsageError(*repeated);
 
     CommandLine c;
-    if (parser.isSet(help)) {
-        c.mode = CommandLine::Mode::Help;
+    if (parser.isSet(QStringLiteral("help"))) {
+        c.mode = Mode::Help;
         // Parsed before the application object exists, the parser has no program name of
         // its own to put in the usage line.
         c.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                               QStringLiteral("perfil"));
         return c;
     }
-    if (parser.isSet(version)) {
-        c.mode = CommandLine::Mode::Version;
+    if (parser.isSet(QStringLiteral("version"))) {
+        c.mode = Mode::Version;
         return c;
     }
-    const std::pair<const QCommandLineOption*, CommandLine::Mode> modeOptions[] = {
-        {&properties, CommandLine::Mode::Properties},
-        {&allProperties, CommandLine::Mode::AllProperties},
-        {&json, CommandLine::Mode::Json},
-        {&pdf, CommandLine::Mode::Pdf},
-        {&csv, CommandLine::Mode::Csv},
-        {&dxf, CommandLine::Mode::Dxf},
-        {&svg, CommandLine::Mode::Svg},
-        {&png, CommandLine::Mode::Png},
-        {&fromDxf, CommandLine::Mode::FromDxf},
-    };
+    const OptionRow* chosen = nullptr;
     int modes = 0;
-    for (const auto& [option, mode] : modeOptions) {
-        if (parser.isSet(*option)) {
+    for (const OptionRow& row : Options) {
+        if (row.mode && parser.isSet(QString::fromLatin1(row.name))) {
             ++modes;
-            c.mode = mode;
+            chosen = &row;
         }
     }
     if (modes > 1)
-        return UsageError(QStringLiteral("--properties, --all-properties, --json, --pdf, --csv, "
-                                         "--dxf, --svg, --png e --from-dxf não podem ser "
-                                         "usados juntos"));
-    using Mode = CommandLine::Mode;
-    const bool manyFiles = c.mode == Mode::Json || c.mode == Mode::Csv;
+        return UsageError(ModeOptionNames() + QStringLiteral(" não podem ser usados juntos"));
+    if (chosen)
+        c.mode = *chosen->mode;
     c.files = parser.positionalArguments();
-    if (c.files.size() > 1 && !manyFiles)
+    if (c.files.size() > 1 && !(chosen && chosen->manyFiles))
         return UsageError(QStringLiteral("apenas um arquivo de perfil pode ser dado"));
     c.file = c.files.value(0);
-    if (parser.isSet(material))
-        c.material = parser.value(material);
-    const bool readsMaterial = c.mode == Mode::Properties || c.mode == Mode::AllProperties ||
-                               c.mode == Mode::Json || c.mode == Mode::Pdf || c.mode == Mode::Csv;
-    if (c.material && !readsMaterial)
+    if (parser.isSet(QStringLiteral("material")))
+        c.material = parser.value(QStringLiteral("material"));
+    if (c.material && !(chosen && chosen->readsMaterial))
         return UsageError(
             QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
                            "ou --pdf"));
+    const QString thickness = QStringLiteral("thickness");
     if (parser.isSet(thickness)) {
         if (c.mode != Mode::FromDxf)
             return UsageError(QStringLiteral("--thickness vale só com --from-dxf"));
@@ -182,13 +192,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(SmallestThickness)
                                   .arg(LargestThickness));
     }
-    if (modes == 0)
+    if (!chosen)
         return c;
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));
-    c.dxfPath = parser.value(fromDxf);
-    for (const QCommandLineOption* option : {&pdf, &dxf, &svg, &png})
-        if (parser.isSet(*option))
-            c.output = parser.value(*option);
+    if (chosen->target)
+        c.*chosen->target = parser.value(QString::fromLatin1(chosen->name));
     return c;
 }

@@ -1,15 +1,16 @@
 #include "ExchangeCommands.h"
 
+#include "ComputedProfile.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "ErrorBoxText.h"
-#include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
 #include "PerfilError.h"
 #include "ProfileFile.h"
 #include "ResultsJson.h"
+#include "StandardStreams.h"
 #include "Utf8Sequence.h"
 
 #include <algorithm>
@@ -42,37 +43,6 @@ void Write(const char* kind, const QString& file,
                               .arg(QLatin1String(kind), file, QString::fromUtf8(e.what()))
                               .toStdString());
     }
-}
-
-void ExportDrawing(const CommandLine& command) {
-    const TProfile profile = LoadProfileFile(command.file);
-    switch (command.mode) {
-    case Mode::Dxf:
-        Write("DXF", command.output,
-              [&](const std::string& path) { ExportDxfFile(profile, path); });
-        break;
-    case Mode::Svg: {
-        const QByteArray svg = DrawingSvg(profile, true, DefaultGridStep);
-        Write("SVG", command.output, [&](const std::string& path) { WritePictureFile(path, svg); });
-        break;
-    }
-    default: {
-        const QByteArray png = DrawingPng(DrawingAfterLoad(profile));
-        Write("PNG", command.output, [&](const std::string& path) { WritePictureFile(path, png); });
-        break;
-    }
-    }
-}
-
-// The notice goes to standard error: standard output may be the profile itself.
-void ImportDrawing(const CommandLine& command) {
-    const TDxfImport import =
-        ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
-    TProfile profile;
-    profile.replace(import.Records, 0);
-    Write("perfil", command.file,
-          [&profile](const std::string& path) { SaveProfile(profile, path); });
-    Print(stderr, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
 }
 
 // The text as UTF-8, though it may be a file name that is not: each byte that is no
@@ -118,32 +88,35 @@ void PrintCsvRecord(std::string& record) {
     record.clear();
 }
 
-// One row per file: File, every field of ResultFields, Error. The header's names come
+} // namespace
+
+// One row per file: File, every field of the tables, Error. The header's names come
 // from the same list as the values, so the two can never disagree. The rows are built
 // as UTF-8 bytes directly: a catalogue has thousands of them.
 bool PrintCsv(const CommandLine& command) {
-    const std::vector<ResultField> names =
-        ResultFields(TSectionResults{}, TEngineeringResults{}, TProfile{}, "");
     std::string record;
     AppendCsvField(record, "File");
-    for (const ResultField& field : names)
-        AppendCsvField(record, field.name);
+    std::size_t columns = 0;
+    for (const ResultField& field : ResultFields())
+        if (field.inTables) {
+            AppendCsvField(record, field.key);
+            ++columns;
+        }
     AppendCsvField(record, "Error");
     PrintCsvRecord(record);
     bool allComputed = true;
     for (const QString& file : command.files) {
         AppendCsvField(record, LocalFileName(file));
         try {
-            const auto [profile, material, results, engineering] =
-                ComputeProfileFile(file, command.material);
-            for (const ResultField& field : ResultFields(results, engineering, profile, material))
+            const ComputedProfile computed = ComputeProfileFile(file, command.material);
+            for (const ResultText& field : ResultTexts(Source(computed)))
                 AppendCsvField(record, field.isText || field.value != "null" ? field.value : "");
             AppendCsvField(record, "");
         } catch (const std::exception& e) {
             allComputed = false;
             record.clear();
             AppendCsvField(record, LocalFileName(file));
-            for (std::size_t i = 0; i < names.size(); ++i)
+            for (std::size_t i = 0; i < columns; ++i)
                 AppendCsvField(record, "");
             AppendCsvField(record, ErrorText(e).toStdString());
         }
@@ -156,11 +129,10 @@ bool PrintCsv(const CommandLine& command) {
 bool PrintJsonLines(const CommandLine& command) {
     bool allComputed = true;
     for (const QString& file : command.files) {
-        std::vector<ResultField> fields{{"File", LocalFileName(file), true}};
+        std::vector<ResultText> fields{{"File", LocalFileName(file), true}};
         try {
-            const auto [profile, material, results, engineering] =
-                ComputeProfileFile(file, command.material);
-            for (ResultField& field : ResultFields(results, engineering, profile, material))
+            const ComputedProfile computed = ComputeProfileFile(file, command.material);
+            for (ResultText& field : ResultTexts(Source(computed)))
                 fields.push_back(std::move(field));
         } catch (const std::exception& e) {
             allComputed = false;
@@ -171,34 +143,33 @@ bool PrintJsonLines(const CommandLine& command) {
     return allComputed;
 }
 
-} // namespace
-
-bool IsExchangeCommand(const CommandLine& command) {
+void ExportDrawing(const CommandLine& command) {
+    const TProfile profile = LoadProfileFile(command.file);
     switch (command.mode) {
-    case Mode::Csv:
     case Mode::Dxf:
-    case Mode::Svg:
-    case Mode::Png:
-    case Mode::FromDxf:
-        return true;
-    case Mode::Json:
-        return command.files.size() > 1;
-    default:
-        return false;
+        Write("DXF", command.output,
+              [&](const std::string& path) { ExportDxfFile(profile, path); });
+        break;
+    case Mode::Svg: {
+        const QByteArray svg = DrawingSvg(profile, true, DefaultGridStep);
+        Write("SVG", command.output, [&](const std::string& path) { WritePictureFile(path, svg); });
+        break;
+    }
+    default: {
+        const QByteArray png = DrawingPng(DrawingAfterLoad(profile));
+        Write("PNG", command.output, [&](const std::string& path) { WritePictureFile(path, png); });
+        break;
+    }
     }
 }
 
-bool RunExchange(const CommandLine& command) {
-    switch (command.mode) {
-    case Mode::Csv:
-        return PrintCsv(command);
-    case Mode::Json:
-        return PrintJsonLines(command);
-    case Mode::FromDxf:
-        ImportDrawing(command);
-        return true;
-    default:
-        ExportDrawing(command);
-        return true;
-    }
+// The notice goes to standard error: standard output may be the profile itself.
+void ImportDrawing(const CommandLine& command) {
+    const TDxfImport import =
+        ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
+    TProfile profile;
+    profile.replace(import.Records, 0);
+    Write("perfil", command.file,
+          [&profile](const std::string& path) { SaveProfile(profile, path); });
+    Print(stderr, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
 }

@@ -2,14 +2,18 @@
 
 #include "CommandLine.h"
 
-// The command-line modes that exchange files with other programs: --dxf, --svg, --png,
-// --from-dxf, --csv and --json with several files. Each input is only ever read; each
-// output is written whole in one step, so a failure leaves an existing file as it was.
+// The command-line modes that exchange files with other programs. Each input is only ever
+// read; each output is written whole in one step, so a failure leaves an existing file as
+// it was. They need an application object, a GUI one for --svg and --png, but no display.
 
-bool IsExchangeCommand(const CommandLine& command);
+// --csv, and --json with several files: every file gets its row, a failing one with its
+// error. True when every file was computed; false after the last row otherwise.
+bool PrintCsv(const CommandLine& command);
+bool PrintJsonLines(const CommandLine& command);
 
-// True when every file was handled. The tables (--csv and --json with several files) give
-// every file its row, a failing one with its error, and return false after the last row;
-// the other modes throw PerfilError. Needs an application object, a GUI one for --svg and
-// --png, but no display.
-bool RunExchange(const CommandLine& command);
+// --dxf, --svg and --png: the drawing of the profile file. Throws PerfilError.
+void ExportDrawing(const CommandLine& command);
+
+// --from-dxf: the drawing imported and saved as the profile file; the import's notice on
+// standard output. Throws PerfilError.
+void ImportDrawing(const CommandLine& command);

@@ -1,78 +1,46 @@
 #include "HeadlessCommands.h"
 
-#include "DrawingSurface.h"
-#include "ErrorBoxText.h"
-#include "ExchangeCommands.h"
-#include "FileError.h"
+#include "ComputedProfile.h"
 #include "LocalFileName.h"
-#include "LocaleText.h"
-#include "MaterialList.h"
-#include "PerfilError.h"
-#include "ProfileFile.h"
 #include "PrtForm.h"
 #include "ReportTexts.h"
+#include "ResultFields.h"
 #include "ResultsJson.h"
-#include "SectionPropertyRows.h"
-
-#include <cerrno>
-#include <exception>
-#include <sys/stat.h>
-
-void Print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
-TProfile LoadProfileFile(const QString& file) {
-    TProfile profile;
-    LoadProfile(profile, LocalFileName(file));
-    return profile;
-}
-
-ComputedProfile ComputeProfileFile(const QString& file, const std::optional<QString>& material) {
-    ComputedProfile computed{LoadProfileFile(file), {}, {}, {}};
-    computed.material =
-        material ? material->toStdString() : MaterialText(computed.profile.MaterialIndex());
-    computed.results = ComputeSection(computed.profile, computed.material, DecimalSeparator());
-    computed.engineering =
-        ComputeEngineering(computed.profile, computed.material, DecimalSeparator());
-    return computed;
-}
-
-QImage DrawingAfterLoad(const TProfile& profile) {
-    DrawingSurface surface;
-    surface.RebuildBackground(true, DefaultGridStep);
-    surface.ShowBackground();
-    surface.DrawObjects(profile);
-    return surface.image();
-}
+#include "StandardStreams.h"
 
 namespace {
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // One line per engineering property in the style of the report's result lines; a
-// missing value says why after its unit.
+// missing value says why after its unit. The window's first group repeats the report's
+// nine results, which are printed as the report writes them.
 QStringList EngineeringLines(const TEngineeringResults& results, const QLocale& locale) {
     QStringList lines;
-    const QList<SectionPropertyGroup> groups = SectionPropertyGroups(results);
-    // The first group repeats the report's nine results, which are printed as the report
-    // writes them.
-    for (const SectionPropertyGroup& group : groups.mid(1))
-        for (const SectionPropertyRow& row : group.rows) {
-            const QString value = row.word.isEmpty() ? ReportTexts::fixed8(row.value, locale)
-                                                     : row.word.rightJustified(8);
-            QString line = row.symbol + QStringLiteral(": ") + value;
-            if (!row.unit.isEmpty())
-                line += QLatin1Char(' ') + row.unit;
-            if (!row.note.isEmpty())
-                line += QStringLiteral(" (") + row.note + QLatin1Char(')');
+    for (const ResultGroup& group : ResultGroups().subspan(1))
+        for (const std::string_view key : group.keys) {
+            const ResultField& field = FindResultField(key);
+            const ResultShown shown = ShowResult(field, results);
+            const QString value = shown.word.empty()
+                                      ? ReportTexts::fixed8(shown.value, locale)
+                                      : Text(shown.word).rightJustified(8);
+            QString line = Text(field.symbol) + QStringLiteral(": ") + value;
+            if (!field.unit.empty())
+                line += QLatin1Char(' ') + Text(field.unit);
+            if (!shown.note.empty())
+                line += QStringLiteral(" (") + Text(shown.note) + QLatin1Char(')');
             lines << line;
         }
     return lines;
 }
 
-void Run(const CommandLine& command, const QLocale& locale) {
-    const auto [profile, material, results, engineering] =
-        ComputeProfileFile(command.file, command.material);
+} // namespace
+
+void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
+    const ComputedProfile computed = ComputeProfileFile(command.file, command.material);
+    const auto& [profile, material, results, engineering] = computed;
     if (results.Density == 0)
         Print(stderr, QStringLiteral("Aviso: a densidade do material é zero; o peso sai zero."));
     switch (command.mode) {
@@ -86,8 +54,7 @@ void Run(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json:
-        Print(stdout,
-              QString::fromStdString(ResultsJson(results, engineering, profile, material)));
+        Print(stdout, QString::fromStdString(ResultsJson(Source(computed))));
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
@@ -96,51 +63,5 @@ void Run(const CommandLine& command, const QLocale& locale) {
     }
     default:
         break;
-    }
-}
-
-// A full disk or a closed pipe behind standard output shows only when its buffer is
-// flushed and the stream closed; the output is then incomplete, which is a failure.
-void CloseStandardOutput() {
-    int error = 0;
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        error = errno != 0 ? errno : EIO;
-    if (std::fclose(stdout) != 0 && error == 0)
-        error = errno;
-    if (error != 0)
-        throw PerfilError(QStringLiteral("Não foi possível escrever na saída padrão: %1")
-                              .arg(QString::fromStdString(FileErrorMessage(error)))
-                              .toStdString());
-}
-
-} // namespace
-
-std::optional<QString> OutputConflict(const CommandLine& command) {
-    // An import reads the drawing and writes the profile; every other mode the reverse.
-    const bool imports = command.mode == CommandLine::Mode::FromDxf;
-    const QString& in = imports ? command.dxfPath : command.file;
-    const QString& out = imports ? command.file : command.output;
-    struct stat input {};
-    struct stat output {};
-    if (out.isEmpty() || ::stat(LocalFileName(in).c_str(), &input) != 0 ||
-        ::stat(LocalFileName(out).c_str(), &output) != 0)
-        return std::nullopt;
-    if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
-        return std::nullopt;
-    return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(out);
-}
-
-int RunHeadless(const CommandLine& command, const QLocale& locale) {
-    try {
-        bool succeeded = true;
-        if (IsExchangeCommand(command))
-            succeeded = RunExchange(command);
-        else
-            Run(command, locale);
-        CloseStandardOutput();
-        return succeeded ? 0 : 1;
-    } catch (const std::exception& e) {
-        Print(stderr, ErrorBoxText(QString::fromUtf8(e.what())));
-        return 1;
     }
 }

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
-#include <utility>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -43,38 +43,32 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeringResults& e,
-                                      const TProfile& profile, const std::string& materialText) {
-    const std::pair<const char*, double> numbers[] = {
-        {"Density", r.Density}, {"Perimeter", r.Perimeter},
-        {"Area", r.Area},       {"SumAy", r.SumAy},
-        {"SumAx", r.SumAx},     {"Xg", r.Xg},
-        {"Yg", r.Yg},           {"Jxc", r.Jxc},
-        {"Jyc", r.Jyc},         {"FibreX", r.FibreX},
-        {"FibreY", r.FibreY},   {"Weight", r.Weight()},
-        {"Wx", r.Wx()},         {"Wy", r.Wy()},
-    };
-    std::vector<ResultField> fields;
-    fields.reserve(std::size(numbers) + 16);
-    for (const auto& [name, value] : numbers)
-        fields.push_back({name, Number(value)});
-    fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
-    fields.push_back({"MaterialIndex", std::to_string(profile.MaterialIndex())});
-    fields.push_back({"Material", materialText, true});
-    const std::pair<const char*, double> engineering[] = {
-        {"Jxy", e.Jxy},  {"I1", e.I1},      {"I2", e.I2},      {"Theta", e.Theta},
-        {"Rx", e.Rx},    {"Ry", e.Ry},      {"R1", e.R1},      {"R2", e.R2},
-        {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
-    };
-    for (const auto& [name, value] : engineering)
-        fields.push_back({name, Number(value)});
-    fields.push_back({"Wall", std::string(WallName(e.Wall.Wall)), true});
-    return fields;
+std::vector<ResultText> ResultTexts(const ResultSource& source) {
+    std::vector<ResultText> texts;
+    for (const ResultField& field : ResultFields()) {
+        if (!field.inTables)
+            continue;
+        const std::string name(field.key);
+        std::visit(
+            [&](const auto& value) {
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, double>)
+                    texts.push_back({name, Number(value)});
+                else if constexpr (std::is_same_v<T, int>)
+                    texts.push_back({name, std::to_string(value)});
+                else if constexpr (std::is_same_v<T, std::string>)
+                    texts.push_back({name, value, true});
+                else
+                    texts.push_back({name, std::string(WallName(value)), true});
+            },
+            field.read(source));
+    }
+    return texts;
 }
 
-std::string JsonObject(const std::vector<ResultField>& fields) {
+std::string JsonObject(const std::vector<ResultText>& fields) {
     std::string out = "{";
-    for (const ResultField& field : fields) {
+    for (const ResultText& field : fields) {
         if (out.size() > 1)
             out += ", ";
         out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
@@ -82,7 +76,6 @@ std::string JsonObject(const std::vector<ResultField>& fields) {
     return out + "}";
 }
 
-std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
-                        const TProfile& profile, const std::string& materialText) {
-    return JsonObject(ResultFields(results, engineering, profile, materialText));
+std::string ResultsJson(const ResultSource& source) {
+    return JsonObject(ResultTexts(source));
 }

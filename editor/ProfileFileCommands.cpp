@@ -1,6 +1,5 @@
-#include "TFormLineStretch.h"
+#include "ProfileFileCommands.h"
 
-#include "CommandGuard.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
@@ -8,81 +7,71 @@
 #include "LocaleText.h"
 #include "ProfileFile.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 
-// The file commands of the editor window: open (a profile or a drawing), save (a profile, or
-// the drawing as DXF, SVG or PNG) and a new, empty profile.
+ProfileFileCommands::ProfileFileCommands(TProfile& profile, ProfileHistory& history,
+                                         Dialogs& dialogs,
+                                         std::function<void(bool withMaterial)> replaced)
+    : m_profile(profile), m_history(history), m_dialogs(dialogs),
+      m_replaced(std::move(replaced)) {}
 
-void TFormLineStretch::SpeedButton4Click() {
-    if (!confirmLeavingProfile(QStringLiteral("Confirma abrir outro arquivo?"), false))
-        return;
-    const std::optional<QString> file = OpenDialog1.execute(*m_dialogs);
+bool ProfileFileCommands::open(int thicknessTenths) {
+    if (!confirmLeaving(QStringLiteral("Confirma abrir outro arquivo?"), false))
+        return false;
+    const std::optional<QString> file = OpenDialog1.execute(m_dialogs);
     if (!file)
-        m_editor.invalidateMarker();
-    else if (OpenDialog1.type() == ProfileFileDialog::FileType::Dxf)
-        importDrawingFile(*file);
+        return false;
+    if (OpenDialog1.type() == ProfileFileDialog::FileType::Dxf)
+        importDrawing(*file, thicknessTenths);
     else
-        loadProfileFile(*file);
+        load(*file);
+    return true;
 }
 
-void TFormLineStretch::openProfile(const QString& fileName) {
-    RunCommand(*m_dialogs, [&] { loadProfileFile(fileName); });
-}
-
-// Throws PerfilError before anything changes when the file cannot be loaded.
-void TFormLineStretch::loadProfileFile(const QString& fileName) {
+void ProfileFileCommands::load(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
-    replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
+    replace(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex, true);
     m_history.markUnchanged();
-    showMaterialOfProfile();
 }
 
-// Throws PerfilError before anything changes when the drawing cannot be imported. The
-// material box keeps its text: a drawing has no material. What the import made of the
-// drawing stays on screen until read: rounded, straightened or dropped, it is not the
-// drawing as drawn.
-void TFormLineStretch::importDrawingFile(const QString& fileName) {
-    const int tenths = editSettings().thicknessTenths;
-    const TDxfImport import = ImportDxfFile(LocalFileName(fileName), tenths / 10.0);
-    replaceProfile(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex());
-    m_dialogs->inform(QString::fromStdString(ImportNotice(import, DecimalSeparator())) +
-                      QStringLiteral("; objetos sem largura no desenho com a espessura da "
-                                     "caixa, %1")
-                          .arg(ThicknessText(tenths)));
+// The notice comes after the new drawing is shown, so that it stands over it, and stays
+// until read: rounded, straightened or dropped, the profile is not the drawing as drawn.
+void ProfileFileCommands::importDrawing(const QString& fileName, int thicknessTenths) {
+    const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thicknessTenths / 10.0);
+    replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(), false);
+    m_dialogs.inform(QString::fromStdString(ImportNotice(import, DecimalSeparator())) +
+                     QStringLiteral("; objetos sem largura no desenho com a espessura da "
+                                    "caixa, %1")
+                         .arg(ThicknessText(thicknessTenths)));
 }
 
-// The one way in which a whole new profile replaces the current one, by loading or by
-// importing: one undoable step, then the editing state is reset and the new profile shown.
-void TFormLineStretch::replaceProfile(const QString& text, std::span<const TProfileObject> records,
-                                      std::int32_t materialIndex) {
+// The one way in which a whole new profile replaces the current one: one undoable step.
+void ProfileFileCommands::replace(const QString& text, std::span<const TProfileObject> records,
+                                  std::int32_t materialIndex, bool withMaterial) {
     m_history.replace(text, records, materialIndex);
-    m_editor.Grip = gmNone;
-    m_editor.Tool = etSelect;
-    m_editor.invalidateMarker();
-    syncToolButtons();
-    redraw();
+    m_replaced(withMaterial);
 }
 
 // The compaction changes the profile only for a loaded list with gaps or other numbers.
-void TFormLineStretch::compactObjects() {
+void ProfileFileCommands::compact() {
     m_history.change(QStringLiteral("Compacta o perfil"), [this] { m_profile.CompactObjects(); });
 }
 
-void TFormLineStretch::SpeedButton5Click() {
-    compactObjects();
-    const std::optional<QString> file = SaveDialog1.execute(*m_dialogs);
+void ProfileFileCommands::save(bool gridShown, int gridStep, const QImage& drawing) {
+    compact();
+    const std::optional<QString> file = SaveDialog1.execute(m_dialogs);
     if (!file)
         return;
     const QFileInfo existing(*file);
     if (existing.exists() &&
-        !m_dialogs->ask(QStringLiteral("Substituir \"%1\"?").arg(existing.fileName())))
+        !m_dialogs.ask(QStringLiteral("Substituir \"%1\"?").arg(existing.fileName())))
         return;
-    saveAs(SaveDialog1.type(), *file);
+    saveAs(SaveDialog1.type(), *file, gridShown, gridStep, drawing);
 }
 
 // Only the profile type saves the profile; the others export it and change nothing.
-void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& fileName) {
+void ProfileFileCommands::saveAs(ProfileFileDialog::FileType type, const QString& fileName,
+                                 bool gridShown, int gridStep, const QImage& drawing) {
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
@@ -92,21 +81,25 @@ void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& f
         ExportDxfFile(m_profile, LocalFileName(fileName));
         break;
     case ProfileFileDialog::FileType::Svg:
-        WritePictureFile(LocalFileName(fileName),
-                         DrawingSvg(m_profile, m_ui.chDrawGrid->isChecked(), m_gridStep));
+        WritePictureFile(LocalFileName(fileName), DrawingSvg(m_profile, gridShown, gridStep));
         break;
     case ProfileFileDialog::FileType::Png:
-        WritePictureFile(LocalFileName(fileName), DrawingPng(m_surface.image()));
+        WritePictureFile(LocalFileName(fileName), DrawingPng(drawing));
         break;
     }
 }
 
-void TFormLineStretch::SpeedButton6Click() {
-    if (!confirmLeavingProfile(QStringLiteral("Confirma zerar o perfil atual ?"), true))
-        return;
-    m_editor.Tool = etSelect;
-    m_editor.invalidateMarker();
+bool ProfileFileCommands::clear() {
+    if (!confirmLeaving(QStringLiteral("Confirma zerar o perfil atual ?"), true))
+        return false;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
-    redraw();
-    syncToolButtons();
+    return true;
+}
+
+bool ProfileFileCommands::confirmLeaving(const QString& question, bool alwaysAsk) {
+    const bool changed = !m_history.unchanged();
+    if (!changed && !alwaysAsk)
+        return true;
+    return m_dialogs.confirm(changed ? QStringLiteral("Há alterações não salvas. ") + question
+                                     : question);
 }

@@ -28,10 +28,14 @@ void ProfileHistory::replace(const QString& text, std::span<const TProfileObject
 }
 
 void ProfileHistory::record(const QString& text, const TProfile& before, int runKey) {
+    push(text, before, runKey);
+    emit changed();
+}
+
+void ProfileHistory::push(const QString& text, const TProfile& before, int runKey) {
     auto command = std::make_unique<ProfileCommand>(text, m_profile, before, runKey);
     if (!command->isObsolete())
         m_stack.push(command.release());
-    emit changed();
 }
 
 void ProfileHistory::beginGesture(const QString& text) {
@@ -44,7 +48,8 @@ void ProfileHistory::endGesture() {
         return;
     const Gesture gesture = std::move(*m_gesture);
     m_gesture.reset();
-    record(gesture.text, gesture.before, ProfileCommand::NoRun);
+    // Every change of the gesture has been announced as it was made.
+    push(gesture.text, gesture.before, ProfileCommand::NoRun);
 }
 
 void ProfileHistory::cancelGesture() {

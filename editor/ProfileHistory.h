@@ -12,9 +12,8 @@
 // step on Qt's undo stack and announced through changed(), so the history and whoever
 // shows the profile hear of it together.
 //
-// A gesture (a mouse drag from press to release) changes the profile many times in
-// place; everything between its begin and its end is one step, and a change made
-// through change() meanwhile joins it.
+// A gesture (a mouse drag from press to release) is one step: every change() between its
+// begin and its end joins it, announced as it is made.
 class ProfileHistory : public QObject {
     Q_OBJECT
   public:
@@ -51,11 +50,13 @@ class ProfileHistory : public QObject {
     void markUnchanged() { m_stack.setClean(); }
 
   signals:
-    // The profile may have changed: after every change, undo, redo and gesture's end.
+    // The profile may have changed: after every change (within a gesture too), undo, redo
+    // and cancelled gesture.
     void changed();
 
   private:
     void record(const QString& text, const TProfile& before, int runKey);
+    void push(const QString& text, const TProfile& before, int runKey);
 
     struct Gesture {
         QString text;

@@ -31,6 +31,8 @@ QString PointText(TPoint p) {
     return QStringLiteral("%1,%2").arg(p.X).arg(p.Y);
 }
 
+const QString MouseEditText = QStringLiteral("Edição com o mouse");
+
 int ValueInRange(const QSpinBox* box) {
     return std::clamp(box->value(), box->minimum(), box->maximum());
 }
@@ -41,7 +43,9 @@ TFormLineStretch::TFormLineStretch(std::unique_ptr<Dialogs> dialogs, QWidget* pa
     : QWidget(parent),
       m_dialogs(dialogs ? std::move(dialogs)
                         : std::make_unique<QtDialogs>(this, QCoreApplication::applicationName())),
-      m_ui(this) {
+      m_ui(this),
+      m_fileCommands(m_profile, m_history, *m_dialogs,
+                     [this](bool withMaterial) { showReplacedProfile(withMaterial); }) {
     connectHandlers();
     FormCreate();
 }
@@ -146,32 +150,57 @@ void TFormLineStretch::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormLineStretch::FormCloseQuery() {
-    return confirmLeavingProfile(QStringLiteral("Confirma sair do editor?"), true);
-}
-
-// The question of a command that ends the profile as it stands, led by a warning while the
-// profile has changes that no file holds. Without changes, a command that asked nothing
-// before (alwaysAsk false) goes on unasked.
-bool TFormLineStretch::confirmLeavingProfile(const QString& question, bool alwaysAsk) {
-    const bool changed = !m_history.unchanged();
-    if (!changed && !alwaysAsk)
-        return true;
-    return m_dialogs->confirm(changed ? QStringLiteral("Há alterações não salvas. ") + question
-                                      : question);
+    return m_fileCommands.confirmLeaving(QStringLiteral("Confirma sair do editor?"), true);
 }
 
 // ---- Tools and commands ----
 
 void TFormLineStretch::SpeedButton1Click() {
+    chooseAppendixTool();
+}
+
+void TFormLineStretch::SpeedButton2Click() {
+    chooseBarTool();
+}
+
+void TFormLineStretch::SpeedButton3Click() {
+    removeCurrentObject();
+}
+
+void TFormLineStretch::SpeedButton4Click() {
+    openFile();
+}
+
+void TFormLineStretch::SpeedButton5Click() {
+    saveFile();
+}
+
+void TFormLineStretch::SpeedButton6Click() {
+    newProfile();
+}
+
+void TFormLineStretch::SpeedButton7Click() {
+    refreshDrawing();
+}
+
+void TFormLineStretch::SpeedButton8Click() {
+    printProfile();
+}
+
+void TFormLineStretch::SpeedButton9Click() {
+    showPropertiesWindow();
+}
+
+void TFormLineStretch::chooseAppendixTool() {
     m_editor.Tool = m_ui.SpeedButton1->isChecked() ? etAddAppendix : etSelect;
     m_editor.invalidateMarker();
 }
 
-void TFormLineStretch::SpeedButton2Click() {
+void TFormLineStretch::chooseBarTool() {
     m_editor.Tool = m_ui.SpeedButton2->isChecked() ? etAddBar : etSelect;
 }
 
-void TFormLineStretch::SpeedButton3Click() {
+void TFormLineStretch::removeCurrentObject() {
     m_history.change(QStringLiteral("Remove um item"), [this] { m_profile.deleteCurrent(); });
     // The marker described the removed object while CurrentIndex now designates its
     // successor; a later release must not hand the old ends to that object.
@@ -180,14 +209,47 @@ void TFormLineStretch::SpeedButton3Click() {
     syncToolButtons();
 }
 
-void TFormLineStretch::SpeedButton7Click() {
+void TFormLineStretch::openFile() {
+    if (!m_fileCommands.open(editSettings().thicknessTenths))
+        m_editor.invalidateMarker();
+}
+
+void TFormLineStretch::openProfile(const QString& fileName) {
+    RunCommand(*m_dialogs, [&] { m_fileCommands.load(fileName); });
+}
+
+// A new profile from a file: the editing state starts afresh.
+void TFormLineStretch::showReplacedProfile(bool withMaterial) {
+    m_editor.Grip = gmNone;
+    m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
+    syncToolButtons();
+    redraw();
+    if (withMaterial)
+        showMaterialOfProfile();
+}
+
+void TFormLineStretch::saveFile() {
+    m_fileCommands.save(m_ui.chDrawGrid->isChecked(), m_gridStep, m_surface.image());
+}
+
+void TFormLineStretch::newProfile() {
+    if (!m_fileCommands.clear())
+        return;
+    m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
+    redraw();
+    syncToolButtons();
+}
+
+void TFormLineStretch::refreshDrawing() {
     ShowBackground();
     DrawObjects();
     RebuildBackground();
 }
 
-void TFormLineStretch::SpeedButton8Click() {
-    compactObjects();
+void TFormLineStretch::printProfile() {
+    m_fileCommands.compact();
     const QByteArray material = m_ui.ComboBox1->currentText().toUtf8();
     m_results = ComputeSection(m_profile, std::string_view(material.constData(), material.size()),
                                DecimalSeparator());
@@ -202,7 +264,7 @@ void TFormLineStretch::SpeedButton8Click() {
         m_printHook(m_profile, m_results, picture);
 }
 
-void TFormLineStretch::SpeedButton9Click() {
+void TFormLineStretch::showPropertiesWindow() {
     if (!m_properties)
         createPropertiesWindow();
     m_objectPanel->showObject(m_profile);
@@ -294,19 +356,28 @@ TPoint TFormLineStretch::editorPoint(QPoint position) const {
             std::clamp(position.y(), 0, DrawingSurface::Height - 1)};
 }
 
-// Everything from a press to its release is one step.
+// Everything from a press to its release is one step; each of the mouse editor's writes
+// in between joins it through the history.
 void TFormLineStretch::ImageAreaMouseDown(QPoint position) {
-    m_history.beginGesture(QStringLiteral("Edição com o mouse"));
-    carryOut(m_editor.press(editorPoint(position), editSettings()));
+    m_history.beginGesture(MouseEditText);
+    carryOut(mouseEdit([&] { return m_editor.press(editorPoint(position), editSettings()); }));
 }
 
+// Outside a drag the pointer only hovers, and the mouse editor writes nothing.
 void TFormLineStretch::ImageAreaMouseMove(QPoint position) {
-    carryOut(m_editor.move(editorPoint(position), editSettings()));
+    const auto move = [&] { return m_editor.move(editorPoint(position), editSettings()); };
+    carryOut(m_history.inGesture() ? mouseEdit(move) : move());
 }
 
 void TFormLineStretch::ImageAreaMouseUp() {
-    carryOut(m_editor.release(editSettings()));
+    carryOut(mouseEdit([&] { return m_editor.release(editSettings()); }));
     m_history.endGesture();
+}
+
+TMouseResponse TFormLineStretch::mouseEdit(const std::function<TMouseResponse()>& edit) {
+    TMouseResponse response;
+    m_history.change(MouseEditText, [&] { response = edit(); });
+    return response;
 }
 
 // One grid step while snapping is on, else one millimetre; Shift for ten. The object
@@ -364,7 +435,7 @@ void TFormLineStretch::letGoOfTheMouse() {
 // The panel lives at the top of the properties window; Ctrl+I shows that window with
 // the keyboard in the panel.
 void TFormLineStretch::showObjectPanel() {
-    SpeedButton9Click();
+    showPropertiesWindow();
     m_objectPanel->setFocus();
 }
 
@@ -398,7 +469,7 @@ void TFormLineStretch::carryOut(const TMouseResponse& response) {
     if (response.profileFull)
         m_dialogs->notify(QStringLiteral("O perfil está cheio: são no máximo 255 objetos."));
     if (response.removeCurrent)
-        SpeedButton3Click();
+        removeCurrentObject();
     if (response.redraw)
         redraw();
 }
@@ -436,5 +507,4 @@ void TFormLineStretch::DrawObjects() {
     SetLabelText(m_ui.Label2, markerValid ? PointText(m_editor.MarkP1) : noPoint);
     SetLabelText(m_ui.Label3, markerValid ? PointText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));
-    emit profileUpdated();
 }

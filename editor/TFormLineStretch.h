@@ -8,7 +8,7 @@
 #include "MouseEditor.h"
 #include "ObjectValues.h"
 #include "Profile.h"
-#include "ProfileFileDialog.h"
+#include "ProfileFileCommands.h"
 #include "ProfileHistory.h"
 #include "SectionProperties.h"
 
@@ -17,16 +17,15 @@ class SectionPropertiesWindow;
 
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <span>
 
 // The editor window: the program's main window and, for the whole run, the owner of the
 // profile, the mouse editing state, the grid step and the section results of the last
 // print command. Its handlers are thin: they hand the work to the profile, the mouse
-// editor and the drawing surface, and end with the redraw that they need. Every change
-// of the profile goes through its ProfileHistory, so that each can be undone.
+// editor, the file commands and the drawing surface, and end with the redraw that they
+// need. Every change of the profile goes through its ProfileHistory, so that each can be
+// undone.
 //
 // Errors: a handler that fails (a file that cannot be read or written, a section that
 // cannot be computed) ends there and shows the error box through its Dialogs; no
@@ -57,7 +56,7 @@ class TFormLineStretch : public QWidget {
     // The drawing as ImageArea shows it.
     const QImage& drawing() const { return m_surface.image(); }
 
-    // ShowBackground then DrawObjects; the properties window follows.
+    // ShowBackground then DrawObjects.
     void redraw();
 
     // The "Propriedades da seção" window, owned by the editor; null until first opened.
@@ -77,7 +76,8 @@ class TFormLineStretch : public QWidget {
   signals:
     // The user confirmed closing the window.
     void closed();
-    // The profile or its current object may have changed.
+    // The profile, its current object or the material text may have changed: once for
+    // every change through the history, its undo and redo.
     void profileUpdated();
 
   protected:
@@ -99,6 +99,16 @@ class TFormLineStretch : public QWidget {
     void SpeedButton7Click();
     void SpeedButton8Click();
     void SpeedButton9Click();
+    void chooseAppendixTool();
+    void chooseBarTool();
+    void removeCurrentObject();
+    void openFile();
+    void showReplacedProfile(bool withMaterial);
+    void saveFile();
+    void newProfile();
+    void refreshDrawing();
+    void printProfile();
+    void showPropertiesWindow();
     void createPropertiesWindow();
     void SpinEdit1Change();
     void chDrawGridClick();
@@ -110,6 +120,7 @@ class TFormLineStretch : public QWidget {
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);
     void ImageAreaMouseUp();
+    TMouseResponse mouseEdit(const std::function<TMouseResponse()>& edit);
     void ImageAreaArrow(QPoint direction, bool large);
     void ImageAreaEscape();
     void letGoOfTheMouse();
@@ -126,14 +137,7 @@ class TFormLineStretch : public QWidget {
     void carryOut(const TMouseResponse& response);
     void syncToolButtons();
     void showMaterialOfProfile();
-    void loadProfileFile(const QString& fileName);
     void showSteppedState();
-    void compactObjects();
-    void importDrawingFile(const QString& fileName);
-    void replaceProfile(const QString& text, std::span<const TProfileObject> records,
-                        std::int32_t materialIndex);
-    void saveAs(ProfileFileDialog::FileType type, const QString& fileName);
-    bool confirmLeavingProfile(const QString& question, bool alwaysAsk);
 
     // The handler as a slot behind the error boundary.
     template <typename... Args> auto guarded(void (TFormLineStretch::*handler)(Args...));
@@ -144,11 +148,10 @@ class TFormLineStretch : public QWidget {
     TMouseEditor m_editor{m_profile};
     ProfileHistory m_history{m_profile};
     CurrentObjectEdits m_objectEdits{m_profile, m_history};
+    ProfileFileCommands m_fileCommands;
     TSectionResults m_results;
     int m_gridStep = 10;
     DrawingSurface m_surface;
-    ProfileFileDialog OpenDialog1{ProfileFileDialog::Mode::Open};
-    ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
     SectionPropertiesWindow* m_properties = nullptr; // made at its first opening

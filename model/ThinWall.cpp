@@ -2,6 +2,7 @@
 
 #include "WallGraph.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <span>
@@ -213,36 +214,41 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
 
 } // namespace
 
+namespace {
+
+// Each kind's texts: its name for scripts, its word and the reason the shear centre and
+// Cw are missing, in the user's language.
+struct WallTexts {
+    TWallKind kind;
+    std::string_view name;
+    std::string_view word;
+    std::string_view note;
+};
+
+constexpr WallTexts WallKinds[] = {
+    {TWallKind::None, "none", "nenhuma", "sem barras"},
+    {TWallKind::Open, "open", "aberta", ""},
+    {TWallKind::Closed, "closed", "fechada", "seção fechada"},
+    {TWallKind::MultiCell, "multi-cell", "várias células", "várias células"},
+    {TWallKind::Disconnected, "disconnected", "partes separadas", "partes separadas"},
+};
+
+const WallTexts& TextsOf(TWallKind wall) {
+    return *std::ranges::find(WallKinds, wall, &WallTexts::kind);
+}
+
+} // namespace
+
 std::string_view WallName(TWallKind wall) {
-    switch (wall) {
-    case TWallKind::Open:
-        return "open";
-    case TWallKind::Closed:
-        return "closed";
-    case TWallKind::MultiCell:
-        return "multi-cell";
-    case TWallKind::Disconnected:
-        return "disconnected";
-    case TWallKind::None:
-        break;
-    }
-    return "none";
+    return TextsOf(wall).name;
+}
+
+std::string_view WallWord(TWallKind wall) {
+    return TextsOf(wall).word;
 }
 
 std::string_view WallNote(TWallKind wall) {
-    switch (wall) {
-    case TWallKind::None:
-        return "sem barras";
-    case TWallKind::Closed:
-        return "seção fechada";
-    case TWallKind::MultiCell:
-        return "várias células";
-    case TWallKind::Disconnected:
-        return "partes separadas";
-    case TWallKind::Open:
-        break;
-    }
-    return "";
+    return TextsOf(wall).note;
 }
 
 std::string_view TorsionNote(const TThinWall& wall) {

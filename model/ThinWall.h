@@ -18,6 +18,8 @@ enum class TWallKind {
 // The name of the kind as --json writes it: "open", "closed", "multi-cell",
 // "disconnected", "none".
 std::string_view WallName(TWallKind wall);
+// The kind in a word of the user's language: "aberta", "fechada", ...
+std::string_view WallWord(TWallKind wall);
 
 // The thin-walled line model of the bars: their mid-lines with their thicknesses;
 // appendices and through-thickness terms are left out. A value that the wall does not

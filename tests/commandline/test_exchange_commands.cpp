@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -31,23 +32,19 @@ QList<Shape> Shapes(const QString& path) {
     return shapes;
 }
 
-// The cells of one CSV record as RFC 4180 writes them.
-QStringList CsvCells(const QString& record) {
-    QStringList cells{QString()};
-    bool quoted = false;
-    for (qsizetype i = 0; i < record.size(); ++i) {
-        const QChar c = record[i];
-        if (c == QLatin1Char('"') && quoted && i + 1 < record.size() &&
-            record[i + 1] == QLatin1Char('"'))
-            cells.last() += record[++i];
-        else if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (c == QLatin1Char(',') && !quoted)
-            cells.append(QString());
-        else
-            cells.last() += c;
-    }
-    return cells;
+// The records of a CSV file as Python's csv module reads them.
+QList<QStringList> CsvRecords(const QString& path) {
+    const Run python = Execute(
+        QStringLiteral("python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import csv, json, sys\n"
+                        "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='', "
+                        "encoding='utf-8')))))"),
+         path});
+    QList<QStringList> records;
+    for (const QJsonValue& record : QJsonDocument::fromJson(python.out.toUtf8()).array())
+        records.append(record.toVariant().toStringList());
+    return records;
 }
 
 } // namespace
@@ -94,33 +91,58 @@ class TestExchangeCommands : public QObject {
         QCOMPARE(Shapes(per), QList<Shape>({{okBar, {20, 220}, {70, 220}, thickness}}));
     }
 
+    // Numbers are compared as numbers: the two outputs need not spell them alike.
     void csvHasTheJsonValuesAndAFailingRow() {
         QTemporaryDir dir;
-        const QString comma = dir.filePath(QStringLiteral("a,\"b\".per"));
-        QVERIFY(QFile::copy(Example("z"), comma));
+        const QString quoted = dir.filePath(QStringLiteral("a,\"b\".per"));
+        const QString broken = dir.filePath(QStringLiteral("line\nbreak.per"));
+        QVERIFY(QFile::copy(Example("z"), quoted));
+        QVERIFY(QFile::copy(Example("z"), broken));
+        // A closed section has no shear centre: empty cells where JSON has null.
+        const QString closed = dir.filePath(QStringLiteral("triangle.per"));
+        TProfile triangle;
+        const TPoint corners[] = {{20, 20}, {100, 20}, {60, 80}};
+        for (int i = 0; i < 3; ++i) {
+            triangle.createObject(okBar, corners[i], 20);
+            triangle.Objects(i + 1).P2 = corners[(i + 1) % 3];
+        }
+        SaveProfile(triangle, QFile::encodeName(closed).toStdString());
         const QString missing = dir.filePath(QStringLiteral("none.per"));
-        const Run run = Perfil({QStringLiteral("--csv"), Example("hat"), missing, comma});
+        const QString csv = dir.filePath(QStringLiteral("out.csv"));
+        const Run run = Execute(QStringLiteral(PERFIL_BINARY),
+                                {QStringLiteral("--csv"), Example("hat"), missing, quoted, broken, closed},
+                                QStringLiteral("pt_BR.UTF-8"), csv);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString());
-        QStringList records = run.out.split(QStringLiteral("\r\n"));
-        QCOMPARE(records.takeLast(), QString());
-        QCOMPARE(records.size(), 4);
-        const QStringList header = CsvCells(records[0]);
+        QVERIFY(Contents(csv).endsWith("\r\n"));
+        const QList<QStringList> records = CsvRecords(csv);
+        QCOMPARE(records.size(), 6);
+        const QStringList& header = records[0];
         QCOMPARE(header.first(), QStringLiteral("File"));
         QCOMPARE(header.last(), QStringLiteral("Error"));
-        QCOMPARE(CsvCells(records[2]).first(), missing);
-        QCOMPARE(CsvCells(records[2]).last(), QStringLiteral("File not found."));
-        QCOMPARE(CsvCells(records[2]).size(), header.size());
-        for (const auto& [row, file] : {std::pair(1, Example("hat")), std::pair(3, comma)}) {
-            const QStringList cells = CsvCells(records[row]);
+        QCOMPARE(records[2].first(), missing);
+        QCOMPARE(records[2].last(), QStringLiteral("File not found."));
+        QCOMPARE(records[2].size(), header.size());
+        for (const auto& [row, file] :
+             {std::pair(1, Example("hat")), std::pair(3, quoted), std::pair(4, broken),
+              std::pair(5, closed)}) {
+            const QStringList& cells = records[row];
             QCOMPARE(cells.size(), header.size());
             QCOMPARE(cells.first(), file);
+            QCOMPARE(cells.last(), QString());
             const QJsonObject json =
                 QJsonDocument::fromJson(Perfil({QStringLiteral("--json"), file}).out.toUtf8())
                     .object();
             QCOMPARE(json.size(), header.size() - 2);
-            for (int i = 1; i < header.size() - 1; ++i)
-                QCOMPARE(cells[i], json[header[i]].toVariant().toString());
+            for (int i = 1; i < header.size() - 1; ++i) {
+                const QJsonValue value = json[header[i]];
+                bool number = false;
+                const double cell = cells[i].toDouble(&number);
+                if (value.isDouble())
+                    QVERIFY2(number && cell == value.toDouble(), qPrintable(header[i]));
+                else
+                    QCOMPARE(cells[i], value.toString());
+            }
         }
     }
 

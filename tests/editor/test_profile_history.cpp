@@ -72,6 +72,10 @@ void TestProfileHistory::undoAndRedoAreExact_data() {
         a.Reserved[7] = 0xAB;
         p.replace(std::vector<TProfileObject>{a, a, a}, 4);
     });
+    QTest::newRow("fill every slot") << Edit([](TProfile& p) {
+        while (p.createObject(okAppendix, {1, 2}, 3)) {
+        }
+    });
     QTest::newRow("compaction of a loaded list with gaps") << Edit([](TProfile& p) {
         p.Objects(1).Number = 0;
         p.Objects(2).Number = 7;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -58,6 +59,8 @@ class TestWindowMouse : public QObject {
     void wholeBarStopsAtTheEdge();
     void clickOnNothingKeepsTheCurrentBar();
     void clickOnTheDrawingTakesTheKeys();
+    void oneNotificationPerChange_data();
+    void oneNotificationPerChange();
 };
 
 void TestWindowMouse::markerShowsDuringTheDragAndStaysAfterIt() {
@@ -274,6 +277,35 @@ void TestWindowMouse::clickOnTheDrawingTakesTheKeys() {
     QTest::keyClick(focus, Qt::Key_End);
     QTest::keyClick(focus, Qt::Key_Backspace);
     QCOMPARE(material->currentText(), QStringLiteral("Aço - 7,75"));
+}
+
+// The window's listeners (the properties window, the object panel) hear of each change
+// once, whichever command made it.
+void TestWindowMouse::oneNotificationPerChange_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("Remove") << "remove";
+    QTest::newRow("arrow key") << "arrow";
+    QTest::newRow("a move of a drag") << "drag";
+    QTest::newRow("undo") << "undo";
+}
+
+void TestWindowMouse::oneNotificationPerChange() {
+    QFETCH(QString, change);
+    WindowFixture f;
+    DrawBarAndAppendix(f);
+    f.press({100, 100});
+    if (change != "drag")
+        f.release({100, 100});
+    QSignalSpy updates(&f.window, &TFormLineStretch::profileUpdated);
+    if (change == "remove")
+        f.control<QToolButton>("SpeedButton3")->click();
+    else if (change == "arrow")
+        QTest::keyClick(f.imageArea(), Qt::Key_Right);
+    else if (change == "drag")
+        f.move({120, 110});
+    else
+        f.window.undo();
+    QCOMPARE(updates.count(), 1);
 }
 
 QTEST_MAIN(TestWindowMouse)

@@ -20,13 +20,14 @@ def lines(msp):
     msp.add_line((100, 0), (100, 50))
     msp.add_circle((50, 25), 5)
     msp.add_text("perfil")
+    msp.add_line((40.3, 20), (39.8, 20.2))  # both ends round to (40, 20)
 
 
 def polylines(msp):
     # Constant width, per-vertex widths that agree, and widths that vary.
     msp.add_lwpolyline([(20, 20), (20, 120), (80, 120)], dxfattribs={"const_width": 2.5})
     msp.add_lwpolyline([(100, 20, 1.5, 1.5), (160, 20, 1.5, 1.5)], format="xyse")
-    msp.add_lwpolyline([(100, 60, 1.0, 3.0), (160, 60, 1.0, 3.0)], format="xyse")
+    msp.add_lwpolyline([(100, 60, 2.0, 3.0), (160, 60, 2.0, 3.0)], format="xyse")
     # A bulge between the last two vertices: its chord becomes a bar.
     msp.add_lwpolyline([(20, 160), (60, 160, 1.0), (100, 160)], format="xyb")
     closed = msp.add_polyline2d([(200, 20), (260, 20), (260, 80)], close=True)
@@ -108,6 +109,15 @@ def main(folder):
     doc, msp = new(units=1)
     msp.add_lwpolyline([(1, 1), (3, 1)], dxfattribs={"const_width": 0.1})
     cases["inch"] = doc
+    doc, msp = new(units=2)
+    msp.add_lwpolyline([(0, 0), (1, 0)], dxfattribs={"const_width": 0.01})
+    cases["foot"] = doc
+    doc, msp = new()
+    msp.add_line((300, 150), (399, 150))  # touches the area's right edge alone
+    cases["right_edge"] = doc
+    doc, msp = new()
+    msp.add_line((-1000, 0), (-605, 245.3))  # as wide and as tall as the area allows
+    cases["wide_and_tall"] = doc
     doc, msp = new(units=0)
     msp.add_line((-5000.2, 7000), (-4800.6, 7100.4))
     cases["far_away"] = doc
@@ -115,6 +125,9 @@ def main(folder):
     for i in range(300):
         msp.add_line((i % 30 * 10, i // 30 * 10), (i % 30 * 10 + 5, i // 30 * 10))
     cases["many"] = doc
+    doc, msp = new()
+    msp.add_lwpolyline([(i % 2, i / 20) for i in range(5000)])
+    cases["long_polyline"] = doc
     doc, msp = new(units=6)
     msp.add_line((0, 0), (2, 0.1))
     cases["huge"] = doc

@@ -4,6 +4,7 @@
 #include "DxfImport.h"
 #include "FileBytes.h"
 #include "PerfilError.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,25 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double DefaultThickness = 1.0;
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "perfil-dxf-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    std::string path() const { return m_path.string(); }
-
-  private:
-    fs::path m_path;
-};
 
 // Runs the command and returns its standard output; fails the test on a non-zero status.
 std::string Output(const std::string& command) {
@@ -122,19 +104,20 @@ TEST(DxfExport, EzdxfReadsLayersCoordinatesAndWidths) {
     TempDir dir;
     TProfile profile = ProfileOf(Sample);
     profile.Objects(2).Kind = 7; // neither bar nor appendix: not drawn, not exported
+    profile.Objects(4).Thickness = -10; // a file's thickness that no width can carry
     ExportDxfFile(profile, dir / "profile.dxf");
     EXPECT_EQ(Python(PERFIL_READ_EXPORT, dir / "profile.dxf"), "audit 0 0\n"
                                                                "units 4\n"
                                                                "LWPOLYLINE BARRAS 0 250 399 1 1.5\n"
                                                                "POINT APENDICES 30 210 2\n"
-                                                               "LWPOLYLINE BARRAS 200 1 10 1 10\n");
+                                                               "LWPOLYLINE BARRAS 200 1 10 1 0\n");
 }
 
 class DxfImportOfEzdxfFiles : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_dir = std::make_unique<TempDir>();
-        Python(PERFIL_MAKE_INPUTS, s_dir->path());
+        Python(PERFIL_MAKE_INPUTS, s_dir->path().string());
     }
     static void TearDownTestSuite() { s_dir.reset(); }
     static TDxfImport Import(const std::string& name) {
@@ -156,12 +139,12 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
     const double d = DefaultThickness;
     const ImportCase cases[] = {
         // Lying on the area's bottom edge, it is moved 10 mm in from left and bottom;
-        // the circle and the text are skipped.
+        // the circle, the text and the line that rounds to a point are skipped.
         {"lines",
          {{okBar, {10, 239}, {110, 239}, d}, {okBar, {110, 239}, {110, 189}, d}},
          0,
-         2,
-         0.0},
+         3,
+         0.3},
         {"polylines",
          {{okBar, {20, 230}, {20, 130}, 2.5},
           {okBar, {20, 130}, {80, 130}, 2.5},
@@ -188,7 +171,11 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
          1,
          0.0}, // the arc in a side plane is skipped
         {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0, 0.4},
+        {"foot", {{okBar, {10, 239}, {315, 239}, 3.048}}, 0, 0, 0.2},
+        {"right_edge", {{okBar, {300, 100}, {399, 100}, d}}, 0, 0, 0.0},
         {"far_away", {{okBar, {10, 239}, {209, 139}, d}}, 0, 0, 0.4},
+        // Moved only as far in from the left and the bottom as its size allows.
+        {"wide_and_tall", {{okBar, {4, 245}, {399, 0}, d}}, 0, 0, 0.3},
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -205,6 +192,7 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
 TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
     const std::pair<const char*, const char*> cases[] = {
         {"many", "O desenho tem 300 objetos; um perfil tem no máximo 255"},
+        {"long_polyline", "O desenho tem 4999 objetos; um perfil tem no máximo 255"},
         {"huge", "O desenho mede 2000 × 100 mm e não cabe na área de 400 × 250 mm"},
         {"astronomical", "Unidade de desenho não suportada ($INSUNITS 18)"},
         {"nothing_usable", "O desenho não tem linhas, polilinhas, arcos nem pontos"},

@@ -2,6 +2,7 @@
 #include "PerfilError.h"
 #include "ProfileFile.h"
 #include "SectionProperties.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,29 +32,6 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string Invalid = "Arquivo de perfil inválido";
-
-// A fresh directory of this test's own, removed with everything in it.
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "perfil-file-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~TempDir() {
-        // Tests take permissions away from entries directly inside.
-        std::error_code ignored;
-        for (const auto& entry : fs::directory_iterator(m_path, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(m_path, ignored);
-    }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    const fs::path& path() const { return m_path; }
-
-  private:
-    fs::path m_path;
-};
 
 Bytes ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -647,6 +625,14 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                          fs::create_hard_link(dir / "old.per",
                                                                               dir / "other.per");
                                                      }},
+                                         // The old tail must not outlive the rewrite.
+                                         InPlaceCase{"hard_link_to_a_longer_file",
+                                                     [](const TempDir& dir) {
+                                                         WriteAll(dir / "old.per",
+                                                                  FileOf(std::vector<Record>(3), 2));
+                                                         fs::create_hard_link(dir / "old.per",
+                                                                              dir / "other.per");
+                                                     }},
                                          InPlaceCase{"writable_file_in_read_only_directory",
                                                      [](const TempDir& dir) {
                                                          fs::permissions(dir.path(),
@@ -655,6 +641,16 @@ INSTANTIATE_TEST_SUITE_P(Targets, ProfileFileInPlaceTest,
                                                      },
                                                      true}),
                          CaseName);
+
+// The replacement's hidden name is cut to fit, so the longest name a folder allows saves.
+TEST(ProfileFileTest, LongestNameIsReplaced) {
+    TempDir dir;
+    const std::string longest = dir / std::string(NAME_MAX, 'n');
+    WriteAll(longest, FileOf({Record{}}, 2));
+    TProfile p;
+    SaveProfile(p, longest);
+    EXPECT_EQ(ReadAll(longest).size(), 8u);
+}
 
 TEST(ProfileFileTest, DanglingLinkGetsItsFileCreated) {
     TempDir dir;

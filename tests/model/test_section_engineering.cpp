@@ -156,12 +156,17 @@ INSTANTIATE_TEST_SUITE_P(
                  TWallKind::Open, 100 * T* T* T / 3, 100, 100, 0, 50},
         WallCase{"unequal_angle", Bars({{{100, 100}, {180, 100}}, {{100, 50}, {100, 100}}}),
                  TWallKind::Open, 130 * T* T* T / 3, 100, 100, 0, 80},
+        WallCase{"sloping_bar_shear_centre_at_its_middle", Bars({{{0, 0}, {30, 40}}}),
+                 TWallKind::Open, 50 * T* T* T / 3, 15, 20, 0, 50},
         WallCase{"tee_splits_the_flange_at_the_junction",
                  Bars({{{50, 50}, {150, 50}}, {{100, 50}, {100, 120}}}), TWallKind::Open,
                  170 * T* T* T / 3, 100, 50, 0, 100},
         WallCase{"rectangular_tube_by_bredt", Tube(), TWallKind::Closed, TubeJ, Nan, Nan, Nan, 80},
         WallCase{"tube_with_a_lip_adds_the_open_branch", Tube({{{60, 20}, {60, 5}}}),
                  TWallKind::Closed, TubeJ + 15 * T* T* T / 3, Nan, Nan, Nan, 80},
+        // The bottom runs from right to left: its two inner nodes must still come in turn.
+        WallCase{"lips_on_a_side_drawn_backwards", Tube({{{40, 60}, {40, 75}}, {{80, 60}, {80, 75}}}),
+                 TWallKind::Closed, TubeJ + 30 * T* T* T / 3, Nan, Nan, Nan, 80},
         WallCase{"tube_with_a_middle_web_has_two_cells", Tube({{{60, 20}, {60, 60}}}),
                  TWallKind::MultiCell, Nan, Nan, Nan, Nan, 80},
         WallCase{"an_end_one_unit_off_the_bar_stays_apart",
@@ -211,21 +216,77 @@ TEST(SectionEngineeringTest, PrincipalMomentsDifferOnlyByThroughThicknessTerms) 
     EXPECT_DOUBLE_EQ(aligned.Rx, std::sqrt(aligned.Section.Jxc / aligned.Section.Area));
 }
 
-// Legs along +x and +y as an engineer draws them (up is smaller drawing y): the product
-// of inertia is negative and the major axis lies at +45 degrees; mirrored, at -45.
-TEST(SectionEngineeringTest, EqualAngleMajorAxisAtFortyFiveDegrees) {
-    const auto angle = [](int dx) {
-        return ComputeEngineering(MakeProfile({{okBar, {100, 100}, {100 + dx, 100}, 2.0},
-                                               {okBar, {100, 100}, {100, 50}, 2.0}}),
-                                  "", ',');
-    };
-    const TEngineeringResults right = angle(50), left = angle(-50);
-    EXPECT_LT(right.Jxy, 0);
-    EXPECT_NEAR(right.Theta, 45, 1e-9);
-    EXPECT_NEAR(left.Theta, -45, 1e-9);
-    // Thin-line closed form of an equal angle: centroid b/4 from each leg, Jxy = -b^3 t / 8.
-    EXPECT_NEAR(right.Jxy, -50.0 * 50 * 50 * 2 / 8, 1e-6);
+struct AxesCase {
+    const char* name;
+    std::vector<Item> items;
+    double Jxy, Theta, Rx, Ry;
+    double Left, Right, Top, Bottom; // fibre distances
+};
+
+void PrintTo(const AxesCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class SectionAxesTest : public testing::TestWithParam<AxesCase> {};
+
+TEST_P(SectionAxesTest, MatchesHandComputedValues) {
+    const AxesCase& c = GetParam();
+    const TEngineeringResults e = ComputeEngineering(MakeProfile(c.items), "", ',');
+    EXPECT_NEAR(e.Jxy, c.Jxy, 1e-6);
+    EXPECT_NEAR(e.Theta, c.Theta, 1e-9);
+    EXPECT_NEAR(e.Rx, c.Rx, 1e-9);
+    EXPECT_NEAR(e.Ry, c.Ry, 1e-9);
+    EXPECT_NEAR(e.FibreLeft, c.Left, 1e-9);
+    EXPECT_NEAR(e.FibreRight, c.Right, 1e-9);
+    EXPECT_NEAR(e.FibreTop, c.Top, 1e-9);
+    EXPECT_NEAR(e.FibreBottom, c.Bottom, 1e-9);
+}
+
+// Equal angle 50 x 2, legs along +x and +y as an engineer draws them (up is smaller
+// drawing y): centroid b/4 from each leg, Jxy = -b^3 t / 8, major axis at +45 degrees;
+// mirrored, at -45. Jxc = Jyc = b t^3 / 12 + b^3 t / 12 + 2 (b t) (b / 4)^2.
+const double AngleR = std::sqrt((50 * 8 / 12.0 + 125000 * 2 / 12.0 + 2 * 100 * 12.5 * 12.5) / 200);
+
+// An angle with a bulb at the tip of its foot: legs (10,10)-(10,60) and (10,60)-(50,60),
+// an appendix at (50,55), all 2 thick. A = 100 + 80 + 6, Xg = 1850/93, Yg = 4315/93; a
+// leg's own terms are L^2 (t L) / 12 along it and t^2 (t L) / 12 across it, the appendix
+// weighs 4 in the moments. Theta from these moments is 35,17 degrees; without the
+// appendix's term in the product it would be 34,75.
+const double BulbXg = 1850.0 / 93, BulbYg = 4315.0 / 93;
+const double BulbJxc = 2500 * 100 / 12.0 + 100 * std::pow(35 - BulbYg, 2) + 8 * 40 / 12.0 +
+                       80 * std::pow(60 - BulbYg, 2) + 4 * std::pow(55 - BulbYg, 2);
+const double BulbJyc = 8 * 50 / 12.0 + 100 * std::pow(10 - BulbXg, 2) + 1600 * 80 / 12.0 +
+                       80 * std::pow(30 - BulbXg, 2) + 4 * std::pow(50 - BulbXg, 2);
+const double BulbJxy = -(100 * (10 - BulbXg) * (35 - BulbYg) + 80 * (30 - BulbXg) * (60 - BulbYg) +
+                         4 * (50 - BulbXg) * (55 - BulbYg));
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, SectionAxesTest,
+    testing::Values(
+        AxesCase{"equal_angle",
+                 {{okBar, {100, 100}, {150, 100}, 2.0}, {okBar, {100, 100}, {100, 50}, 2.0}},
+                 -31250, 45, AngleR, AngleR, 12.5, 37.5, 37.5, 12.5},
+        AxesCase{"equal_angle_mirrored",
+                 {{okBar, {100, 100}, {50, 100}, 2.0}, {okBar, {100, 100}, {100, 50}, 2.0}},
+                 31250, -45, AngleR, AngleR, 37.5, 12.5, 37.5, 12.5},
+        // Symmetric about x = 54: its product cancels but for rounding, which must not
+        // turn the major axis from +90 to -90 degrees. A = 252,2, Yg = 6553/97.
+        AxesCase{"odd_hat_without_a_product",
+                 {{okBar, {13, 97}, {31, 97}, 1.3},
+                  {okBar, {31, 97}, {31, 41}, 1.3},
+                  {okBar, {31, 41}, {77, 41}, 1.3},
+                  {okBar, {77, 41}, {77, 97}, 1.3},
+                  {okBar, {77, 97}, {95, 97}, 1.3}},
+                 0, 90, 21.91416690430942, 23.287878651698183, 41, 41, 6553.0 / 97 - 41,
+                 97 - 6553.0 / 97},
+        AxesCase{"angle_with_a_bulb",
+                 {{okBar, {10, 10}, {10, 60}, 2.0},
+                  {okBar, {10, 60}, {50, 60}, 2.0},
+                  {okAppendix, {50, 55}, {}, 2.0}},
+                 BulbJxy, 35.16564540286053,
+                 std::sqrt(BulbJxc / 186), std::sqrt(BulbJyc / 186), BulbXg - 10, 50 - BulbXg,
+                 BulbYg - 10, 60 - BulbYg}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The live calculation leaves slots awaiting compaction where they are, yet gives the
 // report's numbers bit for bit.
