@@ -11,24 +11,31 @@
 QtDialogs::QtDialogs(QWidget* parent, const QString& caption)
     : m_parent(parent), m_caption(caption) {}
 
+namespace {
+
+// A question box with a going-on and a stopping button, under these texts; Escape stops.
+bool Question(QWidget* parent, const QString& question, QMessageBox::StandardButton goOn,
+              const QString& goOnText, QMessageBox::StandardButton stop, const QString& stopText,
+              QMessageBox::StandardButton byDefault) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question, goOn | stop,
+                    parent);
+    box.button(goOn)->setText(goOnText);
+    box.button(stop)->setText(stopText);
+    box.setDefaultButton(byDefault);
+    box.setEscapeButton(stop);
+    return box.exec() == goOn;
+}
+
+} // namespace
+
 bool QtDialogs::confirm(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
-                    QMessageBox::Ok | QMessageBox::Cancel, m_parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return Question(m_parent, question, QMessageBox::Ok, QStringLiteral("OK"), QMessageBox::Cancel,
+                    QStringLiteral("Cancel"), QMessageBox::Ok);
 }
 
 bool QtDialogs::ask(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sim"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Não"));
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return Question(m_parent, question, QMessageBox::Yes, QStringLiteral("Sim"), QMessageBox::No,
+                    QStringLiteral("Não"), QMessageBox::No);
 }
 
 std::optional<QString> QtDialogs::chooseOpenFile(const QStringList& filters,
