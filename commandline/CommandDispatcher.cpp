@@ -42,6 +42,20 @@ std::optional<QString> OutputConflict(const CommandLine& command) {
     return QStringLiteral("a saída %1 é o próprio arquivo de entrada").arg(out);
 }
 
+bool WritesStandardOutput(const CommandLine& command) {
+    switch (command.mode) {
+    case Mode::Pdf:
+    case Mode::Dxf:
+    case Mode::Svg:
+    case Mode::Png:
+        return command.output == QLatin1String("-");
+    case Mode::FromDxf:
+        return command.file == QLatin1String("-");
+    default:
+        return true;
+    }
+}
+
 // True when every file was handled; throws PerfilError on a failure that ends the mode.
 bool RunMode(const CommandLine& command, const QLocale& locale) {
     switch (command.mode) {
@@ -100,20 +114,6 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const Q
     QCoreApplication app(argc, argv);
     SetApplicationIdentity();
     return RunModeReported(command, locale);
-}
-
-bool WritesStandardOutput(const CommandLine& command) {
-    switch (command.mode) {
-    case Mode::Pdf:
-    case Mode::Dxf:
-    case Mode::Svg:
-    case Mode::Png:
-        return command.output == QLatin1String("-");
-    case Mode::FromDxf:
-        return command.file == QLatin1String("-");
-    default:
-        return true;
-    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "BucklingOptions.h"
+
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QRegularExpression>
@@ -90,6 +92,17 @@ const OptionRow Options[] = {
     {"from-dxf", "Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela.", "IN.dxf",
      Mode::FromDxf, &CommandLine::dxfPath},
     {"thickness", "Espessura em mm das entidades DXF sem largura (com --from-dxf).", "MM"},
+    // Alone it is a mode of its own, beside --json it adds to that one: BucklingOptions.
+    {"buckling",
+     "Escreve a flambagem elástica de FILE (faixas finitas: mínimos local e distorcional, "
+     "valor global em L) e as resistências pelo método da resistência direta, sem janela; com "
+     "--json, junta o objeto Buckling."},
+    {"load",
+     "Carga de referência da flambagem: P, Mx, My, -Mx ou -My (P se omitida); Mx positivo "
+     "comprime o topo, My positivo a direita.",
+     "P|Mx|My|-Mx|-My"},
+    {"length", "Comprimento da barra em mm para o modo global (3000 se omitido).", "MM"},
+    {"fy", "Tensão de escoamento em MPa (250 se omitida).", "MPA"},
 };
 
 // Help and version come with their one-letter names.
@@ -192,11 +205,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(SmallestThickness)
                                   .arg(LargestThickness));
     }
-    if (!chosen)
+    if (const std::optional<QString> error = ReadBucklingOptions(parser, c))
+        return UsageError(*error);
+    if (c.mode == Mode::Editor)
         return c;
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));
-    if (chosen->target)
+    if (chosen && chosen->target)
         c.*chosen->target = parser.value(QString::fromLatin1(chosen->name));
     return c;
 }

@@ -1,5 +1,6 @@
 #include "ExchangeCommands.h"
 
+#include "BucklingJson.h"
 #include "ComputedProfile.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
@@ -134,6 +135,7 @@ bool PrintJsonLines(const CommandLine& command) {
             const ComputedProfile computed = ComputeProfileFile(file, command.material);
             for (ResultText& field : ResultTexts(Source(computed)))
                 fields.push_back(std::move(field));
+            AppendBucklingField(fields, computed.profile, command.buckling);
         } catch (const std::exception& e) {
             allComputed = false;
             fields.push_back({"Error", ErrorText(e).toStdString(), true});

@@ -15,5 +15,5 @@ bool PrintJsonLines(const CommandLine& command);
 void ExportDrawing(const CommandLine& command);
 
 // --from-dxf: the drawing imported and saved as the profile file; the import's notice on
-// standard output. Throws PerfilError.
+// standard error. Throws PerfilError.
 void ImportDrawing(const CommandLine& command);

@@ -1,5 +1,7 @@
 #include "HeadlessCommands.h"
 
+#include "BucklingCommand.h"
+#include "BucklingJson.h"
 #include "ComputedProfile.h"
 #include "LocalFileName.h"
 #include "PrtForm.h"
@@ -53,8 +55,16 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
                                        EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
-    case CommandLine::Mode::Json:
-        Print(stdout, QString::fromStdString(ResultsJson(Source(computed))));
+    case CommandLine::Mode::Json: {
+        std::vector<ResultText> fields = ResultTexts(Source(computed));
+        AppendBucklingField(fields, profile, command.buckling);
+        Print(stdout, QString::fromStdString(JsonObject(fields)));
+        break;
+    }
+    case CommandLine::Mode::Buckling:
+        for (const QString& line :
+             BucklingLines(AnalyseProfile(profile, *command.buckling), locale))
+            Print(stdout, line);
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);

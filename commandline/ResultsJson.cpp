@@ -11,19 +11,17 @@
 
 namespace {
 
-std::string Number(double value) {
-    return std::isfinite(value) ? ShortestText(value) : "null";
-}
-
 std::string UnicodeEscape(unsigned code) {
     char escape[8];
     std::snprintf(escape, sizeof escape, "\\u%04x", code);
     return escape;
 }
 
+} // namespace
+
 // A byte that is no part of UTF-8 becomes the lone surrogate U+DC00 + byte, as Python's
 // "surrogateescape" decodes it: JSON can name it, and it turns back into the byte.
-std::string Quoted(const std::string& text) {
+std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -41,7 +39,9 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-} // namespace
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? ShortestText(value) : "null";
+}
 
 std::vector<ResultText> ResultTexts(const ResultSource& source) {
     std::vector<ResultText> texts;
@@ -53,7 +53,7 @@ std::vector<ResultText> ResultTexts(const ResultSource& source) {
             [&](const auto& value) {
                 using T = std::decay_t<decltype(value)>;
                 if constexpr (std::is_same_v<T, double>)
-                    texts.push_back({name, Number(value)});
+                    texts.push_back({name, JsonNumber(value)});
                 else if constexpr (std::is_same_v<T, int>)
                     texts.push_back({name, std::to_string(value)});
                 else if constexpr (std::is_same_v<T, std::string>)
@@ -71,11 +71,7 @@ std::string JsonObject(const std::vector<ResultText>& fields) {
     for (const ResultText& field : fields) {
         if (out.size() > 1)
             out += ", ";
-        out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
+        out += JsonString(field.name) + ": " + (field.isText ? JsonString(field.value) : field.value);
     }
     return out + "}";
-}
-
-std::string ResultsJson(const ResultSource& source) {
-    return JsonObject(ResultTexts(source));
 }

@@ -19,8 +19,12 @@ struct ResultText {
 // "disconnected" or "none") as text.
 std::vector<ResultText> ResultTexts(const ResultSource& source);
 
+// A number as JSON writes it: the shortest decimal that reads back the same, null when
+// not finite.
+std::string JsonNumber(double value);
+
+// Text as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& text);
+
 // The texts as one JSON object on one line.
 std::string JsonObject(const std::vector<ResultText>& fields);
-
-// The section results of a profile as one JSON object, for spreadsheets and scripts.
-std::string ResultsJson(const ResultSource& source);

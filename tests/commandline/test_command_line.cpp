@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -78,6 +79,8 @@ class TestCommandLine : public QObject {
     void json();
     void jsonEngineeringProperties_data();
     void jsonEngineeringProperties();
+    void jsonBuckling();
+    void bucklingText();
     void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
@@ -257,6 +260,62 @@ void TestCommandLine::jsonEngineeringProperties() {
         QVERIFY2(o.contains(QLatin1String(name)), name);
 }
 
+// The keys scripts read, and the reference moment fy Ix / c worked out by hand for the
+// lipped C: web 160 t3 / 12 + flanges 2 (70 t) 80^2 + lips 2 t (80^3 - 60^3) / 3 = 2 152 000
+// mm4 about y = 120, c = 80.
+void TestCommandLine::jsonBuckling() {
+    const Run run = Perfil({"--json", "--buckling", "--load", "-Mx", "--length", "2500", "--fy",
+                            "300", Example("lipped-c")});
+    QCOMPARE(run.status, 0);
+    const QJsonObject b =
+        QJsonDocument::fromJson(run.out.toUtf8()).object().value("Buckling").toObject();
+    QCOMPARE(b.keys(), (QStringList{"Curve", "Distortional", "Dsm", "E", "Fy", "Global", "Length",
+                                    "Load", "Local", "Nu", "Reference"}));
+    QCOMPARE(b.value("Load").toString(), QStringLiteral("-Mx"));
+    QCOMPARE(b.value("Length").toDouble(), 2500.0);
+    QCOMPARE(b.value("Fy").toDouble(), 300.0);
+    QCOMPARE(b.value("E").toDouble(), 200000.0);
+    QCOMPARE(b.value("Nu").toDouble(), 0.3);
+    QVERIFY(qAbs(b.value("Reference").toDouble() / (300 * 2152000.0 / 80) - 1) < 1e-12);
+    QCOMPARE(b.value("Global").toObject().value("HalfWave").toDouble(), 2500.0);
+    QVERIFY(b.value("Local").toObject().contains("Factor"));
+    QVERIFY(b.value("Curve").toArray().size() >= 60);
+    const QJsonObject dsm = b.value("Dsm").toObject();
+    QCOMPARE(dsm.keys(), (QStringList{"Governs", "M", "Md", "Me", "Ml", "Omega", "Phi"}));
+    const double m = dsm.value("M").toDouble();
+    QCOMPARE(m, std::min({dsm.value("Me").toDouble(), dsm.value("Ml").toDouble(),
+                          dsm.value("Md").toDouble()}));
+    QVERIFY(qAbs(dsm.value("Phi").toDouble() - 0.9 * m) < 1e-9 * m);
+    QVERIFY(qAbs(dsm.value("Omega").toDouble() - m / 1.67) < 1e-9 * m);
+
+    const Run two = Perfil({"--json", "--buckling", Example("z"), Example("hat")});
+    QCOMPARE(two.status, 0);
+    for (const QString& line : two.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        QVERIFY2(QJsonDocument::fromJson(line.toUtf8()).object().value("Buckling").isObject(),
+                 qPrintable(line));
+}
+
+// In the user's numbers; a plain channel has no second minimum and says so.
+void TestCommandLine::bucklingText() {
+    const Run run = Perfil({"--buckling", Example("c-channel")});
+    QCOMPARE(run.status, 0);
+    const Run json = Perfil({"--json", "--buckling", Example("c-channel")});
+    const QJsonObject local = QJsonDocument::fromJson(json.out.toUtf8())
+                                  .object()
+                                  .value("Buckling")
+                                  .toObject()
+                                  .value("Local")
+                                  .toObject();
+    const QString factor = QString::number(local.value("Factor").toDouble(), 'f', 4)
+                               .replace(QLatin1Char('.'), QLatin1Char(','));
+    QVERIFY2(run.out.contains(QStringLiteral("\nLocal: fator ") + factor + QStringLiteral(" em ")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("Distorcional: sem mínimo distorcional\n")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("Pnd: sem mínimo distorcional\n")),
+             qPrintable(run.out));
+}
+
 // The nine lines exactly as --properties writes them, then the engineering lines.
 void TestCommandLine::allProperties() {
     QTemporaryDir dir;
@@ -390,6 +449,19 @@ void TestCommandLine::errors_data() {
                                             << 2 << QStringLiteral("--material vale só");
     QTest::newRow("repeated output") << QStringList{"--pdf", "OUT", "--pdf=OUT", Example("hat")}
                                      << 2 << QStringLiteral("--pdf dada mais de uma vez");
+    QTest::newRow("unknown load") << QStringList{"--buckling", "--load", "N", Example("hat")} << 2
+                                  << QStringLiteral("--load espera P, Mx, My, -Mx ou -My");
+    QTest::newRow("length not positive")
+        << QStringList{"--buckling", "--length", "-5", Example("hat")} << 2
+        << QStringLiteral("--length espera");
+    QTest::newRow("length beyond the matrices' digits")
+        << QStringList{"--buckling", "--length", "100001", Example("hat")} << 2
+        << QStringLiteral("--length espera o comprimento em mm, maior que zero e até 100000");
+    QTest::newRow("fy without buckling") << QStringList{"--fy", "300", Example("hat")} << 2
+                                         << QStringLiteral("--load, --length e --fy valem só");
+    QTest::newRow("buckling beside pdf")
+        << QStringList{"--buckling", "--pdf", "OUT", Example("hat")} << 2
+        << QStringLiteral("--buckling vale sozinho ou com --json");
 }
 
 void TestCommandLine::errors() {

@@ -1,0 +1,61 @@
+#include "BucklingOptions.h"
+
+#include <QLocale>
+
+#include <limits>
+
+namespace {
+
+// Past it the stiffness of the longest global modes is below the rounding of the
+// matrices, and the factor loses its digits.
+constexpr double LongestMember = 100000; // mm
+
+// A positive number up to largest, with '.' or ',' as the decimal point.
+std::optional<double> PositiveValue(QString text, double largest) {
+    bool ok = false;
+    const double value =
+        QLocale::c().toDouble(text.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    if (!ok || !(value > 0 && value <= largest))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<QString> ReadBucklingOptions(const QCommandLineParser& parser, CommandLine& command) {
+    const QString buckling = QStringLiteral("buckling"), load = QStringLiteral("load"),
+                  length = QStringLiteral("length"), fy = QStringLiteral("fy");
+    if (!parser.isSet(buckling)) {
+        if (parser.isSet(load) || parser.isSet(length) || parser.isSet(fy))
+            return QStringLiteral("--load, --length e --fy valem só com --buckling");
+        return std::nullopt;
+    }
+    using Mode = CommandLine::Mode;
+    if (command.mode != Mode::Editor && command.mode != Mode::Json)
+        return QStringLiteral("--buckling vale sozinho ou com --json");
+    if (command.mode == Mode::Editor)
+        command.mode = Mode::Buckling;
+    TBucklingInput input;
+    if (parser.isSet(load)) {
+        const std::optional<TBucklingLoad> parsed = ParseLoad(parser.value(load).toStdString());
+        if (!parsed)
+            return QStringLiteral("--load espera P, Mx, My, -Mx ou -My");
+        input.Load = *parsed;
+    }
+    if (parser.isSet(length)) {
+        const std::optional<double> value = PositiveValue(parser.value(length), LongestMember);
+        if (!value)
+            return QStringLiteral("--length espera o comprimento em mm, maior que zero e até %1")
+                .arg(LongestMember);
+        input.Length = *value;
+    }
+    if (parser.isSet(fy)) {
+        const std::optional<double> value =
+            PositiveValue(parser.value(fy), std::numeric_limits<double>::max());
+        if (!value)
+            return QStringLiteral("--fy espera a tensão de escoamento em MPa, maior que zero");
+        input.Fy = *value;
+    }
+    command.buckling = input;
+    return std::nullopt;
+}
