@@ -3,7 +3,8 @@
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
             imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace libdxflib-dev \
-            qt6-svg-dev python3-ezdxf scdoc groff-base dpkg-dev lintian shared-mime-info
+            qt6-svg-dev python3-ezdxf scdoc groff-base dpkg-dev lintian shared-mime-info \
+            libeigen3-dev
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
