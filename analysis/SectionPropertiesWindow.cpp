@@ -1,5 +1,6 @@
 #include "SectionPropertiesWindow.h"
 
+#include "BucklingPanel.h"
 #include "LocaleText.h"
 #include "SectionPicture.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -15,8 +17,8 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  std::function<QString()> materialText,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
-      m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(profile, this)) {
+      m_layout(new QVBoxLayout(this)), m_tabs(new QTabWidget(this)), m_table(new QTableView(this)),
+      m_picture(new SectionPicture(profile, this)), m_bucklingTab(new QWidget(this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 
@@ -46,9 +48,20 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     buttons->addStretch();
     buttons->addWidget(copy);
 
-    m_layout->addWidget(m_table, 3);
-    m_layout->addWidget(m_picture, 2);
-    m_layout->addLayout(buttons);
+    auto* properties = new QWidget(this);
+    auto* propertiesLayout = new QVBoxLayout(properties);
+    propertiesLayout->addWidget(m_table, 3);
+    propertiesLayout->addWidget(m_picture, 2);
+    propertiesLayout->addLayout(buttons);
+    m_tabs->setObjectName(QStringLiteral("PropertiesTabs"));
+    m_tabs->addTab(properties, QStringLiteral("&Propriedades"));
+    new QVBoxLayout(m_bucklingTab);
+    m_tabs->addTab(m_bucklingTab, QStringLiteral("&Flambagem"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == m_tabs->indexOf(m_bucklingTab))
+            showBuckling();
+    });
+    m_layout->addWidget(m_tabs);
     // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
     resize(356, 640);
 
@@ -61,6 +74,16 @@ void SectionPropertiesWindow::setObjectPanel(QWidget* panel) {
     m_objectPanel = panel;
     if (panel)
         m_layout->insertWidget(0, panel);
+}
+
+void SectionPropertiesWindow::showBuckling() {
+    if (!m_buckling) {
+        m_buckling = new BucklingPanel(m_profile, m_bucklingTab);
+        m_bucklingTab->layout()->addWidget(m_buckling);
+        connect(m_buckling, &BucklingPanel::engineeringReportRequested, this,
+                &SectionPropertiesWindow::engineeringReportRequested);
+    }
+    m_tabs->setCurrentWidget(m_bucklingTab);
 }
 
 void SectionPropertiesWindow::profileChanged() {
@@ -93,6 +116,8 @@ void SectionPropertiesWindow::display() {
     results.Wall = m_wall;
     m_model.setGroups(SectionPropertyGroups(results));
     m_picture->setResults(results);
+    if (m_buckling && m_buckling->isVisible())
+        m_buckling->profileChanged();
 }
 
 void SectionPropertiesWindow::copyToClipboard() {

@@ -9,6 +9,7 @@
 #include "ProfileFile.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 
 // The file commands of the editor window: open (a profile or a drawing), save (a profile, or
 // the drawing as DXF, SVG or PNG) and a new, empty profile.
@@ -32,6 +33,7 @@ void TFormLineStretch::loadProfileFile(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replaceProfile(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex);
     showMaterialOfProfile();
+    m_profileName = QFileInfo(fileName).completeBaseName();
 }
 
 // Throws PerfilError before anything changes when the drawing cannot be imported. The
@@ -71,6 +73,7 @@ void TFormLineStretch::saveAs(ProfileFileDialog::FileType type, const QString& f
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
+        m_profileName = QFileInfo(fileName).completeBaseName();
         break;
     case ProfileFileDialog::FileType::Dxf:
         ExportDxfFile(m_profile, LocalFileName(fileName));
@@ -90,6 +93,7 @@ void TFormLineStretch::SpeedButton6Click() {
         return;
     m_editor.Tool = etSelect;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
+    m_profileName.clear();
     redraw();
     syncToolButtons();
 }

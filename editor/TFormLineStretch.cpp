@@ -104,6 +104,7 @@ void TFormLineStretch::connectHandlers() {
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
     keys("Ctrl+I", &TFormLineStretch::showObjectPanel);
+    keys("Ctrl+B", &TFormLineStretch::showBucklingPanel);
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
@@ -203,6 +204,12 @@ void TFormLineStretch::createPropertiesWindow() {
     });
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
+    connect(m_properties, &SectionPropertiesWindow::engineeringReportRequested, this,
+            [this](const TBucklingInput& input) {
+                if (m_engineeringReportHook)
+                    m_engineeringReportHook(m_profile, m_profileName, m_ui.ComboBox1->currentText(),
+                                            input);
+            });
     PlaceBeside(m_properties, this);
 }
 
@@ -334,6 +341,11 @@ void TFormLineStretch::letGoOfTheMouse() {
 void TFormLineStretch::showObjectPanel() {
     SpeedButton9Click();
     m_objectPanel->setFocus();
+}
+
+void TFormLineStretch::showBucklingPanel() {
+    SpeedButton9Click();
+    m_properties->showBuckling();
 }
 
 void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
