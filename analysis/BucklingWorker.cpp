@@ -2,6 +2,29 @@
 
 #include "BucklingTexts.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <thread>
+
+struct BucklingWorker::Shared {
+    struct Request {
+        int Number;
+        std::vector<TProfileObject> Objects;
+        TBucklingInput Input;
+    };
+
+    std::mutex Mutex; // guards the rest
+    std::condition_variable Wake;
+    std::optional<Request> Waiting;
+    std::stop_source Running; // the running analysis's
+    std::chrono::steady_clock::time_point LastResult = std::chrono::steady_clock::now();
+    BucklingWorker* Receiver; // null once the worker is gone
+
+    void run();
+};
+
 namespace {
 
 std::shared_ptr<const BucklingOutcome> WithModes(TBucklingResult result, std::stop_token stop) {
@@ -17,49 +40,60 @@ std::shared_ptr<const BucklingOutcome> WithModes(TBucklingResult result, std::st
 
 } // namespace
 
-BucklingWorker::BucklingWorker(QObject* parent)
-    : QObject(parent), m_thread([this](std::stop_token end) { run(end); }) {}
-
-BucklingWorker::~BucklingWorker() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_running.request_stop();
-    }
-    m_thread.request_stop();
-    m_thread.join();
-}
-
-int BucklingWorker::request(std::span<const TProfileObject> objects, const TBucklingInput& input) {
-    {
-        const std::lock_guard lock(m_mutex);
-        if (std::chrono::steady_clock::now() - m_lastResult < LiveInterval)
-            m_running.request_stop();
-        m_waiting = Request{++m_requested, {objects.begin(), objects.end()}, input};
-    }
-    m_wake.notify_one();
-    return m_requested;
-}
-
-void BucklingWorker::run(std::stop_token end) {
-    std::unique_lock lock(m_mutex);
-    while (m_wake.wait(lock, end, [this] { return m_waiting.has_value(); })) {
-        const Request request = std::move(*m_waiting);
-        m_waiting.reset();
-        m_running = std::stop_source();
-        const std::stop_token stop = m_running.get_token();
+void BucklingWorker::Shared::run() {
+    std::unique_lock lock(Mutex);
+    for (;;) {
+        Wake.wait(lock, [this] { return Waiting || !Receiver; });
+        if (!Receiver)
+            return;
+        const Request request = std::move(*Waiting);
+        Waiting.reset();
+        Running = std::stop_source();
+        const std::stop_token stop = Running.get_token();
         lock.unlock();
         std::shared_ptr<const BucklingOutcome> outcome;
         if (std::optional<TBucklingResult> result =
                 AnalyseBuckling(request.Objects, request.Input, stop))
             outcome = WithModes(std::move(*result), stop);
         lock.lock();
-        if (!outcome)
+        if (!outcome || !Receiver)
             continue;
-        m_lastResult = std::chrono::steady_clock::now();
+        LastResult = std::chrono::steady_clock::now();
+        // Posted while the receiver is known to live; should it go before the event is
+        // delivered, the event goes with it.
         QMetaObject::invokeMethod(
-            this, [this, number = request.Number, outcome] { deliver(number, outcome); },
+            Receiver,
+            [receiver = Receiver, number = request.Number, outcome] {
+                receiver->deliver(number, outcome);
+            },
             Qt::QueuedConnection);
     }
+}
+
+BucklingWorker::BucklingWorker(QObject* parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>()) {
+    m_shared->Receiver = this;
+    std::thread([shared = m_shared] { shared->run(); }).detach();
+}
+
+BucklingWorker::~BucklingWorker() {
+    {
+        const std::lock_guard lock(m_shared->Mutex);
+        m_shared->Receiver = nullptr;
+        m_shared->Running.request_stop();
+    }
+    m_shared->Wake.notify_one();
+}
+
+int BucklingWorker::request(std::span<const TProfileObject> objects, const TBucklingInput& input) {
+    {
+        const std::lock_guard lock(m_shared->Mutex);
+        if (std::chrono::steady_clock::now() - m_shared->LastResult < LiveInterval)
+            m_shared->Running.request_stop();
+        m_shared->Waiting = Shared::Request{++m_requested, {objects.begin(), objects.end()}, input};
+    }
+    m_shared->Wake.notify_one();
+    return m_requested;
 }
 
 void BucklingWorker::deliver(int number, std::shared_ptr<const BucklingOutcome> outcome) {

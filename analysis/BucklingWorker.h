@@ -6,13 +6,8 @@
 #include <QObject>
 
 #include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <span>
-#include <stop_token>
-#include <thread>
 #include <vector>
 
 // A finished analysis with the buckled shape at each of its named points
@@ -30,13 +25,17 @@ struct BucklingOutcome {
 // A request still waiting when a newer one comes is dropped unrun. The running one is
 // stopped too, unless no result has come back for LiveInterval: a stream of edits such as
 // a drag then lets it finish, so that the curve still moves while the mouse does.
+//
+// The analysis stops only between half-wavelengths, and one of a profile of hundreds of
+// bars takes minutes; so the worker's end does not wait for its thread, which finishes the
+// half-wavelength on its own and hands nothing back.
 class BucklingWorker : public QObject {
     Q_OBJECT
   public:
     static constexpr std::chrono::milliseconds LiveInterval{150};
 
     explicit BucklingWorker(QObject* parent = nullptr);
-    // Stops the running analysis and waits for it.
+    // Stops the running analysis; returns at once.
     ~BucklingWorker() override;
 
     // Analyses a copy of objects; the request's number.
@@ -48,22 +47,10 @@ class BucklingWorker : public QObject {
     void finished(int number, std::shared_ptr<const BucklingOutcome> outcome);
 
   private:
-    struct Request {
-        int Number;
-        std::vector<TProfileObject> Objects;
-        TBucklingInput Input;
-    };
-    void run(std::stop_token end);
+    struct Shared;
     void deliver(int number, std::shared_ptr<const BucklingOutcome> outcome);
 
-    int m_requested = 0; // the interface's thread only
-    int m_delivered = 0; // the interface's thread only
-
-    std::mutex m_mutex; // guards the members down to the thread
-    std::condition_variable_any m_wake;
-    std::optional<Request> m_waiting;
-    std::stop_source m_running; // the running analysis's
-    std::chrono::steady_clock::time_point m_lastResult = std::chrono::steady_clock::now();
-
-    std::jthread m_thread; // last: started once the rest exists
+    int m_requested = 0;
+    int m_delivered = 0;
+    std::shared_ptr<Shared> m_shared; // with the thread
 };

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "EditorFonts.h"
+#include "EngineeringReport.h"
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "PrtForm.h"
@@ -50,6 +51,14 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
             PrtForm = std::make_unique<TPrtForm>(locale);
         PrtForm->preview(profile, results, drawing);
     });
+    std::unique_ptr<EngineeringReport> engineering;
+    editor.setEngineeringReportHook(
+        [&engineering, &locale](const TProfile& profile, const QString& name,
+                                const QString& material, const TBucklingInput& input) {
+            if (!engineering)
+                engineering = std::make_unique<EngineeringReport>(locale);
+            engineering->preview(profile, name, material, input);
+        });
     // Closing the editor ends the program, even with a report preview still open.
     QObject::connect(&editor, &TFormLineStretch::closed, &app, &QCoreApplication::quit);
 
