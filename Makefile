@@ -3,8 +3,7 @@
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation \
             imagemagick clang libfuzzer-14-dev qt6-translations-l10n strace libdxflib-dev \
-            qt6-svg-dev python3-ezdxf scdoc groff-base dpkg-dev lintian shared-mime-info \
-            libeigen3-dev
+            qt6-svg-dev python3-ezdxf scdoc groff-base dpkg-dev lintian shared-mime-info libeigen3-dev
 
 BUILD          ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -34,7 +33,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/app/perfil
+	$(BUILD)/app/perfil
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -54,14 +53,14 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPERFIL_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/page-corpus
-	./$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
+	$(FUZZ_BUILD)/fuzz/fuzz_profile_file $(FUZZ_BUILD)/corpus fuzz/seeds \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
 	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=fuzz/page-file.lsan \
-	  ./$(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
+	  $(FUZZ_BUILD)/fuzz/fuzz_page_file $(FUZZ_BUILD)/page-corpus \
 	  fuzz/page-seeds -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
 	  -print_final_stats=1
 	mkdir -p $(FUZZ_BUILD)/corpus-dxf
-	./$(FUZZ_BUILD)/fuzz/fuzz_dxf_import $(FUZZ_BUILD)/corpus-dxf fuzz/seeds-dxf \
+	$(FUZZ_BUILD)/fuzz/fuzz_dxf_import $(FUZZ_BUILD)/corpus-dxf fuzz/seeds-dxf \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1
 
 install: build

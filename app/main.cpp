@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 #include "EditorFonts.h"
-#include "EngineeringReport.h"
+#include "EngineeringPreview.h"
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
-#include "PrtForm.h"
+#include "PrtPreview.h"
 #include "ReportFonts.h"
 #include "TFormLineStretch.h"
 #include "ToolkitTranslator.h"
@@ -11,9 +11,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -39,24 +42,25 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
     InstallToolkitTranslator(app, locale);
     SubstituteFonts();
 
-    // Created first, the editor is the main window. The report form is never shown itself;
-    // it lays out the report that the print command previews, so it waits for the first
-    // print rather than hold up the editor's first paint (0.15 ms of CPU, with the page
-    // faults of the report code, before a first paint at about 25 ms).
+    // Created first, the editor is the main window. The print command's preview, with the
+    // report form that lays out its pages, waits for the first print rather than hold up the
+    // editor's first paint (0.15 ms of CPU, with the page faults of the report code, before
+    // a first paint at about 25 ms).
     TFormLineStretch editor;
-    std::unique_ptr<TPrtForm> PrtForm;
-    editor.setPrintHook([&PrtForm, &locale](const TProfile& profile, const TSectionResults& results,
-                                            const QImage& drawing) {
-        if (!PrtForm)
-            PrtForm = std::make_unique<TPrtForm>(locale);
-        PrtForm->preview(profile, results, drawing);
+    std::unique_ptr<PrtPreview> printPreview;
+    editor.setPrintHook([&printPreview, &locale](const TProfile& profile,
+                                                 const TSectionResults& results,
+                                                 const QImage& drawing) {
+        if (!printPreview)
+            printPreview = std::make_unique<PrtPreview>(locale);
+        printPreview->preview(profile, results, drawing);
     });
-    std::unique_ptr<EngineeringReport> engineering;
+    std::unique_ptr<EngineeringPreview> engineering;
     editor.setEngineeringReportHook(
         [&engineering, &locale](const TProfile& profile, const QString& name,
                                 const QString& material, const TBucklingInput& input) {
             if (!engineering)
-                engineering = std::make_unique<EngineeringReport>(locale);
+                engineering = std::make_unique<EngineeringPreview>(locale);
             engineering->preview(profile, name, material, input);
         });
     // Closing the editor ends the program, even with a report preview still open.
@@ -96,6 +100,36 @@ int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const Q
     return RunHeadless(command, locale);
 }
 
+// Started with standard input, output or error closed, the program would hand that
+// descriptor to the first file it opens, and could write its output into that file.
+// /dev/null, opened for reading only, keeps each place: writes to it fail. True when
+// standard output was closed.
+bool KeepStandardPlaces() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        outputClosed = outputClosed || fd == STDOUT_FILENO;
+        // The lowest free descriptor: this very one, the lower ones being open by now.
+        ::open("/dev/null", O_RDONLY);
+    }
+    return outputClosed;
+}
+
+bool WritesStandardOutput(const CommandLine& command) {
+    switch (command.mode) {
+    case CommandLine::Mode::Pdf:
+    case CommandLine::Mode::Dxf:
+    case CommandLine::Mode::Svg:
+    case CommandLine::Mode::Png:
+        return command.output == QLatin1String("-");
+    case CommandLine::Mode::FromDxf:
+        return command.file == QLatin1String("-");
+    default:
+        return true;
+    }
+}
+
 int UsageError(const QString& message) {
     std::fprintf(stderr, "perfil: %s\nperfil --help mostra o uso.\n",
                  message.toLocal8Bit().constData());
@@ -105,6 +139,7 @@ int UsageError(const QString& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool outputClosed = KeepStandardPlaces();
     // Past a file size limit a write should fail and be reported like a full disk, not
     // end the program with unsaved work and a half-written temporary file.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -135,9 +170,14 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Svg:
     case CommandLine::Mode::Png:
     case CommandLine::Mode::FromDxf:
+    case CommandLine::Mode::Buckling:
         break;
     }
     if (const std::optional<QString> conflict = OutputConflict(command))
         return UsageError(*conflict);
+    if (outputClosed && WritesStandardOutput(command)) {
+        std::fputs("Não foi possível escrever na saída padrão: ela está fechada.\n", stderr);
+        return 1;
+    }
     return RunWithoutWindow(argc, argv, command, locale);
 }

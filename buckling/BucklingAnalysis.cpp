@@ -3,23 +3,11 @@
 #include "ReferenceStress.h"
 #include "WallGraph.h"
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr double LongestHalfWave = 10000; // mm
-
-// The curve starts at half the narrowest plate: a plate held along both edges buckles in
-// waves down to about two thirds of its width, so that every plate's minimum lies inside.
-
-std::optional<TCurvePoint> NthMode(const TSignatureCurve& curve, int n) {
-    for (const TCurveMinimum& m : curve.Minima)
-        if (!m.Plateau && n-- == 0)
-            return m.Point;
-    return std::nullopt;
-}
 
 std::optional<double> Critical(double reference, const std::optional<TCurvePoint>& point) {
     if (!point)
@@ -42,17 +30,22 @@ std::optional<TBucklingResult> AnalyseBuckling(const TStripModel& model,
     const TReferenceStress stress = ReferenceStress(model, input.Load, input.Fy);
     r.Reference = stress.Reference;
     r.Solver = std::make_shared<const THalfWaveSolver>(model, stress.NodeStress, input.E, input.Nu);
-    if (model.Strips.empty()) {
-        r.Dsm.Yield = r.Dsm.Global = r.Dsm.Nominal = std::numeric_limits<double>::quiet_NaN();
+    if (!r.analysed()) {
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        r.Dsm.Yield = r.Dsm.Global = r.Dsm.Nominal = r.Dsm.Phi = r.Dsm.Omega = nan;
         return r;
     }
-    std::optional<TSignatureCurve> curve = ComputeSignatureCurve(
-        *r.Solver, CurveHalfWaves(model.NarrowestPlate / 2, LongestHalfWave), stop);
+    // From half the narrowest plate: a plate held along both edges buckles in waves down to
+    // about two thirds of its width, so every plate's minimum lies inside the curve.
+    const THalfWaveSolver& solver = *r.Solver;
+    std::optional<TSignatureCurve> curve =
+        ComputeSignatureCurve([&solver](double halfWave) { return solver.factor(halfWave); },
+                              CurveHalfWaves(model.NarrowestPlate / 2, LongestHalfWave), stop);
     if (!curve || stop.stop_requested())
         return std::nullopt;
     r.Curve = std::move(*curve);
-    r.Local = NthMode(r.Curve, 0);
-    r.Distortional = NthMode(r.Curve, 1);
+    r.Local = r.Curve.mode(0);
+    r.Distortional = r.Curve.mode(1);
     r.Global = TCurvePoint{input.Length, r.Solver->factor(input.Length)};
     const TElasticBuckling critical{r.Global->Factor * r.Reference, Critical(r.Reference, r.Local),
                                     Critical(r.Reference, r.Distortional)};

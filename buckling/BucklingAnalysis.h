@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BucklingLoad.h"
+#include "BucklingInput.h"
 #include "DirectStrength.h"
 #include "HalfWaveSolver.h"
 #include "SignatureCurve.h"
@@ -9,14 +9,6 @@
 #include <optional>
 #include <span>
 #include <stop_token>
-
-struct TBucklingInput {
-    TBucklingLoad Load = TBucklingLoad::P;
-    double Length = 3000; // mm: the member's length, the global mode's half-wavelength
-    double E = 200000;    // MPa
-    double Nu = 0.3;
-    double Fy = 250; // MPa
-};
 
 // One finished analysis; nothing in it changes after it is made, so it may be handed
 // between threads as it is.
@@ -29,12 +21,15 @@ struct TBucklingResult {
     TDirectStrength Dsm;
     // The strip model with its stress and material, for the buckled shape at any point.
     std::shared_ptr<const THalfWaveSolver> Solver;
+
+    // False when there is nothing to buckle: no bar, or a moment about an axis that all
+    // the bars lie on. The curve is then empty and every strength NaN.
+    bool analysed() const { return Reference > 0; }
 };
 
 // The signature curve of the profile's bars from about their narrowest plate to 10 m,
 // its minima, and the design strengths. Appendices take no part. Checks stop between
-// half-wavelengths: nullopt when it was requested. A profile without a bar gives an empty
-// curve, no minimum and NaN strengths.
+// half-wavelengths: nullopt when it was requested.
 std::optional<TBucklingResult> AnalyseBuckling(std::span<const TProfileObject> objects,
                                                const TBucklingInput& input,
                                                std::stop_token stop = {});

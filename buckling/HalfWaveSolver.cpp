@@ -27,6 +27,41 @@ Eigen::VectorXd StartVector(Eigen::Index size) {
     return x.normalized();
 }
 
+// K and Kg in band order, scaled to K's unit diagonal: rotations and displacements,
+// membrane and bending differ by orders of magnitude that need not pass into the pivots.
+struct Pencil {
+    TSymmetricBand K, Kg;
+    Eigen::VectorXd Scale; // the scaled unknowns times Scale are the displacements
+};
+
+Pencil Assemble(const TStripModel& model, const std::vector<double>& stress,
+                const std::vector<int>& order, int band, double halfWave, double e, double nu) {
+    const int size = Dofs * static_cast<int>(model.Nodes.size());
+    Pencil p{TSymmetricBand(size, band), TSymmetricBand(size, band), Eigen::VectorXd(size)};
+    for (const TStripModel::Strip& strip : model.Strips) {
+        const TStripStiffness s =
+            StripStiffness(model.Nodes[strip.A], model.Nodes[strip.B], strip.Thickness,
+                           {stress[strip.A], stress[strip.B]}, halfWave, e, nu);
+        const int at[2] = {Dofs * order[strip.A], Dofs * order[strip.B]};
+        for (int i = 0; i < 2 * Dofs; ++i)
+            for (int j = 0; j < 2 * Dofs; ++j) {
+                const int row = at[i / Dofs] + i % Dofs, column = at[j / Dofs] + j % Dofs;
+                if (row >= column) {
+                    p.K.at(row, column) += s.K(i, j);
+                    p.Kg.at(row, column) += s.Kg(i, j);
+                }
+            }
+    }
+    for (int i = 0; i < size; ++i)
+        p.Scale(i) = 1 / std::sqrt(p.K.at(i, i));
+    for (int i = 0; i < size; ++i)
+        for (int j = std::max(0, i - band); j <= i; ++j) {
+            p.K.at(i, j) *= p.Scale(i) * p.Scale(j);
+            p.Kg.at(i, j) *= p.Scale(i) * p.Scale(j);
+        }
+    return p;
+}
+
 } // namespace
 
 struct THalfWaveSolver::Solution {
@@ -74,33 +109,10 @@ THalfWaveSolver::Solution THalfWaveSolver::solve(double halfWave) const {
     constexpr double infinity = std::numeric_limits<double>::infinity();
     if (m_model.Strips.empty())
         return {nan, {}};
-    const int size = Dofs * static_cast<int>(m_model.Nodes.size());
-    TSymmetricBand k(size, m_band), kg(size, m_band);
-    for (const TStripModel::Strip& strip : m_model.Strips) {
-        const TStripStiffness s =
-            StripStiffness(m_model.Nodes[strip.A], m_model.Nodes[strip.B], strip.Thickness,
-                           {m_stress[strip.A], m_stress[strip.B]}, halfWave, m_e, m_nu);
-        const int at[2] = {Dofs * m_order[strip.A], Dofs * m_order[strip.B]};
-        for (int i = 0; i < 2 * Dofs; ++i)
-            for (int j = 0; j < 2 * Dofs; ++j) {
-                const int row = at[i / Dofs] + i % Dofs, column = at[j / Dofs] + j % Dofs;
-                if (row >= column) {
-                    k.at(row, column) += s.K(i, j);
-                    kg.at(row, column) += s.Kg(i, j);
-                }
-            }
-    }
-    // Unit diagonal: rotations and displacements, membrane and bending, differ by orders
-    // of magnitude that need not pass into the pivots.
-    Eigen::VectorXd scale(size);
-    for (int i = 0; i < size; ++i)
-        scale(i) = 1 / std::sqrt(k.at(i, i));
-    for (int i = 0; i < size; ++i)
-        for (int j = std::max(0, i - m_band); j <= i; ++j) {
-            k.at(i, j) *= scale(i) * scale(j);
-            kg.at(i, j) *= scale(i) * scale(j);
-        }
-
+    const Pencil p = Assemble(m_model, m_stress, m_order, m_band, halfWave, m_e, m_nu);
+    const TSymmetricBand& k = p.K;
+    const TSymmetricBand& kg = p.Kg;
+    const int size = k.size();
     TSymmetricBand shifted = k, trial(size, m_band);
     if (!shifted.factorCholesky())
         return {nan, {}};
@@ -118,6 +130,8 @@ THalfWaveSolver::Solution THalfWaveSolver::solve(double halfWave) const {
             high = std::min(high, quotient);
         if (std::isfinite(high) && high - low <= Tolerance * high)
             break;
+        // Next shift: close under the upper bound while the shifts hold, halving the
+        // bracket after one that failed, growing while there is no upper bound yet.
         double s;
         if (std::isfinite(high))
             s = lastTrialFailed ? (low + high) / 2 : high - 0.01 * (high - low);
@@ -136,5 +150,5 @@ THalfWaveSolver::Solution THalfWaveSolver::solve(double halfWave) const {
             std::swap(shifted, trial);
         }
     }
-    return {high, scale.asDiagonal() * x};
+    return {high, p.Scale.asDiagonal() * x};
 }

@@ -23,9 +23,12 @@ struct TBucklingMode {
 // The factor is bracketed, never only estimated: a Cholesky factorisation of K - s Kg
 // that succeeds proves every factor above s, and the Rayleigh quotient of any shape that
 // Kg loads is at or above the smallest factor. Inverse iteration with the best proven
-// shift supplies the shapes. Both bounds hold at lengths where K spans sixteen orders of
-// magnitude, where a factor read off a reduction of the pencil through K's Cholesky
-// factor is not to be trusted.
+// shift supplies the shapes, and the band keeps each factorisation cheap. Only
+// factorisations of positive definite matrices are trusted, so the long global modes keep
+// their digits as long as K itself does: at 100 m the lipped channel's factor is within
+// 0.09 % of Euler's, where reducing the pencil through K's Cholesky factor gives 0.18 %.
+// Past a few hundred metres K's smallest stiffness falls below its rounding and no
+// method on these matrices can recover it.
 class THalfWaveSolver {
   public:
     THalfWaveSolver(const TStripModel& model, std::vector<double> nodeStress, double e, double nu);
@@ -35,6 +38,9 @@ class THalfWaveSolver {
     double factor(double halfWave) const;
     TBucklingMode mode(double halfWave) const;
     // The nodes and strips a mode's displacements belong to.
+    const TStripModel& model() const { return m_model; }
+
+    // The strips and nodes the shapes belong to.
     const TStripModel& model() const { return m_model; }
 
   private:

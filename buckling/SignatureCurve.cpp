@@ -28,6 +28,13 @@ double Peak(const std::vector<TCurvePoint>& points, std::size_t i, int direction
 
 } // namespace
 
+std::optional<TCurvePoint> TSignatureCurve::mode(int n) const {
+    for (const TCurveMinimum& m : Minima)
+        if (!m.Plateau && n-- == 0)
+            return m.Point;
+    return std::nullopt;
+}
+
 std::vector<double> CurveHalfWaves(double shortest, double longest) {
     const double decades = std::log10(longest / shortest);
     const int intervals =
@@ -39,20 +46,21 @@ std::vector<double> CurveHalfWaves(double shortest, double longest) {
     return halfWaves;
 }
 
-std::optional<TSignatureCurve> ComputeSignatureCurve(const THalfWaveSolver& solver,
+std::optional<TSignatureCurve> ComputeSignatureCurve(const std::function<double(double)>& factor,
                                                      std::span<const double> halfWaves,
                                                      std::stop_token stop) {
     TSignatureCurve curve;
     for (const double a : halfWaves) {
         if (stop.stop_requested())
             return std::nullopt;
-        curve.Points.push_back({a, solver.factor(a)});
+        curve.Points.push_back({a, factor(a)});
     }
     const auto factorAt = [&](double logA) -> std::optional<double> {
         if (stop.stop_requested())
             return std::nullopt;
-        return solver.factor(std::exp(logA));
+        return factor(std::exp(logA));
     };
+    std::vector<TCurvePoint> found;
     const std::vector<TCurvePoint>& samples = curve.Points;
     for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
         const TCurvePoint p = samples[i];
@@ -63,20 +71,30 @@ std::optional<TSignatureCurve> ComputeSignatureCurve(const THalfWaveSolver& solv
             {std::log(p.HalfWave), p.Factor}, Tolerance, MaxRefinement);
         if (!best)
             return std::nullopt;
-        const double depth =
-            std::min(Peak(samples, i, -1, p.Factor), Peak(samples, i, 1, p.Factor)) / best->Value -
-            1;
-        curve.Minima.push_back({{std::exp(best->X), best->Value}, depth < PlateauDepth});
+        found.push_back({std::exp(best->X), best->Value});
     }
-    for (const TCurveMinimum& m : curve.Minima)
-        curve.Points.push_back(m.Point);
-    std::sort(curve.Points.begin(), curve.Points.end(),
-              [](const TCurvePoint& a, const TCurvePoint& b) { return a.HalfWave < b.HalfWave; });
+    curve.Points.insert(curve.Points.end(), found.begin(), found.end());
+    const auto before = [](const TCurvePoint& a, const TCurvePoint& b) {
+        return a.HalfWave < b.HalfWave;
+    };
+    std::sort(curve.Points.begin(), curve.Points.end(), before);
     // A search that found nothing lower than its sample ends on the sample itself.
     const auto same = [](const TCurvePoint& a, const TCurvePoint& b) {
         return a.HalfWave == b.HalfWave;
     };
     curve.Points.erase(std::unique(curve.Points.begin(), curve.Points.end(), same),
                        curve.Points.end());
+    // Depths among the refined values: which of two near dips is the lower is only known
+    // after both are refined.
+    for (const TCurvePoint& m : found) {
+        const auto at = static_cast<std::size_t>(
+            std::lower_bound(curve.Points.begin(), curve.Points.end(), m, before) -
+            curve.Points.begin());
+        const double depth =
+            std::min(Peak(curve.Points, at, -1, m.Factor), Peak(curve.Points, at, 1, m.Factor)) /
+                m.Factor -
+            1;
+        curve.Minima.push_back({m, depth < PlateauDepth});
+    }
     return curve;
 }

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "BucklingOptions.h"
+
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QRegularExpression>
@@ -113,7 +115,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QList<QCommandLineOption> options{help, version,  properties, allProperties, json,
                                             pdf,  material, csv,        dxf,           svg,
                                             png,  fromDxf,  thickness};
-    parser.addOptions(options);
+    const BucklingOptions bucklingOptions;
+    parser.addOptions(options + bucklingOptions.list());
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Arquivo de perfil (.per); vários com --json "
                                                 "e --csv."),
@@ -121,7 +124,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     if (!parser.parse(QStringList{QStringLiteral("perfil")} + arguments))
         return UsageError(PortugueseParserError(parser.errorText()));
-    if (const std::optional<QString> repeated = RepeatedOption(parser, options))
+    if (const std::optional<QString> repeated =
+            RepeatedOption(parser, options + bucklingOptions.list()))
         return UsageError(*repeated);
 
     CommandLine c;
@@ -182,7 +186,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(SmallestThickness)
                                   .arg(LargestThickness));
     }
-    if (modes == 0)
+    if (const std::optional<QString> error = ReadBucklingOptions(parser, bucklingOptions, c))
+        return UsageError(*error);
+    if (c.mode == Mode::Editor)
         return c;
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));

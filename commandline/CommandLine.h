@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BucklingInput.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,7 @@ struct CommandLine {
         Svg,
         Png,
         FromDxf,
+        Buckling,
         Help,
         Version,
         UsageError
@@ -32,7 +35,8 @@ struct CommandLine {
     QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
     std::optional<double> thickness; // FromDxf: mm for entities without a width
     std::optional<QString> material; // --material: the text to read the density from
-    QString message;                 // Help: the text to print; UsageError: what is wrong
+    std::optional<TBucklingInput> buckling; // Buckling, or Json with --buckling
+    QString message;                        // Help: the text to print; UsageError: what is wrong
 };
 
 // Reads the arguments (without the program name). Needs no application object, so the

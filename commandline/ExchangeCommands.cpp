@@ -7,11 +7,15 @@
 #include "HeadlessCommands.h"
 #include "LocalFileName.h"
 #include "LocaleText.h"
+#include "PerfilError.h"
 #include "ProfileFile.h"
 #include "ResultsJson.h"
+#include "Utf8Sequence.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,36 +31,74 @@ QString ErrorText(const std::exception& e) {
     return ErrorBoxText(QString::fromUtf8(e.what()));
 }
 
+// Runs write, which writes the file named file; a failure names the file and its kind,
+// as the report's PDF does.
+void Write(const char* kind, const QString& file,
+           const std::function<void(const std::string&)>& write) {
+    try {
+        write(LocalFileName(file));
+    } catch (const PerfilError& e) {
+        throw PerfilError(QStringLiteral("Não foi possível gravar o %1 \"%2\": %3.")
+                              .arg(QLatin1String(kind), file, QString::fromUtf8(e.what()))
+                              .toStdString());
+    }
+}
+
 void ExportDrawing(const CommandLine& command) {
     const TProfile profile = LoadProfileFile(command.file);
     switch (command.mode) {
     case Mode::Dxf:
-        ExportDxfFile(profile, LocalFileName(command.output));
+        Write("DXF", command.output,
+              [&](const std::string& path) { ExportDxfFile(profile, path); });
         break;
-    case Mode::Svg:
-        WritePictureFile(LocalFileName(command.output),
-                         DrawingSvg(profile, true, DefaultGridStep));
+    case Mode::Svg: {
+        const QByteArray svg = DrawingSvg(profile, true, DefaultGridStep);
+        Write("SVG", command.output, [&](const std::string& path) { WritePictureFile(path, svg); });
         break;
-    default:
-        WritePictureFile(LocalFileName(command.output), DrawingPng(DrawingAfterLoad(profile)));
+    }
+    default: {
+        const QByteArray png = DrawingPng(DrawingAfterLoad(profile));
+        Write("PNG", command.output, [&](const std::string& path) { WritePictureFile(path, png); });
         break;
+    }
     }
 }
 
+// The notice goes to standard error: standard output may be the profile itself.
 void ImportDrawing(const CommandLine& command) {
-    const TDxfImport import = ImportDxfFile(LocalFileName(command.dxfPath),
-                                           command.thickness.value_or(DefaultThickness));
+    const TDxfImport import =
+        ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
     TProfile profile;
     profile.replace(import.Records, 0);
-    SaveProfile(profile, LocalFileName(command.file));
-    Print(stdout, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+    Write("perfil", command.file,
+          [&profile](const std::string& path) { SaveProfile(profile, path); });
+    Print(stderr, QString::fromStdString(ImportNotice(import, DecimalSeparator())));
+}
+
+// The text as UTF-8, though it may be a file name that is not: each byte that is no
+// part of UTF-8 is written \xNN, in hexadecimal.
+std::string CsvText(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(text[i]));
+            out += escape;
+        } else {
+            out.append(text, i, length);
+        }
+        i += std::max<std::size_t>(length, 1);
+    }
+    return out;
 }
 
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
 // Every field comes after a comma; the record's first one is dropped when it is printed.
-void AppendCsvField(std::string& record, std::string_view text) {
+void AppendCsvField(std::string& record, std::string_view field) {
+    const std::string text = CsvText(field);
     record += ',';
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
         record += text;
         return;
     }
@@ -90,7 +132,7 @@ bool PrintCsv(const CommandLine& command) {
     PrintCsvRecord(record);
     bool allComputed = true;
     for (const QString& file : command.files) {
-        AppendCsvField(record, file.toStdString());
+        AppendCsvField(record, LocalFileName(file));
         try {
             const auto [profile, material, results, engineering] =
                 ComputeProfileFile(file, command.material);
@@ -100,7 +142,7 @@ bool PrintCsv(const CommandLine& command) {
         } catch (const std::exception& e) {
             allComputed = false;
             record.clear();
-            AppendCsvField(record, file.toStdString());
+            AppendCsvField(record, LocalFileName(file));
             for (std::size_t i = 0; i < names.size(); ++i)
                 AppendCsvField(record, "");
             AppendCsvField(record, ErrorText(e).toStdString());
@@ -114,7 +156,7 @@ bool PrintCsv(const CommandLine& command) {
 bool PrintJsonLines(const CommandLine& command) {
     bool allComputed = true;
     for (const QString& file : command.files) {
-        std::vector<ResultField> fields{{"File", file.toStdString(), true}};
+        std::vector<ResultField> fields{{"File", LocalFileName(file), true}};
         try {
             const auto [profile, material, results, engineering] =
                 ComputeProfileFile(file, command.material);

@@ -1,5 +1,7 @@
 #include "HeadlessCommands.h"
 
+#include "BucklingCommand.h"
+#include "BucklingJson.h"
 #include "DrawingSurface.h"
 #include "ErrorBoxText.h"
 #include "ExchangeCommands.h"
@@ -85,9 +87,18 @@ void Run(const CommandLine& command, const QLocale& locale) {
                                        EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
-    case CommandLine::Mode::Json:
-        Print(stdout,
-              QString::fromStdString(ResultsJson(results, engineering, profile, material)));
+    case CommandLine::Mode::Json: {
+        std::vector<ResultField> fields = ResultFields(results, engineering, profile, material);
+        if (command.buckling)
+            fields.push_back(
+                {"Buckling", BucklingJson(AnalyseProfile(profile, *command.buckling))});
+        Print(stdout, QString::fromStdString(JsonObject(fields)));
+        break;
+    }
+    case CommandLine::Mode::Buckling:
+        for (const QString& line :
+             BucklingLines(AnalyseProfile(profile, *command.buckling), locale))
+            Print(stdout, line);
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);

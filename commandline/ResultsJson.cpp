@@ -1,7 +1,9 @@
 #include "ResultsJson.h"
 
 #include "NumberText.h"
+#include "Utf8Sequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -9,34 +11,37 @@
 
 namespace {
 
-std::string Number(double value) {
-    return std::isfinite(value) ? ShortestText(value) : "null";
+std::string UnicodeEscape(unsigned code) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", code);
+    return escape;
 }
 
-std::string Quoted(const std::string& text) {
+} // namespace
+
+// A byte that is no part of UTF-8 becomes the lone surrogate U+DC00 + byte, as Python's
+// "surrogateescape" decodes it: JSON can name it, and it turns back into the byte.
+std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c; // UTF-8 passes through; JSON text is UTF-8
-            }
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0)
+            out += UnicodeEscape(0xDC00u + c);
+        else if (c == '"' || c == '\\')
+            out += {'\\', static_cast<char>(c)};
+        else if (c < 0x20)
+            out += UnicodeEscape(c);
+        else
+            out.append(text, i, length); // JSON text is UTF-8
+        i += std::max<std::size_t>(length, 1);
     }
     return out + "\"";
 }
 
-} // namespace
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? ShortestText(value) : "null";
+}
 
 std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeringResults& e,
                                       const TProfile& profile, const std::string& materialText) {
@@ -52,7 +57,7 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeri
     std::vector<ResultField> fields;
     fields.reserve(std::size(numbers) + 16);
     for (const auto& [name, value] : numbers)
-        fields.push_back({name, Number(value)});
+        fields.push_back({name, JsonNumber(value)});
     fields.push_back({"ObjectCount", std::to_string(profile.ObjectCount())});
     fields.push_back({"MaterialIndex", std::to_string(profile.MaterialIndex())});
     fields.push_back({"Material", materialText, true});
@@ -62,7 +67,7 @@ std::vector<ResultField> ResultFields(const TSectionResults& r, const TEngineeri
         {"J", e.Wall.J}, {"Xs", e.Wall.Xs}, {"Ys", e.Wall.Ys}, {"Cw", e.Wall.Cw},
     };
     for (const auto& [name, value] : engineering)
-        fields.push_back({name, Number(value)});
+        fields.push_back({name, JsonNumber(value)});
     fields.push_back({"Wall", std::string(WallName(e.Wall.Wall)), true});
     return fields;
 }
@@ -72,12 +77,7 @@ std::string JsonObject(const std::vector<ResultField>& fields) {
     for (const ResultField& field : fields) {
         if (out.size() > 1)
             out += ", ";
-        out += Quoted(field.name) + ": " + (field.isText ? Quoted(field.value) : field.value);
+        out += JsonString(field.name) + ": " + (field.isText ? JsonString(field.value) : field.value);
     }
     return out + "}";
-}
-
-std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
-                        const TProfile& profile, const std::string& materialText) {
-    return JsonObject(ResultFields(results, engineering, profile, materialText));
 }

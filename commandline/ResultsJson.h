@@ -9,7 +9,8 @@
 // One value of a profile's results, under the name that --json and --csv give it.
 struct ResultField {
     std::string name;
-    std::string value;   // a JSON number (null when not finite), or UTF-8 text
+    std::string value;   // a JSON number (null when not finite), or text: UTF-8, though
+                         // a file name may hold other bytes (written \udcXX in JSON)
     bool isText = false; // value is text, to be quoted
 };
 
@@ -22,9 +23,12 @@ std::vector<ResultField> ResultFields(const TSectionResults& results,
                                       const TEngineeringResults& engineering,
                                       const TProfile& profile, const std::string& materialText);
 
+// A number as JSON writes it: the shortest decimal that reads back the same, null when
+// not finite.
+std::string JsonNumber(double value);
+
+// Text as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& text);
+
 // The fields as one JSON object on one line.
 std::string JsonObject(const std::vector<ResultField>& fields);
-
-// The section results of a profile as one JSON object, for spreadsheets and scripts.
-std::string ResultsJson(const TSectionResults& results, const TEngineeringResults& engineering,
-                        const TProfile& profile, const std::string& materialText);

@@ -28,7 +28,7 @@ constexpr double Margin = 10.0;
 constexpr std::size_t LargestFile = 64u << 20;
 
 // Millimetres per drawing unit, by $INSUNITS code. The codes past 16 are astronomical.
-std::optional<double> UnitScale(int insUnits) {
+std::optional<double> UnitScale(long long insUnits) {
     static constexpr double Scales[] = {
         1.0,       // 0 unitless: taken as millimetres
         25.4,      // 1 inch
@@ -48,15 +48,34 @@ std::optional<double> UnitScale(int insUnits) {
         1e4,       // 15 decametre
         1e5,       // 16 hectometre
     };
-    if (insUnits < 0 || insUnits >= static_cast<int>(std::size(Scales)))
+    if (insUnits < 0 || insUnits >= static_cast<long long>(std::size(Scales)))
         return std::nullopt;
     return Scales[insUnits];
 }
 
+// A text of any length: numbers as large as 1e308 are written whole.
 std::string Format(const char* format, auto... values) {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, format, values...);
-    return buffer;
+    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, format, values...)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
+
+// The shortest text that reads back as value, with '.' whatever the process locale.
+std::string NumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, error == std::errc() ? end : buffer);
+}
+
+// A width is a wall's thickness: none can be wider than the whole area. No width, or one
+// of zero or less, stands for none, as CAD programs write them.
+void CheckWidth(const DxfShape& shape, double millimetres) {
+    if (millimetres <= AreaWidth)
+        return;
+    throw PerfilError(Format("A entidade %s da linha %zu tem a largura de %s mm, maior que os "
+                             "%d mm da área",
+                             shape.entity.c_str(), shape.line, NumberText(millimetres).c_str(),
+                             DrawingArea::Width));
 }
 
 struct Extents {
@@ -109,12 +128,14 @@ std::int32_t Placed(double value, double shift) {
 TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThickness) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const DxfDrawing drawing = ReadDxf(text, TProfile::Capacity);
+    if (!drawing.fault.empty())
+        throw PerfilError(drawing.fault);
     if (!drawing.complete)
         throw PerfilError("O arquivo não é um desenho DXF completo");
     const std::optional<double> scale = UnitScale(drawing.insUnits);
     if (!scale)
         throw PerfilError(
-            Format("Unidade de desenho não suportada ($INSUNITS %d)", drawing.insUnits));
+            Format("Unidade de desenho não suportada ($INSUNITS %lld)", drawing.insUnits));
     if (drawing.shapeCount > static_cast<std::size_t>(TProfile::Capacity))
         throw PerfilError(Format("O desenho tem %zu objetos; um perfil tem no máximo %d",
                                  drawing.shapeCount, TProfile::Capacity));
@@ -144,7 +165,8 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
         o.Number = static_cast<std::int32_t>(result.Records.size() + 1);
         o.Kind = s.isPoint ? okAppendix : okBar;
         const double width = s.width * *scale;
-        o.Thickness = width > 0.0 && std::isfinite(width) ? width : defaultThickness;
+        CheckWidth(s, width);
+        o.Thickness = width > 0.0 ? width : defaultThickness;
         o.P1 = {Placed(points[next].x, shift.x), Placed(points[next].y, shift.y)};
         ++next;
         if (!s.isPoint) {

@@ -1,5 +1,8 @@
 #include "DxfReader.h"
 
+#include "DxfNumber.h"
+#include "DxfPairCheck.h"
+
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 
@@ -40,14 +43,6 @@ bool IsCountCode(int code) {
 // dxflib keeps each value in buffers of DL_DXF_MAXLINE characters.
 constexpr std::size_t LongestValue = DL_DXF_MAXLINE - 1;
 
-std::string_view Stripped(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-        line.remove_prefix(1);
-    return line;
-}
-
 // The DXF text as group-code / value pairs.
 class PairSource {
   public:
@@ -60,7 +55,7 @@ class PairSource {
         std::string_view valueLine;
         if (!line(codeLine) || !line(valueLine))
             return false;
-        codeLine = Stripped(codeLine);
+        codeLine = DxfStripped(codeLine);
         const auto [end, error] = std::from_chars(codeLine.begin(), codeLine.end(), code);
         if (error != std::errc() || end != codeLine.end() || code < 0 || code > 1071)
             return false;
@@ -70,6 +65,9 @@ class PairSource {
         return true;
     }
 
+    // The line number of the last value.
+    std::size_t valueLine() const { return m_line; }
+
   private:
     bool line(std::string_view& out) {
         if (m_position >= m_text.size())
@@ -78,11 +76,13 @@ class PairSource {
         const std::size_t stop = end == std::string_view::npos ? m_text.size() : end;
         out = m_text.substr(m_position, stop - m_position);
         m_position = stop + 1;
+        ++m_line;
         return true;
     }
 
     std::string_view m_text;
     std::size_t m_position = 0;
+    std::size_t m_line = 0;
 };
 
 struct PendingVertex {
@@ -101,6 +101,9 @@ class Collector : public DL_CreationAdapter {
     std::vector<double> entityWidths;
     std::optional<double> entityThickness;
     bool inEntities = false;
+    // Its type and the line that names it.
+    std::string entityType;
+    std::size_t entityLine = 0;
 
     void addLine(const DL_LineData& d) override {
         finishPolyline();
@@ -130,6 +133,8 @@ class Collector : public DL_CreationAdapter {
             return;
         DxfShape shape;
         shape.isPoint = true;
+        shape.entity = entityType;
+        shape.line = entityLine;
         shape.x1 = d.x;
         shape.y1 = d.y;
         shape.width = entityThickness.value_or(0.0);
@@ -141,6 +146,8 @@ class Collector : public DL_CreationAdapter {
         if (!inEntities)
             return;
         m_polyline = true;
+        m_polylineType = entityType;
+        m_polylineLine = entityLine;
         const std::optional<double> xSign = PlaneXSign();
         m_xSign = xSign.value_or(1.0);
         // 8: 3-D polyline, 16: polygon mesh, 64: polyface mesh; none is a section line.
@@ -165,11 +172,6 @@ class Collector : public DL_CreationAdapter {
 
     void endSequence() override { finishPolyline(); }
 
-    void setVariableInt(const std::string& key, int value, int) override {
-        if (key == "$INSUNITS")
-            m_drawing.insUnits = value;
-    }
-
     void finishPolyline() {
         if (!m_polyline)
             return;
@@ -186,7 +188,8 @@ class Collector : public DL_CreationAdapter {
             const PendingVertex& b = m_vertices[(i + 1) % n];
             if (a.bulge != 0.0)
                 ++m_drawing.straightened;
-            addSegment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width);
+            addSegment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width, m_polylineType,
+                       m_polylineLine);
         }
     }
 
@@ -216,7 +219,14 @@ class Collector : public DL_CreationAdapter {
     }
 
     void addSegment(double x1, double y1, double x2, double y2, double width) {
+        addSegment(x1, y1, x2, y2, width, entityType, entityLine);
+    }
+
+    void addSegment(double x1, double y1, double x2, double y2, double width,
+                    const std::string& type, std::size_t line) {
         DxfShape shape;
+        shape.entity = type;
+        shape.line = line;
         shape.x1 = x1;
         shape.y1 = y1;
         shape.x2 = x2;
@@ -231,18 +241,17 @@ class Collector : public DL_CreationAdapter {
             ++m_drawing.skipped;
             return;
         }
-        DxfShape kept = shape;
-        if (!(std::isfinite(kept.width) && kept.width > 0.0))
-            kept.width = 0.0;
         ++m_drawing.shapeCount;
         if (m_drawing.shapes.size() < m_keepAtMost)
-            m_drawing.shapes.push_back(kept);
+            m_drawing.shapes.push_back(shape);
     }
 
     DxfDrawing& m_drawing;
     std::size_t m_keepAtMost;
     bool m_polyline = false;
     bool m_polylineSkipped = false;
+    std::string m_polylineType;
+    std::size_t m_polylineLine = 0;
     bool m_closed = false;
     double m_xSign = 1.0;
     std::vector<PendingVertex> m_vertices;
@@ -253,14 +262,6 @@ class Collector : public DL_CreationAdapter {
 bool Handled(const std::string& type) {
     return type == "LINE" || type == "LWPOLYLINE" || type == "POLYLINE" || type == "VERTEX" ||
            type == "SEQEND" || type == "POINT" || type == "ARC";
-}
-
-std::optional<double> Real(std::string_view value) {
-    double result = 0.0;
-    const auto [end, error] = std::from_chars(value.begin(), value.end(), result);
-    if (error != std::errc() || end != value.end())
-        return std::nullopt;
-    return result;
 }
 
 } // namespace
@@ -276,12 +277,18 @@ DxfDrawing ReadDxf(std::string_view text, std::size_t keepAtMost) {
     dxf.in(pair, &collector);
 
     PairSource pairs(text);
+    DxfPairCheck check;
     int code = 0;
     std::string value;
-    std::string entityType;
     bool sectionStarts = false;
     while (pairs.next(code, value)) {
-        const std::optional<double> number = Real(Stripped(value));
+        check.take(code, value, pairs.valueLine());
+        if (!check.fault().empty()) {
+            drawing.fault = check.fault();
+            return drawing;
+        }
+        const std::string& entityType = collector.entityType;
+        const std::optional<double> number = DxfReal(value);
         // Comments carry nothing to draw, and dxflib reads its own version out of them.
         if (code == CommentCode)
             continue;
@@ -304,7 +311,8 @@ DxfDrawing ReadDxf(std::string_view text, std::size_t keepAtMost) {
         if (code == 0) {
             collector.entityWidths.clear();
             collector.entityThickness.reset();
-            entityType = value;
+            collector.entityType = value;
+            collector.entityLine = pairs.valueLine();
             if (value == "EOF") {
                 drawing.complete = true;
                 break;
@@ -325,6 +333,10 @@ DxfDrawing ReadDxf(std::string_view text, std::size_t keepAtMost) {
         else if (code == 39 && entityType == "POINT")
             collector.entityThickness = number;
     }
-    collector.finishPolyline();
+    check.finish();
+    drawing.fault = check.fault();
+    if (drawing.fault.empty())
+        collector.finishPolyline();
+    drawing.insUnits = check.insUnits();
     return drawing;
 }

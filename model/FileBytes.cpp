@@ -1,8 +1,10 @@
 #include "FileBytes.h"
 
+#include "ExtendedAttributes.h"
 #include "FileDescriptor.h"
 #include "FileError.h"
 #include "PerfilError.h"
+#include "RemovalOnSignal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +13,8 @@
 #include <fcntl.h>
 #include <memory>
 #include <random>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +53,23 @@ struct stat Status(int fd) {
     struct stat status {};
     Check(::fstat(fd, &status));
     return status;
+}
+
+// Fills bytes from the file's current position; returns how many the file had, fewer at
+// its end.
+std::size_t ReadUpTo(int fd, std::span<std::uint8_t> bytes) {
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            ThrowFileError(errno);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
 }
 
 void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -142,14 +163,15 @@ class TemporaryFile {
 
     int fd() const { return m_file.fd(); }
 
-    // Takes on the old file's owner and mode; false when the owner cannot be given.
-    bool adopt(const struct stat& old) {
+    // Takes on the old file's owner, mode, ACL and other extended attributes; false when
+    // one of them cannot be given.
+    bool adopt(const std::string& oldPath, const struct stat& old) {
         const struct stat own = Status(fd());
         if ((own.st_uid != old.st_uid || own.st_gid != old.st_gid) &&
             ::fchown(fd(), old.st_uid, old.st_gid) != 0)
             return false;
         Check(::fchmod(fd(), old.st_mode & 07777));
-        return true;
+        return CopyExtendedAttributes(oldPath, fd());
     }
 
     void renameOver(const std::string& target) {
@@ -160,9 +182,12 @@ class TemporaryFile {
     }
 
   private:
-    TemporaryFile(std::string path, int fd) : m_path(std::move(path)), m_file(fd) {}
+    TemporaryFile(std::string path, int fd)
+        : m_path(std::move(path)), m_file(fd), m_removal(m_path) {}
     std::string m_path;
     FileDescriptor m_file;
+    // A save ended by a signal must not leave the half-written file behind.
+    RemovalOnSignal m_removal;
 };
 
 // Makes the rename itself durable. Failure is not reported: the new contents are in
@@ -175,26 +200,71 @@ void SyncDirectory(const std::string& directory) {
     static_cast<void>(::fsync(dir.fd()));
 }
 
-// Rewrites an open regular file. Reserving the new size first lets a full disk refuse
-// the save before any old byte is overwritten.
-void RewriteRegularFile(int fd, std::span<const std::uint8_t> bytes) {
-    const off_t oldSize = Status(fd).st_size;
-    const auto newSize = static_cast<off_t>(bytes.size());
-    if (newSize > oldSize) {
-        if (const int error = ::posix_fallocate(fd, 0, newSize)) {
-            static_cast<void>(::ftruncate(fd, oldSize));
-            ThrowFileError(error);
-        }
+// Waits until no other save rewrites the same file: two rewrites at once would
+// interleave their bytes. Where the file system keeps no locks the rewrite goes on.
+void LockAgainstOtherSaves(int fd) {
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
     }
-    WriteAll(fd, bytes);
-    Check(::ftruncate(fd, newSize));
-    Check(::fsync(fd));
 }
 
-// Devices, pipes with a reader, and regular files that must not be replaced.
-void WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FileDescriptor file(Open(path, O_WRONLY));
+// The limit on file sizes fails a write only once part of it is done.
+void CheckSizeLimit(off_t size) {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(size) > limit.rlim_cur)
+        ThrowFileError(EFBIG);
+}
+
+void Rewind(int fd) {
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        ThrowFileError(errno);
+}
+
+// Best effort after a failed rewrite: the old bytes where they were, the old length.
+void PutBack(int fd, std::span<const std::uint8_t> old) noexcept {
+    try {
+        Rewind(fd);
+        WriteAll(fd, old);
+        Check(::ftruncate(fd, static_cast<off_t>(old.size())));
+        Check(::fsync(fd));
+    } catch (const PerfilError&) {
+    }
+}
+
+// Rewrites an open regular file, which must keep its inode, in a way that a failure at
+// any step leaves the old contents: what can be known before the first byte is checked
+// then (the file size limit; room for growth is reserved), and the old bytes are kept to
+// be put back should a later step still fail. Only a crash or power cut mid-rewrite can
+// leave part of each.
+void RewriteRegularFile(int fd, std::span<const std::uint8_t> bytes) {
+    LockAgainstOtherSaves(fd);
+    const auto newSize = static_cast<off_t>(bytes.size());
+    CheckSizeLimit(newSize);
+    std::vector<std::uint8_t> old(static_cast<std::size_t>(std::max<off_t>(Status(fd).st_size, 0)));
+    old.resize(ReadUpTo(fd, old));
+    Rewind(fd);
+    try {
+        if (newSize > static_cast<off_t>(old.size()))
+            if (const int error = ::posix_fallocate(fd, 0, newSize))
+                ThrowFileError(error);
+        WriteAll(fd, bytes);
+        Check(::ftruncate(fd, newSize));
+        Check(::fsync(fd));
+    } catch (const PerfilError&) {
+        PutBack(fd, old);
+        throw;
+    }
+}
+
+// Devices, pipes with a reader, and regular files that must not be replaced. A regular
+// file is opened for reading too, to keep its old bytes.
+void WriteInPlace(const std::string& path, const struct stat& known,
+                  std::span<const std::uint8_t> bytes) {
+    FileDescriptor file(Open(path, S_ISREG(known.st_mode) ? O_RDWR : O_WRONLY));
     const struct stat status = Status(file.fd());
+    // Opened for reading, a pipe would not wait for its reader: it must still be a file.
+    if (S_ISREG(status.st_mode) != S_ISREG(known.st_mode))
+        ThrowFileError(EAGAIN);
     // The reader is there; from now on a full pipe may wait for it like any writer.
     Check(::fcntl(file.fd(), F_SETFL, ::fcntl(file.fd(), F_GETFL) & ~O_NONBLOCK));
     if (S_ISREG(status.st_mode))
@@ -215,7 +285,7 @@ bool ReplaceRegularFile(const std::string& target, const struct stat* existing,
             return false;
         ThrowFileError(EACCES);
     }
-    if (existing && !temporary->adopt(*existing))
+    if (existing && !temporary->adopt(target, *existing))
         return false;
     WriteAll(temporary->fd(), bytes);
     temporary->renameOver(target);
@@ -245,18 +315,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
     const auto size = static_cast<std::uint64_t>(std::max<off_t>(status.st_size, 0));
     std::vector<std::uint8_t> bytes(
         static_cast<std::size_t>(std::min<std::uint64_t>(size, limit + 1)));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(file.fd(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            ThrowFileError(errno);
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    bytes.resize(filled);
+    bytes.resize(ReadUpTo(file.fd(), bytes));
     Close(file);
     return bytes;
 }
@@ -282,5 +341,5 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
         if (ReplaceRegularFile(target, &status, bytes))
             return;
     }
-    WriteInPlace(target, bytes);
+    WriteInPlace(target, status, bytes);
 }

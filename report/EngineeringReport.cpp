@@ -9,7 +9,6 @@
 #include "ReportError.h"
 #include "ReportImage.h"
 #include "ReportLabel.h"
-#include "ReportPreview.h"
 #include "SectionDrawing.h"
 #include "SectionEngineering.h"
 #include "SignatureCurvePlot.h"
@@ -56,23 +55,12 @@ QString CriticalText(const BucklingCurveMark& mark, const TBucklingResult& resul
 
 } // namespace
 
-EngineeringReport::EngineeringReport(const QLocale& locale, QObject* parent)
-    : QObject(parent), m_locale(WithoutGroups(locale)) {
+EngineeringReport::EngineeringReport(const QLocale& locale) : m_locale(WithoutGroups(locale)) {
     m_layout = EngineeringReportLayout::build(m_report);
     m_report.setLocale(locale);
     m_report.beforePrint = [this](bool&) { m_nextProperty = m_nextStrength = 0; };
     m_layout.PropertyRow->needData = [this](bool& more) { nextProperty(more); };
     m_layout.StrengthRow->needData = [this](bool& more) { nextStrength(more); };
-}
-
-EngineeringReport::~EngineeringReport() = default;
-
-void EngineeringReport::preview(const TProfile& profile, const QString& name,
-                                const QString& material, const TBucklingInput& input) {
-    const ReportDocument pages = producePages(profile, name, material, input);
-    if (!m_preview)
-        m_preview = std::make_unique<ReportPreview>(m_report, *m_dialogs);
-    m_preview->showDocument(pages);
 }
 
 void EngineeringReport::writePdf(const TProfile& profile, const QString& name,

@@ -5,7 +5,6 @@
 #include "ReportError.h"
 #include "ReportImage.h"
 #include "ReportLabel.h"
-#include "ReportPreview.h"
 #include "ReportTexts.h"
 
 TPrtForm::TPrtForm(const QLocale& locale, QObject* parent) : QObject(parent), m_locale(locale) {
@@ -25,14 +24,6 @@ void TPrtForm::bind(const TProfile& profile, const TSectionResults& results,
     m_profile = &profile;
     m_results = results;
     m_layout.RepImage1->setImage(drawing);
-}
-
-void TPrtForm::preview(const TProfile& profile, const TSectionResults& results,
-                       const QImage& drawing) {
-    const ReportDocument pages = producePages(profile, results, drawing);
-    if (!m_preview)
-        m_preview = std::make_unique<ReportPreview>(ProfileReport, *m_dialogs);
-    m_preview->showDocument(pages);
 }
 
 void TPrtForm::writePdf(const TProfile& profile, const TSectionResults& results,

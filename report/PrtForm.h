@@ -3,7 +3,6 @@
 #include "ProfileReportLayout.h"
 #include "Report.h"
 #include "SectionProperties.h"
-#include "WidgetPreviewDialogs.h"
 
 #include <QImage>
 #include <QLocale>
@@ -12,15 +11,11 @@
 #include <QString>
 #include <string>
 
-#include <memory>
-
-class ReportPreview;
-
-// The report form: holds the profile report ProfileReport, its handlers and its preview
-// window. It owns no profile data: preview() and writePdf() bind the editor's live profile
-// (read afresh by every run, including a print started later from the open preview) and keep
-// copies of the results and of the drawing as they were at the print command. The profile
-// must outlive the form, or at least every run of its report.
+// The report form: holds the profile report ProfileReport and its handlers. It owns no
+// profile data: producePages() and writePdf() bind the editor's live profile (read afresh by
+// every run, including a print started later from an open preview) and keep copies of the
+// results and of the drawing as they were at the print command. The profile must outlive
+// the form, or at least every run of its report.
 class TPrtForm : public QObject {
     Q_OBJECT
 
@@ -29,28 +24,17 @@ class TPrtForm : public QObject {
     explicit TPrtForm(const QLocale& locale, QObject* parent = nullptr);
     ~TPrtForm() override;
 
-    // Binds the live profile and the results of the last print command (both owned by the
-    // editor window, which outlives this form) and the drawing copy; then shows the preview
-    // (a second call while the preview is open refreshes its pages and raises it).
-    // Returns at once: the preview is not modal.
-    void preview(const TProfile& profile, const TSectionResults& results, const QImage& drawing);
-
-    // Same run, written as a PDF to localPath, the file name's bytes ("-": standard output),
-    // through the safe file writing of FileBytes.h; throws PerfilError (model/PerfilError.h)
-    // with a readable message on failure. Works without a display (QT_QPA_PLATFORM=offscreen).
-    void writePdf(const TProfile& profile, const TSectionResults& results, const QImage& drawing,
-                  const std::string& localPath);
-
-    // Same binding, then one run; its pages. An empty profile gives no page.
+    // Binds the live profile, the results and the drawing copy, then runs the report once;
+    // its pages. An empty profile gives no page.
     ReportDocument producePages(const TProfile& profile, const TSectionResults& results,
                                 const QImage& drawing);
 
-    // The preview window once preview() has created it, else nullptr. The form owns it.
-    ReportPreview* previewWindow() const { return m_preview.get(); }
-
-    // The dialogs the preview window uses from its creation on; they must outlive the form.
-    // By default Qt's own dialogs.
-    void setPreviewDialogs(PreviewDialogs& dialogs) { m_dialogs = &dialogs; }
+    // The same run, written as a PDF to localPath, the file name's bytes ("-": standard
+    // output), through the safe file writing of FileBytes.h; throws PerfilError
+    // (model/PerfilError.h) with a readable message on failure. Works without a display
+    // (QT_QPA_PLATFORM=offscreen).
+    void writePdf(const TProfile& profile, const TSectionResults& results, const QImage& drawing,
+                  const std::string& localPath);
 
     // The handlers the engine calls during a run.
     void ProfileReportBeforePrint(bool& PrintReport);
@@ -74,7 +58,4 @@ class TPrtForm : public QObject {
     ProfileReportLayout m_layout;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;
-    WidgetPreviewDialogs m_widgetDialogs;
-    PreviewDialogs* m_dialogs = &m_widgetDialogs;
-    std::unique_ptr<ReportPreview> m_preview;
 };

@@ -3,6 +3,7 @@
 #include "BucklingAnalysis.h"
 #include "ReferenceStress.h"
 #include "SectionEngineering.h"
+#include "SignatureCurve.h"
 #include "WallGraph.h"
 
 #include <gtest/gtest.h>
@@ -177,11 +178,59 @@ TEST(FiniteStrip, PlainChannelHasNoDistortionalMinimum) {
     EXPECT_FALSE(r.Dsm.Distortional);
 }
 
+// A moment about the axis a flat bar lies on stresses nothing: no curve, no strengths.
+TEST(FiniteStrip, MomentAboutTheBarsOwnAxisLeavesNothingToBuckle) {
+    TBucklingInput input;
+    input.Load = TBucklingLoad::Mx;
+    const TBucklingResult r = *AnalyseBuckling(Bars{Bar({0, 0}, {100, 0}, 2)}, input);
+    EXPECT_FALSE(r.analysed());
+    EXPECT_TRUE(r.Curve.Points.empty());
+    EXPECT_FALSE(r.Global);
+    EXPECT_TRUE(std::isnan(r.Dsm.Nominal));
+}
+
 TEST(FiniteStrip, StopRequestedAbandonsTheCurve) {
     std::stop_source stop;
     stop.request_stop();
     EXPECT_FALSE(AnalyseBuckling(LippedChannel(), {}, stop.get_token()));
 }
+
+struct MinimaRow {
+    std::string name;
+    double hump; // of the factor between the two dips, relative
+    bool secondIsMode;
+};
+
+class CurveMinima : public testing::TestWithParam<MinimaRow> {};
+
+// Two dips, at 50 and 500 mm, the second a hair higher; only a hump of a thousandth or
+// more between them makes the second a mode of its own.
+TEST_P(CurveMinima, ShallowSecondDipIsAPlateau) {
+    const MinimaRow& row = GetParam();
+    const double x1 = std::log(50.0), x2 = std::log(500.0), half = (x2 - x1) / 2;
+    const double c = row.hump / (half * half * half * half);
+    const auto factor = [&](double a) {
+        const double x = std::log(a);
+        return 1 + c * (x - x1) * (x - x1) * (x - x2) * (x - x2) + 1e-6 * x;
+    };
+    const TSignatureCurve curve = *ComputeSignatureCurve(factor, CurveHalfWaves(10, 5000));
+    ASSERT_EQ(curve.Minima.size(), 2u);
+    EXPECT_FALSE(curve.Minima[0].Plateau);
+    EXPECT_EQ(curve.Minima[1].Plateau, !row.secondIsMode);
+    ASSERT_TRUE(curve.mode(0));
+    EXPECT_NEAR(curve.mode(0)->HalfWave / 50, 1, 1e-3);
+    EXPECT_EQ(curve.mode(1).has_value(), row.secondIsMode);
+    if (row.secondIsMode) {
+        EXPECT_NEAR(curve.mode(1)->HalfWave / 500, 1, 1e-3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FiniteStrip, CurveMinima,
+                         testing::Values(MinimaRow{"plateau", 3e-4, false},
+                                         MinimaRow{"mode", 3e-3, true}),
+                         [](const testing::TestParamInfo<MinimaRow>& info) {
+                             return info.param.name;
+                         });
 
 struct ReferenceRow {
     std::string name;

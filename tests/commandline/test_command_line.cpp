@@ -4,12 +4,14 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <limits>
@@ -76,6 +78,8 @@ class TestCommandLine : public QObject {
     void json();
     void jsonEngineeringProperties_data();
     void jsonEngineeringProperties();
+    void jsonBuckling();
+    void bucklingText();
     void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
@@ -93,7 +97,10 @@ class TestCommandLine : public QObject {
     void pdfOnAFullDiskKeepsTheOldPdf();
     void fileNamesPassByteForByte();
     void replacementIsSyncedBeforeTheRename();
+    void faultsDuringASaveKeepTheOldFile_data();
+    void faultsDuringASaveKeepTheOldFile();
     void jsonStaysJsonForHostileTexts();
+    void usersWhoCannotReplaceAFileRewriteIt_data();
     void usersWhoCannotReplaceAFileRewriteIt();
 };
 
@@ -236,6 +243,56 @@ void TestCommandLine::jsonEngineeringProperties() {
         QVERIFY2(o.contains(QLatin1String(name)), name);
 }
 
+// The keys scripts read, and the reference moment fy Ix / c worked out by hand for the
+// lipped C: web 160 t3 / 12 + flanges 2 (70 t) 80^2 + lips 2 t (80^3 - 60^3) / 3 = 2 152 000
+// mm4 about y = 120, c = 80.
+void TestCommandLine::jsonBuckling() {
+    const Run run = Perfil({"--json", "--buckling", "--load", "-Mx", "--length", "2500", "--fy",
+                            "300", Example("lipped-c")});
+    QCOMPARE(run.status, 0);
+    const QJsonObject b =
+        QJsonDocument::fromJson(run.out.toUtf8()).object().value("Buckling").toObject();
+    QCOMPARE(b.keys(), (QStringList{"Curve", "Distortional", "Dsm", "E", "Fy", "Global", "Length",
+                                    "Load", "Local", "Nu", "Reference"}));
+    QCOMPARE(b.value("Load").toString(), QStringLiteral("-Mx"));
+    QCOMPARE(b.value("Length").toDouble(), 2500.0);
+    QCOMPARE(b.value("Fy").toDouble(), 300.0);
+    QCOMPARE(b.value("E").toDouble(), 200000.0);
+    QCOMPARE(b.value("Nu").toDouble(), 0.3);
+    QVERIFY(qAbs(b.value("Reference").toDouble() / (300 * 2152000.0 / 80) - 1) < 1e-12);
+    QCOMPARE(b.value("Global").toObject().value("HalfWave").toDouble(), 2500.0);
+    QVERIFY(b.value("Local").toObject().contains("Factor"));
+    QVERIFY(b.value("Curve").toArray().size() >= 60);
+    const QJsonObject dsm = b.value("Dsm").toObject();
+    QCOMPARE(dsm.keys(), (QStringList{"Governs", "M", "Md", "Me", "Ml", "Omega", "Phi"}));
+    const double m = dsm.value("M").toDouble();
+    QCOMPARE(m, std::min({dsm.value("Me").toDouble(), dsm.value("Ml").toDouble(),
+                          dsm.value("Md").toDouble()}));
+    QVERIFY(qAbs(dsm.value("Phi").toDouble() - 0.9 * m) < 1e-9 * m);
+    QVERIFY(qAbs(dsm.value("Omega").toDouble() - m / 1.67) < 1e-9 * m);
+}
+
+// In the user's numbers; a plain channel has no second minimum and says so.
+void TestCommandLine::bucklingText() {
+    const Run run = Perfil({"--buckling", Example("c-channel")});
+    QCOMPARE(run.status, 0);
+    const Run json = Perfil({"--json", "--buckling", Example("c-channel")});
+    const QJsonObject local = QJsonDocument::fromJson(json.out.toUtf8())
+                                  .object()
+                                  .value("Buckling")
+                                  .toObject()
+                                  .value("Local")
+                                  .toObject();
+    const QString factor = QString::number(local.value("Factor").toDouble(), 'f', 4)
+                               .replace(QLatin1Char('.'), QLatin1Char(','));
+    QVERIFY2(run.out.contains(QStringLiteral("\nLocal: fator ") + factor + QStringLiteral(" em ")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("Distorcional: sem mínimo distorcional\n")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("Pnd: sem mínimo distorcional\n")),
+             qPrintable(run.out));
+}
+
 // The nine lines exactly as --properties writes them, then the engineering lines.
 void TestCommandLine::allProperties() {
     QTemporaryDir dir;
@@ -347,6 +404,14 @@ void TestCommandLine::errors_data() {
     QTest::newRow("pdf onto a link loop")
         << QStringList{"--pdf", "LOOP", Example("hat")} << 1
         << QStringLiteral("Não foi possível gravar o PDF \"LOOP\": Invalid filename.\n");
+    for (const char* kind : {"DXF", "SVG", "PNG"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 onto a full device").arg(kind)))
+            << QStringList{QStringLiteral("--") + QString::fromLatin1(kind).toLower(), "/dev/full",
+                           Example("hat")}
+            << 1
+            << QStringLiteral("Não foi possível gravar o %1 \"/dev/full\": I/O error %2.\n")
+                   .arg(QLatin1String(kind))
+                   .arg(ENOSPC);
     // Usage errors: the first line, in Portuguese, the parser's own messages included.
     QTest::newRow("unknown option")
         << QStringList{"--bogus"} << 2 << QStringLiteral("opção desconhecida: bogus");
@@ -360,6 +425,19 @@ void TestCommandLine::errors_data() {
                                             << 2 << QStringLiteral("--material vale só");
     QTest::newRow("repeated output") << QStringList{"--pdf", "OUT", "--pdf=OUT", Example("hat")}
                                      << 2 << QStringLiteral("--pdf dada mais de uma vez");
+    QTest::newRow("unknown load") << QStringList{"--buckling", "--load", "N", Example("hat")} << 2
+                                  << QStringLiteral("--load espera P, Mx, My, -Mx ou -My");
+    QTest::newRow("length not positive")
+        << QStringList{"--buckling", "--length", "-5", Example("hat")} << 2
+        << QStringLiteral("--length espera");
+    QTest::newRow("length beyond the matrices' digits")
+        << QStringList{"--buckling", "--length", "100001", Example("hat")} << 2
+        << QStringLiteral("--length espera o comprimento em mm, maior que zero e até 100000");
+    QTest::newRow("fy without buckling") << QStringList{"--fy", "300", Example("hat")} << 2
+                                         << QStringLiteral("--load, --length e --fy valem só");
+    QTest::newRow("buckling beside pdf")
+        << QStringList{"--buckling", "--pdf", "OUT", Example("hat")} << 2
+        << QStringLiteral("--buckling vale sozinho ou com --json");
 }
 
 void TestCommandLine::errors() {
@@ -485,18 +563,32 @@ void TestCommandLine::pdfToStandardOutput() {
 }
 
 // A full disk behind standard output shows only when the output is flushed and closed.
+// A closed one is said to be closed, and no file opened later takes its place.
 void TestCommandLine::failedStandardOutputFails_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("properties") << QStringList{"--properties", Example("hat")};
-    QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")};
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("I/O error %1").arg(ENOSPC);
+    const QString closed =
+        QStringLiteral("Não foi possível escrever na saída padrão: ela está fechada.\n");
+    QTest::newRow("properties") << QStringList{"--properties", Example("hat")} << false << full;
+    QTest::newRow("pdf") << QStringList{"--pdf", "-", Example("hat")} << false << full;
+    QTest::newRow("properties, closed")
+        << QStringList{"--properties", Example("hat")} << true << closed;
+    QTest::newRow("dxf, closed") << QStringList{"--dxf", "-", Example("hat")} << true << closed;
 }
 
 void TestCommandLine::failedStandardOutputFails() {
     QFETCH(QStringList, arguments);
-    const Run run = Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
-                            QStringLiteral("/dev/full"));
+    QFETCH(bool, closed);
+    QFETCH(QString, message);
+    const Run run =
+        closed ? PerfilFromShell(
+                     QStringLiteral("exec \"$P\" %1 >&-").arg(arguments.join(QLatin1Char(' '))))
+               : Execute(QStringLiteral(PERFIL_BINARY), arguments, QStringLiteral("pt_BR.UTF-8"),
+                         QStringLiteral("/dev/full"));
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(ENOSPC)), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
 
 // A file size limit fails writes as a full disk does.
@@ -529,6 +621,16 @@ void TestCommandLine::fileNamesPassByteForByte() {
     struct stat status {};
     QCOMPARE(::stat((folder + "/out\xff.pdf").constData(), &status), 0);
     QVERIFY(status.st_size > 0);
+    // The tables name it with the byte escaped: JSON as the lone surrogate U+DCE7 that
+    // Python's surrogateescape gives, CSV as \xe7.
+    const Run tables = PerfilFromShell(
+        QStringLiteral("cd '%1' && \"$P\" --json \"$(printf 'lat\\347o.per')\" '%2' && "
+                       "\"$P\" --csv \"$(printf 'lat\\347o.per')\"")
+            .arg(dir.path(), Example("z")));
+    QCOMPARE(tables.status, 0);
+    QVERIFY2(tables.out.startsWith(QStringLiteral("{\"File\": \"lat\\udce7o.per\", ")),
+             qPrintable(tables.out));
+    QVERIFY2(tables.out.contains(QStringLiteral("\r\nlat\\xe7o.per,")), qPrintable(tables.out));
 }
 
 // The replacement reaches the disk before it takes the old file's name, and its name
@@ -558,6 +660,41 @@ void TestCommandLine::replacementIsSyncedBeforeTheRename() {
     QVERIFY2(renamed > synced, qPrintable(trace.right(2000)));
 }
 
+// Faults injected by strace: a step that fails once a file is partly rewritten in place
+// puts the old bytes back; a save ended by a signal removes its half-written new file.
+void TestCommandLine::faultsDuringASaveKeepTheOldFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("hardLinked"); // so rewritten in place
+    QTest::newRow("in place, the truncation fails") << "ftruncate:error=EIO:when=1" << true;
+    QTest::newRow("replaced, terminated") << "fsync:signal=SIGTERM:when=1" << false;
+    QTest::newRow("replaced, hung up") << "fsync:signal=SIGHUP:when=1" << false;
+}
+
+void TestCommandLine::faultsDuringASaveKeepTheOldFile() {
+    QFETCH(QString, fault);
+    QFETCH(bool, hardLinked);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("old.dxf"));
+    // Longer than the drawing, so that a rewrite in place would shorten it.
+    const QByteArray old(100000, 'x');
+    WriteFile(out, old);
+    QStringList files{QStringLiteral("old.dxf")};
+    if (hardLinked) {
+        files << QStringLiteral("other.dxf");
+        QCOMPARE(::link(QFile::encodeName(out).constData(),
+                        QFile::encodeName(dir.filePath(files.last())).constData()),
+                 0);
+    }
+    const Run run =
+        Execute(QStringLiteral("strace"),
+                {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                 QStringLiteral("-e"), QStringLiteral("inject=") + fault,
+                 QStringLiteral(PERFIL_BINARY), QStringLiteral("--dxf"), out, Example("hat")});
+    QVERIFY2(run.status != 0, qPrintable(run.err));
+    QCOMPARE(Contents(out), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+}
+
 // Quotes, backslashes and control characters in the material text, and an infinite
 // thickness in the file, must still give JSON.
 void TestCommandLine::jsonStaysJsonForHostileTexts() {
@@ -578,27 +715,45 @@ void TestCommandLine::jsonStaysJsonForHostileTexts() {
 }
 
 // A user who may write another user's file but not give that owner to a new one gets the
-// file rewritten in place: same file, same owner. Runs as nobody, copying the program
-// where nobody may run it.
+// file rewritten in place: same file, same owner. A file size limit below the report
+// fails the save before its first byte, leaving the old file whole. Runs as nobody,
+// copying the program where nobody may run it.
+void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt_data() {
+    QTest::addColumn<QString>("blocks"); // ulimit -f, in KiB
+    QTest::addColumn<int>("status");
+    QTest::newRow("no limit") << "unlimited" << 0;
+    QTest::newRow("file size limit") << "16" << 1;
+}
+
 void TestCommandLine::usersWhoCannotReplaceAFileRewriteIt() {
+    QFETCH(QString, blocks);
+    QFETCH(int, status);
     const QString owner = QStringLiteral("root");
     const QString folderMode = QStringLiteral("1777");
     if (::geteuid() != 0)
         QSKIP("needs root to make files of other users");
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("old.pdf"));
-    WriteFile(out, "previous report");
+    // Longer than the report: nothing is reserved, and the limit strikes mid-file.
+    const QByteArray old(100000, 'x');
+    WriteFile(out, old);
     const Run run = PerfilFromShell(
         QStringLiteral(
             "set -e; cd '%1'; cp \"$P\" perfil; cp '%2' in.per; chmod 755 . perfil; "
             "chmod 666 old.pdf; chown %3 old.pdf; chmod %4 .; "
-            "ls -i old.pdf > before; "
-            "setpriv --reuid=nobody --regid=nogroup --clear-groups ./perfil --pdf old.pdf in.per; "
-            "ls -i old.pdf > after; cmp before after; stat -c %U old.pdf")
-            .arg(dir.path(), Example("hat"), owner, folderMode));
-    QCOMPARE(run.status, 0);
+            "ls -i old.pdf > before; ulimit -f %5; status=0; "
+            "setpriv --reuid=nobody --regid=nogroup --clear-groups ./perfil --pdf old.pdf in.per "
+            "|| status=$?; ls -i old.pdf > after; cmp before after; stat -c %U old.pdf; "
+            "exit $status")
+            .arg(dir.path(), Example("hat"), owner, folderMode, blocks));
+    QCOMPARE(run.status, status);
     QCOMPARE(run.out.trimmed(), owner);
-    QVERIFY(Contents(out).startsWith("%PDF-"));
+    if (status == 0) {
+        QVERIFY(Contents(out).startsWith("%PDF-"));
+    } else {
+        QVERIFY2(run.err.contains(QStringLiteral("I/O error %1").arg(EFBIG)), qPrintable(run.err));
+        QCOMPARE(Contents(out), old);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -37,7 +37,8 @@ QStringList CsvCells(const QString& record) {
     bool quoted = false;
     for (qsizetype i = 0; i < record.size(); ++i) {
         const QChar c = record[i];
-        if (c == QLatin1Char('"') && quoted && i + 1 < record.size() && record[i + 1] == QLatin1Char('"'))
+        if (c == QLatin1Char('"') && quoted && i + 1 < record.size() &&
+            record[i + 1] == QLatin1Char('"'))
             cells.last() += record[++i];
         else if (c == QLatin1Char('"'))
             quoted = !quoted;
@@ -65,10 +66,13 @@ class TestExchangeCommands : public QObject {
         const QString dxf = dir.filePath(QStringLiteral("out.dxf"));
         const QString back = dir.filePath(QStringLiteral("back.per"));
         QCOMPARE(Perfil({QStringLiteral("--dxf"), dxf, example}).status, 0);
-        const Run run = Perfil({QStringLiteral("--from-dxf"), dxf, back});
+        // The profile on standard output, the notice apart from it.
+        const Run run = Execute(QStringLiteral(PERFIL_BINARY),
+                                {QStringLiteral("--from-dxf"), dxf, QStringLiteral("-")},
+                                QStringLiteral("pt_BR.UTF-8"), back);
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.endsWith(QStringLiteral(" objetos importados do desenho DXF\n")),
-                 qPrintable(run.out));
+        QVERIFY2(run.err.endsWith(QStringLiteral(" objetos importados do desenho DXF\n")),
+                 qPrintable(run.err));
         QCOMPARE(Shapes(back), Shapes(example));
     }
 

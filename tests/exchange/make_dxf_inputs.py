@@ -1,5 +1,7 @@
 """Writes DXF drawings with ezdxf, a DXF implementation independent of perfil's, into
-the folder given as the only argument; the import tests read them."""
+the folder given as the only argument; the import tests read them. The hostile ones are
+written by hand, pair by pair, so that their line numbers are known: pair i (from 0) has
+its value on line 2 i + 2."""
 import math
 import os
 import sys
@@ -39,7 +41,53 @@ def points(msp):
     msp.add_arc((200, 100), 20, 0, 90)
 
 
+def by_hand(*pairs):
+    return "".join(f"{code}\n{value}\n" for code, value in pairs)
+
+
+def entities(*pairs, header=()):
+    """A drawing of the given entity pairs, after a header section when one is given."""
+    head = ((0, "SECTION"), (2, "HEADER"), *header, (0, "ENDSEC")) if header else ()
+    return by_hand(*head, (0, "SECTION"), (2, "ENTITIES"), *pairs, (0, "ENDSEC"), (0, "EOF"))
+
+
+def line_from_x(x):
+    return ((0, "LINE"), (8, "0"), (10, x), (20, "0"), (11, "100"), (21, "0"))
+
+
+def lwpolyline(*vertices, count=None, width=None):
+    pairs = [(0, "LWPOLYLINE")]
+    if count is not None:
+        pairs.append((90, count))
+    if width is not None:
+        pairs.append((43, width))
+    for x, y in vertices:
+        pairs += [(10, x), (20, y)]
+    return tuple(pairs)
+
+
+def hostile(folder):
+    texts = {
+        # The second polyline (line 18) gives no count.
+        "count_missing_after_another": entities(
+            *lwpolyline((0, 0), (100, 0), count=2), *lwpolyline((0, 50), (100, 50))),
+        "count_below_vertices": entities(*lwpolyline((0, 0), (100, 0), (100, 50), count=2)),
+        "width_1e308": entities(*lwpolyline((0, 0), (100, 0), count=2, width="1e308")),
+        "x_1e308": entities(*line_from_x("1e308")),
+        "units_4294967300": entities(
+            *line_from_x("0"), header=((9, "$INSUNITS"), (70, "4294967300"))),
+        "units_2147483648": entities(
+            *line_from_x("0"), header=((9, "$INSUNITS"), (70, "2147483648"))),
+    }
+    for x in ("nan", "inf", "abc", ""):
+        texts["x_" + (x or "empty")] = entities(*line_from_x(x))
+    for name, text in texts.items():
+        with open(os.path.join(folder, name + ".dxf"), "w") as f:
+            f.write(text)
+
+
 def main(folder):
+    hostile(folder)
     cases = {}
     doc, msp = new()
     lines(msp)

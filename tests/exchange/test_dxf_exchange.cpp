@@ -209,6 +209,27 @@ TEST_F(DxfImportOfEzdxfFiles, RefusesWithTheReason) {
         {"astronomical", "Unidade de desenho não suportada ($INSUNITS 18)"},
         {"nothing_usable", "O desenho não tem linhas, polilinhas, arcos nem pontos"},
         {"truncated", "O arquivo não é um desenho DXF completo"},
+        // What dxflib would read otherwise than written: wrapped integers, numbers read as
+        // 0, vertices reused from the polyline before or dropped.
+        {"units_4294967300", "Unidade de desenho não suportada ($INSUNITS 4294967300)"},
+        {"units_2147483648", "Unidade de desenho não suportada ($INSUNITS 2147483648)"},
+        {"x_nan", "A entidade LINE da linha 6 tem um número inválido na linha 10: \"nan\""},
+        {"x_inf", "A entidade LINE da linha 6 tem um número inválido na linha 10: \"inf\""},
+        {"x_abc", "A entidade LINE da linha 6 tem um número inválido na linha 10: \"abc\""},
+        {"x_empty", "A entidade LINE da linha 6 tem um número inválido na linha 10: \"\""},
+        {"count_missing_after_another",
+         "A entidade LWPOLYLINE da linha 18 não diz quantos vértices tem (código 90)"},
+        {"count_below_vertices", "A entidade LWPOLYLINE da linha 6 diz ter 2 vértices e dá 3"},
+        {"width_1e308",
+         "A entidade LWPOLYLINE da linha 6 tem a largura de 1e+308 mm, maior que os 400 mm da "
+         "área"},
+        // Written whole (Python's '%.0f' % 1e308), not cut.
+        {"x_1e308",
+         "O desenho mede "
+         "1000000000000000010979063629440455417404923096773118463368106829031575854049114915371633"
+         "2897849468889906124966972117251561159028374314008832830700919814604603127166450293302718"
+         "5697489699588559043338384466165001178426897626212945177628091195786707458122783970171784"
+         "415105291802893207873272974885715430223118336 × 0 mm e não cabe na área de 400 × 250 mm"},
     };
     for (const auto& [file, message] : cases) {
         SCOPED_TRACE(file);

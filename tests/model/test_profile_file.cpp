@@ -7,16 +7,22 @@
 
 #include <bit>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -488,12 +494,16 @@ class FileSizeLimit {
 };
 
 // Replaced through a new file or, for a hard-linked one, rewritten in place: either way a
-// full disk must leave the old contents whole and nothing beside them.
+// full disk must leave the old contents whole and nothing beside them, whether the new
+// file is longer than the old one or shorter (the limit then strikes while old bytes are
+// being overwritten).
 TEST(ProfileFileTest, WriteFailingMidwayKeepsTheOldFile) {
-    for (const bool hardLinked : {false, true}) {
-        SCOPED_TRACE(hardLinked ? "hard-linked, in place" : "replaced");
+    for (const auto& [hardLinked, oldObjects] :
+         {std::pair{false, 1}, std::pair{true, 1}, std::pair{false, 100}, std::pair{true, 100}}) {
+        SCOPED_TRACE(std::string(hardLinked ? "hard-linked, in place" : "replaced") + ", " +
+                     std::to_string(oldObjects) + " old objects");
         TempDir dir;
-        const Bytes old = FileOf({Record{}}, 2);
+        const Bytes old = FileOf(std::vector<Record>(static_cast<std::size_t>(oldObjects)), 2);
         WriteAll(dir / "old.per", old);
         if (hardLinked)
             fs::create_hard_link(dir / "old.per", dir / "other.per");
@@ -510,6 +520,63 @@ TEST(ProfileFileTest, WriteFailingMidwayKeepsTheOldFile) {
         EXPECT_EQ(ReadAll(dir / "old.per"), old);
         EXPECT_EQ(Listing(dir.path()), before);
     }
+}
+
+// Two saves rewriting one file in place must not interleave: while another save holds
+// the file, a save waits and only then writes.
+TEST(ProfileFileTest, InPlaceRewriteWaitsForAnotherSave) {
+    TempDir dir;
+    const Bytes old = FileOf({Record{}}, 2);
+    WriteAll(dir / "old.per", old);
+    fs::create_hard_link(dir / "old.per", dir / "other.per");
+    const int held = ::open((dir / "old.per").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    TProfile p = SomeProfile();
+    std::thread save([&] { SaveProfile(p, dir / "old.per"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const Bytes whileHeld = ReadAll(dir / "old.per");
+    ::close(held);
+    save.join();
+    EXPECT_EQ(whileHeld, old);
+    TProfile reloaded;
+    LoadProfile(reloaded, dir / "other.per");
+    EXPECT_EQ(EncodedObjects(reloaded), EncodedObjects(p));
+}
+
+// A replaced file keeps its access ACL and its other extended attributes: without them
+// the ACL's mask would turn into the group's own rights.
+TEST(ProfileFileTest, ReplacementKeepsAclAndExtendedAttributes) {
+    TempDir dir;
+    const std::string old = dir / "old.per";
+    WriteAll(old, FileOf({Record{}}, 2));
+    // user::rw-, user:65534:rw-, group::---, mask::rw-, other::---, as the kernel stores
+    // it: a version word, then tag, permissions and id for each entry.
+    Bytes acl;
+    PutLE(acl, 2, 4);
+    for (const auto& [tag, perm, id] :
+         {std::tuple{0x01, 6, ~0u}, std::tuple{0x02, 6, 65534u}, std::tuple{0x04, 0, ~0u},
+          std::tuple{0x10, 6, ~0u}, std::tuple{0x20, 0, ~0u}}) {
+        PutLE(acl, static_cast<std::uint64_t>(tag), 2);
+        PutLE(acl, static_cast<std::uint64_t>(perm), 2);
+        PutLE(acl, id, 4);
+    }
+    const std::string note = "perfil de teste";
+    if (::setxattr(old.c_str(), "user.note", note.data(), note.size(), 0) != 0 ||
+        ::setxattr(old.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
+        GTEST_SKIP() << "no ACLs or user attributes here: " << std::strerror(errno);
+    const auto attribute = [&old](const char* name) {
+        Bytes value(256);
+        const ssize_t size = ::getxattr(old.c_str(), name, value.data(), value.size());
+        value.resize(static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
+        return value;
+    };
+    TProfile p = SomeProfile();
+    SaveProfile(p, old);
+    EXPECT_EQ(attribute("user.note"), Bytes(note.begin(), note.end()));
+    EXPECT_EQ(attribute("system.posix_acl_access"), acl);
+    EXPECT_EQ(fs::status(old).permissions(), fs::perms::owner_read | fs::perms::owner_write |
+                                                 fs::perms::group_read | fs::perms::group_write);
 }
 
 TEST(ProfileFileTest, FullDeviceReportsItsErrorAndStaysADevice) {

@@ -1,6 +1,7 @@
 #include "PdfTools.h"
 #include "PerfilError.h"
 #include "PrtForm.h"
+#include "PrtPreview.h"
 #include "ReportFonts.h"
 #include "ReportPreview.h"
 
@@ -222,7 +223,7 @@ void TestPrtForm::printFromPreviewReadsTheEditedProfile() {
     QTemporaryDir dir;
     PrintToFile dialogs;
     dialogs.path = dir.filePath("printed.pdf");
-    TPrtForm form(PtBr);
+    PrtPreview form(PtBr);
     form.setPreviewDialogs(dialogs);
     TProfile profile = makeProfile("BB");
     TSectionResults results = someResults();

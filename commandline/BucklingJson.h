@@ -1,0 +1,12 @@
+#pragma once
+
+#include "BucklingAnalysis.h"
+
+#include <string>
+
+// The analysis as the JSON object --json --buckling adds under "Buckling": Load, Length,
+// Fy, E, Nu, Reference, Curve as [[half-wavelength, factor], ...], Local, Distortional and
+// Global as {"HalfWave", "Factor"} or null, and Dsm with Ne, Nl, Nd, N (Me, Ml, Md, M for a
+// moment; null where a mode has no minimum), Governs, Phi (the LRFD strength phi N) and
+// Omega (the ASD strength N / Omega).
+std::string BucklingJson(const TBucklingResult& result);
