@@ -37,8 +37,6 @@ class THalfWaveSolver {
     // compression), NaN when the model has no strips.
     double factor(double halfWave) const;
     TBucklingMode mode(double halfWave) const;
-    // The nodes and strips a mode's displacements belong to.
-    const TStripModel& model() const { return m_model; }
 
     // The strips and nodes the shapes belong to.
     const TStripModel& model() const { return m_model; }
