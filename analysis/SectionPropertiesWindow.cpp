@@ -60,6 +60,8 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab == m_tabs->indexOf(m_bucklingTab))
             showBuckling();
+        else
+            refresh();
     });
     m_layout->addWidget(m_tabs);
     // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
@@ -100,7 +102,14 @@ void SectionPropertiesWindow::refresh() {
     display();
 }
 
+// Behind the buckling tab the values are not in sight: the tab alone follows, and the
+// values are brought up to date when their tab comes back.
 void SectionPropertiesWindow::follow() {
+    if (m_tabs->currentWidget() == m_bucklingTab) {
+        m_refreshPending = false;
+        m_buckling->profileChanged();
+        return;
+    }
     if (!m_wallClock.isValid() || m_wallClock.elapsed() >= WallInterval)
         return refresh();
     if (!m_wallTimer.isActive())
@@ -116,8 +125,6 @@ void SectionPropertiesWindow::display() {
     results.Wall = m_wall;
     m_model.setGroups(SectionPropertyGroups(results));
     m_picture->setResults(results);
-    if (m_buckling && m_buckling->isVisible())
-        m_buckling->profileChanged();
 }
 
 void SectionPropertiesWindow::copyToClipboard() {

@@ -24,9 +24,10 @@ class TProfile;
 // It follows the profile through profileChanged(), which the editor calls after every
 // change; the calculation runs once per turn of the event loop however many changes came
 // in it, and not at all while the window is hidden. Its "Flambagem" tab is built when
-// first opened and analyses only while open. The thin-walled line model (J, shear
-// centre, Cw), up to 25 times the rest on a full profile, is brought up to date at most
-// every WallInterval during a stream of changes such as a drag, and always at its end.
+// first opened; while it is in front, it alone follows the changes. The thin-walled line
+// model (J, shear centre, Cw), up to 25 times the rest on a full profile, is brought up to
+// date at most every WallInterval during a stream of changes such as a drag, and always at
+// its end.
 class SectionPropertiesWindow : public QWidget {
     Q_OBJECT
   public:

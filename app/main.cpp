@@ -81,11 +81,12 @@ void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-// The headless modes need no display: --pdf, --svg and --png paint off screen, the
-// others need no GUI.
+// The headless modes need no display: --pdf, --engineering-pdf, --svg and --png paint off
+// screen, the others need no GUI.
 int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
     qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
     const bool paints = command.mode == CommandLine::Mode::Pdf ||
+                        command.mode == CommandLine::Mode::EngineeringPdf ||
                         command.mode == CommandLine::Mode::Svg ||
                         command.mode == CommandLine::Mode::Png;
     if (paints) {
@@ -119,6 +120,7 @@ bool KeepStandardPlaces() {
 bool WritesStandardOutput(const CommandLine& command) {
     switch (command.mode) {
     case CommandLine::Mode::Pdf:
+    case CommandLine::Mode::EngineeringPdf:
     case CommandLine::Mode::Dxf:
     case CommandLine::Mode::Svg:
     case CommandLine::Mode::Png:
@@ -165,6 +167,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::AllProperties:
     case CommandLine::Mode::Json:
     case CommandLine::Mode::Pdf:
+    case CommandLine::Mode::EngineeringPdf:
     case CommandLine::Mode::Csv:
     case CommandLine::Mode::Dxf:
     case CommandLine::Mode::Svg:

@@ -40,16 +40,20 @@ BucklingOptions::BucklingOptions()
 
 std::optional<QString> ReadBucklingOptions(const QCommandLineParser& parser,
                                            const BucklingOptions& options, CommandLine& command) {
-    if (!parser.isSet(options.buckling)) {
+    using Mode = CommandLine::Mode;
+    const bool report = command.mode == Mode::EngineeringPdf;
+    if (!parser.isSet(options.buckling) && !report) {
         if (parser.isSet(options.load) || parser.isSet(options.length) || parser.isSet(options.fy))
-            return QStringLiteral("--load, --length e --fy valem só com --buckling");
+            return QStringLiteral("--load, --length e --fy valem só com --buckling ou "
+                                  "--engineering-pdf");
         return std::nullopt;
     }
-    using Mode = CommandLine::Mode;
-    if (command.mode != Mode::Editor && command.mode != Mode::Json)
-        return QStringLiteral("--buckling vale sozinho ou com --json");
-    if (command.mode == Mode::Editor)
-        command.mode = Mode::Buckling;
+    if (parser.isSet(options.buckling)) {
+        if (command.mode != Mode::Editor && command.mode != Mode::Json)
+            return QStringLiteral("--buckling vale sozinho ou com --json");
+        if (command.mode == Mode::Editor)
+            command.mode = Mode::Buckling;
+    }
     TBucklingInput input;
     if (parser.isSet(options.load)) {
         const std::optional<TBucklingLoad> load =

@@ -88,6 +88,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral(
             "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela."),
         QStringLiteral("OUT.pdf"));
+    const QCommandLineOption engineeringPdf(
+        QStringLiteral("engineering-pdf"),
+        QStringLiteral("Escreve o relatório de engenharia de FILE (propriedades, flambagem e "
+                       "resistências, com --load, --length e --fy) em OUT.pdf (- para a saída "
+                       "padrão), sem janela."),
+        QStringLiteral("OUT.pdf"));
     const QCommandLineOption material(
         QStringLiteral("material"),
         QStringLiteral("Texto do material de onde se lê a densidade (\"nome - densidade\")."),
@@ -112,9 +118,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("thickness"),
         QStringLiteral("Espessura em mm das entidades DXF sem largura (com --from-dxf)."),
         QStringLiteral("MM"));
-    const QList<QCommandLineOption> options{help, version,  properties, allProperties, json,
-                                            pdf,  material, csv,        dxf,           svg,
-                                            png,  fromDxf,  thickness};
+    const QList<QCommandLineOption> options{
+        help,     version, properties, allProperties, json, pdf,     engineeringPdf,
+        material, csv,     dxf,        svg,           png,  fromDxf, thickness};
     const BucklingOptions bucklingOptions;
     parser.addOptions(options + bucklingOptions.list());
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -146,6 +152,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         {&allProperties, CommandLine::Mode::AllProperties},
         {&json, CommandLine::Mode::Json},
         {&pdf, CommandLine::Mode::Pdf},
+        {&engineeringPdf, CommandLine::Mode::EngineeringPdf},
         {&csv, CommandLine::Mode::Csv},
         {&dxf, CommandLine::Mode::Dxf},
         {&svg, CommandLine::Mode::Svg},
@@ -160,9 +167,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     if (modes > 1)
-        return UsageError(QStringLiteral("--properties, --all-properties, --json, --pdf, --csv, "
-                                         "--dxf, --svg, --png e --from-dxf não podem ser "
-                                         "usados juntos"));
+        return UsageError(QStringLiteral("--properties, --all-properties, --json, --pdf, "
+                                         "--engineering-pdf, --csv, --dxf, --svg, --png e "
+                                         "--from-dxf não podem ser usados juntos"));
     using Mode = CommandLine::Mode;
     const bool manyFiles = c.mode == Mode::Json || c.mode == Mode::Csv;
     c.files = parser.positionalArguments();
@@ -172,11 +179,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(material))
         c.material = parser.value(material);
     const bool readsMaterial = c.mode == Mode::Properties || c.mode == Mode::AllProperties ||
-                               c.mode == Mode::Json || c.mode == Mode::Pdf || c.mode == Mode::Csv;
+                               c.mode == Mode::Json || c.mode == Mode::Pdf ||
+                               c.mode == Mode::EngineeringPdf || c.mode == Mode::Csv;
     if (c.material && !readsMaterial)
         return UsageError(
-            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
-                           "ou --pdf"));
+            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
+                           "--pdf ou --engineering-pdf"));
     if (parser.isSet(thickness)) {
         if (c.mode != Mode::FromDxf)
             return UsageError(QStringLiteral("--thickness vale só com --from-dxf"));
@@ -193,7 +201,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (c.file.isEmpty())
         return UsageError(QStringLiteral("falta o arquivo de perfil"));
     c.dxfPath = parser.value(fromDxf);
-    for (const QCommandLineOption* option : {&pdf, &dxf, &svg, &png})
+    for (const QCommandLineOption* option : {&pdf, &engineeringPdf, &dxf, &svg, &png})
         if (parser.isSet(*option))
             c.output = parser.value(*option);
     return c;

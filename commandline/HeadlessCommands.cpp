@@ -3,6 +3,7 @@
 #include "BucklingCommand.h"
 #include "BucklingJson.h"
 #include "DrawingSurface.h"
+#include "EngineeringReport.h"
 #include "ErrorBoxText.h"
 #include "ExchangeCommands.h"
 #include "FileError.h"
@@ -15,6 +16,8 @@
 #include "ReportTexts.h"
 #include "ResultsJson.h"
 #include "SectionPropertyRows.h"
+
+#include <QFileInfo>
 
 #include <cerrno>
 #include <exception>
@@ -83,8 +86,8 @@ void Run(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::AllProperties:
-        for (const QString& line : ReportTexts::sectionResults(results, locale) +
-                                       EngineeringLines(engineering, locale))
+        for (const QString& line :
+             ReportTexts::sectionResults(results, locale) + EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json: {
@@ -99,6 +102,11 @@ void Run(const CommandLine& command, const QLocale& locale) {
         for (const QString& line :
              BucklingLines(AnalyseProfile(profile, *command.buckling), locale))
             Print(stdout, line);
+        break;
+    case CommandLine::Mode::EngineeringPdf:
+        EngineeringReport(locale).writePdf(profile, QFileInfo(command.file).completeBaseName(),
+                                           QString::fromStdString(material), *command.buckling,
+                                           LocalFileName(command.output));
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);
