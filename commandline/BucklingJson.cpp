@@ -1,6 +1,6 @@
 #include "BucklingJson.h"
 
-#include "ResultsJson.h"
+#include "BucklingCommand.h"
 
 #include <cmath>
 #include <optional>
@@ -60,4 +60,10 @@ std::string BucklingJson(const TBucklingResult& r) {
         {"Global", Point(r.Global)},
         {"Dsm", Dsm(r.Dsm, IsMoment(in.Load))},
     });
+}
+
+void AppendBucklingField(std::vector<ResultField>& fields, const TProfile& profile,
+                         const std::optional<TBucklingInput>& input) {
+    if (input)
+        fields.push_back({"Buckling", BucklingJson(AnalyseProfile(profile, *input))});
 }

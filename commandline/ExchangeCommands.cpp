@@ -1,5 +1,6 @@
 #include "ExchangeCommands.h"
 
+#include "BucklingJson.h"
 #include "DrawingPictures.h"
 #include "DxfExport.h"
 #include "DxfImport.h"
@@ -162,6 +163,7 @@ bool PrintJsonLines(const CommandLine& command) {
                 ComputeProfileFile(file, command.material);
             for (ResultField& field : ResultFields(results, engineering, profile, material))
                 fields.push_back(std::move(field));
+            AppendBucklingField(fields, profile, command.buckling);
         } catch (const std::exception& e) {
             allComputed = false;
             fields.push_back({"Error", ErrorText(e).toStdString(), true});

@@ -92,9 +92,7 @@ void Run(const CommandLine& command, const QLocale& locale) {
         break;
     case CommandLine::Mode::Json: {
         std::vector<ResultField> fields = ResultFields(results, engineering, profile, material);
-        if (command.buckling)
-            fields.push_back(
-                {"Buckling", BucklingJson(AnalyseProfile(profile, *command.buckling))});
+        AppendBucklingField(fields, profile, command.buckling);
         Print(stdout, QString::fromStdString(JsonObject(fields)));
         break;
     }

@@ -272,6 +272,12 @@ void TestCommandLine::jsonBuckling() {
                           dsm.value("Md").toDouble()}));
     QVERIFY(qAbs(dsm.value("Phi").toDouble() - 0.9 * m) < 1e-9 * m);
     QVERIFY(qAbs(dsm.value("Omega").toDouble() - m / 1.67) < 1e-9 * m);
+
+    const Run two = Perfil({"--json", "--buckling", Example("z"), Example("hat")});
+    QCOMPARE(two.status, 0);
+    for (const QString& line : two.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        QVERIFY2(QJsonDocument::fromJson(line.toUtf8()).object().value("Buckling").isObject(),
+                 qPrintable(line));
 }
 
 // In the user's numbers; a plain channel has no second minimum and says so.
