@@ -103,13 +103,13 @@ void MoveWithWindowOpen(benchmark::State& state, bool buckling) {
     const QModelIndex xg = window.values().index(6, SectionPropertiesModel::Value);
     const QString before = window.values().data(xg).toString();
     move(Places[1]);
-    if (window.values().data(xg).toString() == before)
+    // In front, the buckling tab follows alone, by asking for an analysis.
+    if (buckling ? !window.bucklingPanel()->updating()
+                 : window.values().data(xg).toString() == before)
         state.SkipWithError("the window did not follow the profile");
     int n = 0;
     for (auto _ : state)
         move(Places[n++ & 1]);
-    if (buckling && !window.bucklingPanel()->updating())
-        state.SkipWithError("the buckling panel did not follow the profile");
 }
 
 void BM_MoveWithPropertiesWindowOpen(benchmark::State& state) {
