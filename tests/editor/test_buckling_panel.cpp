@@ -3,6 +3,9 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -18,11 +21,25 @@ QString Shown(const QTableWidget& table, const QString& symbol) {
     qFatal("no line %s", qPrintable(symbol));
 }
 
+// The Buckling object of `perfil --json --buckling` for the file and load.
+QJsonObject CommandLineBuckling(const QString& file, const QString& load) {
+    QProcess perfil;
+    perfil.start(QStringLiteral(PERFIL_BINARY),
+                 {QStringLiteral("--json"), QStringLiteral("--buckling"), QStringLiteral("--load"),
+                  load, file});
+    if (!perfil.waitForFinished(60000))
+        qFatal("perfil did not finish");
+    return QJsonDocument::fromJson(perfil.readAllStandardOutput())
+        .object()
+        .value(QStringLiteral("Buckling"))
+        .toObject();
+}
+
 // A strength in N or N mm as the table writes it, in kN or kN m.
-QString Expected(std::optional<double> value, bool moment, const QString& missing) {
-    if (!value)
+QString Expected(const QJsonValue& value, bool moment, const QString& missing) {
+    if (value.isNull())
         return missing;
-    return QLocale().toString(*value / (moment ? 1e6 : 1e3), 'f', 2);
+    return QLocale().toString(value.toDouble() / (moment ? 1e6 : 1e3), 'f', 2);
 }
 
 BucklingPanel* OpenPanel(WindowFixture& f, const QString& file) {
@@ -67,16 +84,17 @@ void TestBucklingPanel::workerDropsStaleRequestsAndNeverGoesBack() {
 void TestBucklingPanel::showsTheAnalysisOfTheProfile_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("load"); // index in the load box
-    QTest::newRow("lipped C in compression") << QStringLiteral("lipped-c.per") << 0;
-    QTest::newRow("lipped C, top compressed") << QStringLiteral("lipped-c.per") << 1;
-    QTest::newRow("plain channel in compression") << QStringLiteral("c-channel.per") << 0;
+    QTest::addColumn<QString>("loadName");
+    QTest::newRow("lipped C in compression") << QStringLiteral("lipped-c.per") << 0 << "P";
+    QTest::newRow("lipped C, top compressed") << QStringLiteral("lipped-c.per") << 1 << "Mx";
+    QTest::newRow("plain channel in compression") << QStringLiteral("c-channel.per") << 0 << "P";
 }
 
-// Against the engine called directly on the profile the window holds, with the input
-// the panel's controls give.
+// Against the command line's analysis of the same file and load.
 void TestBucklingPanel::showsTheAnalysisOfTheProfile() {
     QFETCH(QString, file);
     QFETCH(int, load);
+    QFETCH(QString, loadName);
     WindowFixture f;
     BucklingPanel* panel = OpenPanel(f, file);
     if (load != 0) {
@@ -84,17 +102,19 @@ void TestBucklingPanel::showsTheAnalysisOfTheProfile() {
         panel->findChild<QComboBox*>(QStringLiteral("LoadBox"))->setCurrentIndex(load);
         QVERIFY(shown.wait(20000));
     }
-    const std::optional<TBucklingResult> direct =
-        AnalyseBuckling(f.window.profile().liveObjects(), panel->input());
+    const QJsonObject b = CommandLineBuckling(Examples + QLatin1Char('/') + file, loadName);
     const bool moment = load != 0;
     const QString s = moment ? QStringLiteral("M") : QStringLiteral("P");
-    const TDirectStrength& dsm = direct->Dsm;
+    const QJsonObject dsm = b.value("Dsm").toObject();
     const QTableWidget& table = panel->strengthTable();
-    QCOMPARE(Shown(table, s + "ne"), Expected(dsm.Global, moment, {}));
-    QCOMPARE(Shown(table, s + "nℓ"), Expected(dsm.Local, moment, "sem mínimo local"));
-    QCOMPARE(Shown(table, s + "nd"), Expected(dsm.Distortional, moment, "sem mínimo distorcional"));
-    QCOMPARE(Shown(table, s + "n"), Expected(dsm.Nominal, moment, {}));
-    QCOMPARE(panel->shown()->Result.Local->Factor, direct->Local->Factor);
+    QCOMPARE(Shown(table, s + "ne"), Expected(dsm.value(moment ? "Me" : "Ne"), moment, {}));
+    QCOMPARE(Shown(table, s + "nℓ"),
+             Expected(dsm.value(moment ? "Ml" : "Nl"), moment, "sem mínimo local"));
+    QCOMPARE(Shown(table, s + "nd"),
+             Expected(dsm.value(moment ? "Md" : "Nd"), moment, "sem mínimo distorcional"));
+    QCOMPARE(Shown(table, s + "n"), Expected(dsm.value(moment ? "M" : "N"), moment, {}));
+    QCOMPARE(panel->shown()->Result.Local->Factor,
+             b.value("Local").toObject().value("Factor").toDouble());
 }
 
 void TestBucklingPanel::followsTheUndoHistory() {
