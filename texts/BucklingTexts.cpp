@@ -17,6 +17,8 @@ QString StrengthText(double value, bool moment, const QLocale& locale) {
     return locale.toString(value / (moment ? 1e6 : 1e3), 'f', 2);
 }
 
+} // namespace
+
 QString GoverningText(TGoverningMode mode) {
     switch (mode) {
     case TGoverningMode::Global:
@@ -30,8 +32,6 @@ QString GoverningText(TGoverningMode mode) {
     }
     return QStringLiteral("escoamento");
 }
-
-} // namespace
 
 QList<BucklingCurveMark> BucklingCurveMarks(const TBucklingResult& result) {
     QList<BucklingCurveMark> marks;

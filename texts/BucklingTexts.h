@@ -20,6 +20,9 @@ QList<BucklingCurveMark> BucklingCurveMarks(const TBucklingResult& result);
 // What is written beside a mark: its name, factor and half-wavelength.
 QString BucklingMarkText(const BucklingCurveMark& mark, const QLocale& locale);
 
+// "global", "local", "distorcional" or "escoamento": the mode that governs the strength.
+QString GoverningText(TGoverningMode mode);
+
 // "P", "+Mx", "−Mx", "+My", "−My": the load as the window offers it.
 QString BucklingLoadText(TBucklingLoad load);
 
