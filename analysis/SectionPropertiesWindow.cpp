@@ -1,5 +1,6 @@
 #include "SectionPropertiesWindow.h"
 
+#include "BucklingPanel.h"
 #include "LocaleText.h"
 #include "SectionPicture.h"
 
@@ -9,6 +10,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -18,8 +20,8 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  std::function<QString()> materialText,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
-      m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(profile, this)) {
+      m_layout(new QVBoxLayout(this)), m_tabs(new QTabWidget(this)), m_table(new QTableView(this)),
+      m_picture(new SectionPicture(profile, this)), m_bucklingTab(new QWidget(this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 
@@ -49,9 +51,22 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     buttons->addStretch();
     buttons->addWidget(copy);
 
-    m_layout->addWidget(m_table, 3);
-    m_layout->addWidget(m_picture, 2);
-    m_layout->addLayout(buttons);
+    auto* properties = new QWidget(this);
+    auto* propertiesLayout = new QVBoxLayout(properties);
+    propertiesLayout->addWidget(m_table, 3);
+    propertiesLayout->addWidget(m_picture, 2);
+    propertiesLayout->addLayout(buttons);
+    m_tabs->setObjectName(QStringLiteral("PropertiesTabs"));
+    m_tabs->addTab(properties, QStringLiteral("&Propriedades"));
+    new QVBoxLayout(m_bucklingTab);
+    m_tabs->addTab(m_bucklingTab, QStringLiteral("&Flambagem"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == m_tabs->indexOf(m_bucklingTab))
+            showBuckling();
+        else
+            refresh();
+    });
+    m_layout->addWidget(m_tabs);
     // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
     resize(356, 640);
 
@@ -76,6 +91,16 @@ void SectionPropertiesWindow::setObjectPanel(QWidget* panel) {
         m_layout->insertWidget(0, panel);
 }
 
+void SectionPropertiesWindow::showBuckling() {
+    if (!m_buckling) {
+        m_buckling = new BucklingPanel(m_profile, m_bucklingTab);
+        m_bucklingTab->layout()->addWidget(m_buckling);
+        connect(m_buckling, &BucklingPanel::engineeringReportRequested, this,
+                &SectionPropertiesWindow::engineeringReportRequested);
+    }
+    m_tabs->setCurrentWidget(m_bucklingTab);
+}
+
 void SectionPropertiesWindow::profileChanged() {
     if (!isVisible() || m_refreshPending)
         return;
@@ -90,7 +115,14 @@ void SectionPropertiesWindow::refresh() {
     display();
 }
 
+// Behind the buckling tab the values are not in sight: the tab alone follows, and the
+// values are brought up to date when their tab comes back.
 void SectionPropertiesWindow::follow() {
+    if (m_tabs->currentWidget() == m_bucklingTab) {
+        m_refreshPending = false;
+        m_buckling->profileChanged();
+        return;
+    }
     if (!m_wallClock.isValid() || m_wallClock.elapsed() >= WallInterval)
         return refresh();
     if (!m_wallTimer.isActive())

@@ -80,6 +80,10 @@ const OptionRow Options[] = {
      nullptr, Mode::Json, nullptr, true, true},
     {"pdf", "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela.",
      "OUT.pdf", Mode::Pdf, &CommandLine::output, true},
+    {"engineering-pdf",
+     "Escreve o relatório de engenharia de FILE (propriedades, flambagem e resistências, com "
+     "--load, --length e --fy) em OUT.pdf (- para a saída padrão), sem janela.",
+     "OUT.pdf", Mode::EngineeringPdf, &CommandLine::output, true},
     {"material", "Texto do material de onde se lê a densidade (\"nome - densidade\").", "TEXT"},
     {"csv", "Escreve uma tabela CSV com as propriedades de cada FILE, sem janela.", nullptr,
      Mode::Csv, nullptr, true, true},
@@ -193,8 +197,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         c.material = parser.value(QStringLiteral("material"));
     if (c.material && !(chosen && chosen->readsMaterial))
         return UsageError(
-            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv "
-                           "ou --pdf"));
+            QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
+                           "--pdf ou --engineering-pdf"));
     const QString thickness = QStringLiteral("thickness");
     if (parser.isSet(thickness)) {
         if (c.mode != Mode::FromDxf)

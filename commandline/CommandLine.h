@@ -16,6 +16,7 @@ struct CommandLine {
         AllProperties,
         Json,
         Pdf,
+        EngineeringPdf,
         Csv,
         Dxf,
         Svg,
@@ -35,7 +36,7 @@ struct CommandLine {
     QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
     std::optional<double> thickness; // FromDxf: mm for entities without a width
     std::optional<QString> material; // --material: the text to read the density from
-    std::optional<TBucklingInput> buckling; // Buckling, or Json with --buckling
+    std::optional<TBucklingInput> buckling; // Buckling, EngineeringPdf, or Json with --buckling
     QString message;                        // Help: the text to print; UsageError: what is wrong
 };
 

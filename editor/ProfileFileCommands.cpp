@@ -32,6 +32,7 @@ void ProfileFileCommands::load(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replace(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex, true);
     m_history.markUnchanged();
+    m_profileName = QFileInfo(fileName).completeBaseName();
 }
 
 // The notice comes after the new drawing is shown, so that it stands over it, and stays
@@ -76,6 +77,7 @@ void ProfileFileCommands::saveAs(ProfileFileDialog::FileType type, const QString
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
         m_history.markUnchanged();
+        m_profileName = QFileInfo(fileName).completeBaseName();
         break;
     case ProfileFileDialog::FileType::Dxf:
         ExportDxfFile(m_profile, LocalFileName(fileName));
@@ -93,6 +95,7 @@ bool ProfileFileCommands::clear() {
     if (!confirmLeaving(QStringLiteral("Confirma zerar o perfil atual ?"), true))
         return false;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
+    m_profileName.clear();
     return true;
 }
 

@@ -47,6 +47,9 @@ class ProfileFileCommands {
     // false) goes on unasked. True to go on.
     bool confirmLeaving(const QString& question, bool alwaysAsk);
 
+    // The base name of the profile file last loaded or saved; empty for a new profile.
+    const QString& profileName() const { return m_profileName; }
+
   private:
     void importDrawing(const QString& fileName, int thicknessTenths);
     void replace(const QString& text, std::span<const TProfileObject> records,
@@ -58,6 +61,7 @@ class ProfileFileCommands {
     ProfileHistory& m_history;
     Dialogs& m_dialogs;
     std::function<void(bool)> m_replaced;
+    QString m_profileName;
     ProfileFileDialog OpenDialog1{ProfileFileDialog::Mode::Open};
     ProfileFileDialog SaveDialog1{ProfileFileDialog::Mode::Save};
 };

@@ -109,6 +109,9 @@ void TFormLineStretch::connectHandlers() {
     addUndoKeys(this);
     auto* objectKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+I")), this);
     connect(objectKey, &QShortcut::activated, this, guarded(&TFormLineStretch::showObjectPanel));
+    auto* bucklingKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+B")), this);
+    connect(bucklingKey, &QShortcut::activated, this,
+            guarded(&TFormLineStretch::showBucklingPanel));
     connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
@@ -289,6 +292,12 @@ void TFormLineStretch::createPropertiesWindow() {
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
     addUndoKeys(m_properties);
+    connect(m_properties, &SectionPropertiesWindow::engineeringReportRequested, this,
+            [this](const TBucklingInput& input) {
+                if (m_engineeringReportHook)
+                    m_engineeringReportHook(m_profile, m_fileCommands.profileName(), m_ui.ComboBox1->currentText(),
+                                            input);
+            });
     PlaceBeside(m_properties, this);
 }
 
@@ -437,6 +446,11 @@ void TFormLineStretch::letGoOfTheMouse() {
 void TFormLineStretch::showObjectPanel() {
     showPropertiesWindow();
     m_objectPanel->setFocus();
+}
+
+void TFormLineStretch::showBucklingPanel() {
+    SpeedButton9Click();
+    m_properties->showBuckling();
 }
 
 void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {

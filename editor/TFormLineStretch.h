@@ -14,6 +14,7 @@
 
 class ObjectPanel;
 class SectionPropertiesWindow;
+struct TBucklingInput;
 
 #include <QWidget>
 
@@ -45,6 +46,16 @@ class TFormLineStretch : public QWidget {
     // Without a hook the print command stops after computing the results.
     void setPrintHook(PrintHook hook) { m_printHook = std::move(hook); }
 
+    // "Relatório de engenharia" on the properties window's buckling panel, given the
+    // profile, its name, the material box's text and the panel's load, length and material.
+    using EngineeringReportHook = std::function<void(
+        const TProfile&, const QString& name, const QString& material, const TBucklingInput&)>;
+    void setEngineeringReportHook(EngineeringReportHook hook) {
+        m_engineeringReportHook = std::move(hook);
+    }
+    // The base name of the profile file last loaded or saved; empty for a new profile.
+    const QString& profileName() const { return m_fileCommands.profileName(); }
+
     const TProfile& profile() const { return m_profile; }
     // For callers that build a profile directly; changes show from the next redraw(). Such
     // changes bypass the undo history, so they belong before the first recorded step.
@@ -72,6 +83,8 @@ class TFormLineStretch : public QWidget {
 
     // Ctrl+I: the properties window, with the keyboard in its panel of the current object.
     void showObjectPanel();
+    // Ctrl+B: the properties window on its "Flambagem" tab.
+    void showBucklingPanel();
 
   signals:
     // The user confirmed closing the window.
@@ -154,8 +167,9 @@ class TFormLineStretch : public QWidget {
     DrawingSurface m_surface;
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
+    EngineeringReportHook m_engineeringReportHook;
     SectionPropertiesWindow* m_properties = nullptr; // made at its first opening
-    ObjectPanel* m_objectPanel = nullptr;          // hosted by the properties window
-    bool m_dragging = false;         // between a confining press and the next release
-    bool m_placed = false;           // centred on the screen at the first show
+    ObjectPanel* m_objectPanel = nullptr;            // hosted by the properties window
+    bool m_dragging = false; // between a confining press and the next release
+    bool m_placed = false;   // centred on the screen at the first show
 };
