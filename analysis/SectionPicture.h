@@ -6,9 +6,8 @@
 
 class TProfile;
 
-// The section drawn to fit the widget, y down as in the editor: the bars with their
-// thickness, the appendices, the centroid (a circle with a cross), the principal axes
-// through it (1 the major, 2 the minor, dashed) and the shear centre (a red dot "S").
+// The section drawn to fit the widget as PaintSection draws it: the bars, the appendices,
+// the centroid, the principal axes and the shear centre.
 class SectionPicture : public QWidget {
     Q_OBJECT
   public:

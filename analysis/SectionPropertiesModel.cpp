@@ -61,7 +61,7 @@ QVariant SectionPropertiesModel::data(const QModelIndex& index, int role) const 
     case Symbol:
         return row.symbol;
     case Value:
-        return SectionPropertyText(row, QLocale());
+        return SectionPropertyShownText(row, QLocale());
     case Unit:
         return row.unit;
     case Description:

@@ -1,5 +1,6 @@
 #include "SectionPropertiesWindow.h"
 
+#include "BucklingPanel.h"
 #include "LocaleText.h"
 #include "SectionPicture.h"
 
@@ -8,15 +9,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  std::function<QString()> materialText,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
-      m_layout(new QVBoxLayout(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(profile, this)) {
+      m_layout(new QVBoxLayout(this)), m_tabs(new QTabWidget(this)), m_table(new QTableView(this)),
+      m_picture(new SectionPicture(profile, this)), m_bucklingTab(new QWidget(this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 
@@ -36,7 +41,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
         if (m_model.isTitle(row))
             m_table->setSpan(row, 0, 1, SectionPropertiesModel::ColumnCount);
     m_table->setColumnWidth(SectionPropertiesModel::Symbol, 74);
-    m_table->setColumnWidth(SectionPropertiesModel::Value, 86);
+    m_table->setColumnWidth(SectionPropertiesModel::Value, valueColumnWidth());
     m_table->setColumnWidth(SectionPropertiesModel::Unit, 56);
 
     auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
@@ -46,9 +51,22 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     buttons->addStretch();
     buttons->addWidget(copy);
 
-    m_layout->addWidget(m_table, 3);
-    m_layout->addWidget(m_picture, 2);
-    m_layout->addLayout(buttons);
+    auto* properties = new QWidget(this);
+    auto* propertiesLayout = new QVBoxLayout(properties);
+    propertiesLayout->addWidget(m_table, 3);
+    propertiesLayout->addWidget(m_picture, 2);
+    propertiesLayout->addLayout(buttons);
+    m_tabs->setObjectName(QStringLiteral("PropertiesTabs"));
+    m_tabs->addTab(properties, QStringLiteral("&Propriedades"));
+    new QVBoxLayout(m_bucklingTab);
+    m_tabs->addTab(m_bucklingTab, QStringLiteral("&Flambagem"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == m_tabs->indexOf(m_bucklingTab))
+            showBuckling();
+        else
+            refresh();
+    });
+    m_layout->addWidget(m_tabs);
     // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
     resize(356, 640);
 
@@ -56,11 +74,31 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
 }
 
+// Values are never cut: the column holds the widest that a value can be shown as.
+int SectionPropertiesWindow::valueColumnWidth() const {
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1);
+    int widest = 0;
+    for (const QString& text : WidestShownValues(QLocale()))
+        widest = std::max(widest, m_table->fontMetrics().horizontalAdvance(text));
+    return std::max(86, widest + margins);
+}
+
 void SectionPropertiesWindow::setObjectPanel(QWidget* panel) {
     delete m_objectPanel;
     m_objectPanel = panel;
     if (panel)
         m_layout->insertWidget(0, panel);
+}
+
+void SectionPropertiesWindow::showBuckling() {
+    if (!m_buckling) {
+        m_buckling = new BucklingPanel(m_profile, m_bucklingTab);
+        m_bucklingTab->layout()->addWidget(m_buckling);
+        connect(m_buckling, &BucklingPanel::engineeringReportRequested, this,
+                &SectionPropertiesWindow::engineeringReportRequested);
+    }
+    m_tabs->setCurrentWidget(m_bucklingTab);
 }
 
 void SectionPropertiesWindow::profileChanged() {
@@ -77,7 +115,14 @@ void SectionPropertiesWindow::refresh() {
     display();
 }
 
+// Behind the buckling tab the values are not in sight: the tab alone follows, and the
+// values are brought up to date when their tab comes back.
 void SectionPropertiesWindow::follow() {
+    if (m_tabs->currentWidget() == m_bucklingTab) {
+        m_refreshPending = false;
+        m_buckling->profileChanged();
+        return;
+    }
     if (!m_wallClock.isValid() || m_wallClock.elapsed() >= WallInterval)
         return refresh();
     if (!m_wallTimer.isActive())

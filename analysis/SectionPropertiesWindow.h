@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BucklingAnalysis.h"
 #include "SectionPropertiesModel.h"
 
 #include <QElapsedTimer>
@@ -8,6 +9,8 @@
 
 #include <functional>
 
+class BucklingPanel;
+class QTabWidget;
 class QTableView;
 class QVBoxLayout;
 class SectionPicture;
@@ -20,9 +23,11 @@ class TProfile;
 //
 // It follows the profile through profileChanged(), which the editor calls after every
 // change; the calculation runs once per turn of the event loop however many changes came
-// in it, and not at all while the window is hidden. The thin-walled line model (J, shear
-// centre, Cw), up to 25 times the rest on a full profile, is brought up to date at most
-// every WallInterval during a stream of changes such as a drag, and always at its end.
+// in it, and not at all while the window is hidden. Its "Flambagem" tab is built when
+// first opened; while it is in front, it alone follows the changes. The thin-walled line
+// model (J, shear centre, Cw), up to 25 times the rest on a full profile, is brought up to
+// date at most every WallInterval during a stream of changes such as a drag, and always at
+// its end.
 class SectionPropertiesWindow : public QWidget {
     Q_OBJECT
   public:
@@ -44,9 +49,18 @@ class SectionPropertiesWindow : public QWidget {
 
     const SectionPropertiesModel& values() const { return m_model; }
 
+    // Brings the "Flambagem" tab to the front, building it the first time.
+    void showBuckling();
+    // The buckling panel once built, else nullptr.
+    BucklingPanel* bucklingPanel() const { return m_buckling; }
+
     // Puts every value on the clipboard as tab-separated lines ("Copiar"), brought up to
     // date first when a change is still waiting for the loop's turn.
     void copyToClipboard();
+
+  signals:
+    // "Relatório de engenharia" pressed on the buckling panel.
+    void engineeringReportRequested(const TBucklingInput& input);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,13 +70,17 @@ class SectionPropertiesWindow : public QWidget {
     void follow();
     // Computes all but the wall, and shows them with the wall as last computed.
     void display();
+    int valueColumnWidth() const;
 
     const TProfile& m_profile;
     std::function<QString()> m_materialText;
     SectionPropertiesModel m_model;
     QVBoxLayout* m_layout;
+    QTabWidget* m_tabs;
     QTableView* m_table;
     SectionPicture* m_picture;
+    QWidget* m_bucklingTab;
+    BucklingPanel* m_buckling = nullptr;
     QWidget* m_objectPanel = nullptr;
     bool m_refreshPending = false;
     TThinWall m_wall;          // as last computed

@@ -2,6 +2,7 @@
 #include "CommandDispatcher.h"
 #include "CommandLine.h"
 #include "EditorFonts.h"
+#include "EngineeringPreview.h"
 #include "LocalFileName.h"
 #include "PrtPreview.h"
 #include "ReportFonts.h"
@@ -47,6 +48,14 @@ int RunEditor(int argc, char* argv[], const QString& file, const QLocale& locale
         printPreview->setProfileFileName(editor.profileFileName());
         printPreview->preview(profile, results, drawing);
     });
+    std::unique_ptr<EngineeringPreview> engineering;
+    editor.setEngineeringReportHook(
+        [&engineering, &locale](const TProfile& profile, const QString& name,
+                                const QString& material, const TBucklingInput& input) {
+            if (!engineering)
+                engineering = std::make_unique<EngineeringPreview>(locale);
+            engineering->preview(profile, name, material, input);
+        });
     // Closing the editor ends the program, even with a report preview still open.
     QObject::connect(&editor, &TFormLineStretch::closed, &app, &QCoreApplication::quit);
 

@@ -1,20 +1,8 @@
 #include "BucklingCommand.h"
 
-namespace {
+#include "BucklingTexts.h"
 
-QString GoverningWord(TGoverningMode mode) {
-    switch (mode) {
-    case TGoverningMode::Global:
-        return QStringLiteral("global");
-    case TGoverningMode::Local:
-        return QStringLiteral("local");
-    case TGoverningMode::Distortional:
-        return QStringLiteral("distorcional");
-    case TGoverningMode::Yield:
-        break;
-    }
-    return QStringLiteral("escoamento");
-}
+namespace {
 
 class Writer {
   public:
@@ -80,7 +68,7 @@ class Writer {
         out << dsm("nl", s.Local, "sem mínimo local");
         out << dsm("nd", s.Distortional, "sem mínimo distorcional");
         out << symbol("n") + QStringLiteral(" = ") + strength(s.Nominal) +
-                   QStringLiteral(" (governa: ") + GoverningWord(s.Governs) + QLatin1Char(')');
+                   QStringLiteral(" (governa: ") + GoverningText(s.Governs) + QLatin1Char(')');
         out << QStringLiteral("φ%1·%2 = %3 (LRFD, φ%1 = %4)")
                    .arg(factor, symbol("n"), strength(s.Design()), number(s.Phi, 2));
         out << QStringLiteral("%2/Ω%1 = %3 (ASD, Ω%1 = %4)")
@@ -97,11 +85,14 @@ class Writer {
 
 } // namespace
 
-TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request) {
+TBucklingInput BucklingInput(const TProfile& profile, const BucklingRequest& request) {
     const TMaterial& material = profile.info().Material;
-    const TBucklingInput input{request.load, request.length, material.E, material.Nu,
-                               request.fy.value_or(material.Fy)};
-    return *AnalyseBuckling(profile.liveObjects(), input);
+    return {request.load, request.length, material.E, material.Nu,
+            request.fy.value_or(material.Fy)};
+}
+
+TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request) {
+    return *AnalyseBuckling(profile.liveObjects(), BucklingInput(profile, request));
 }
 
 QStringList BucklingLines(const TBucklingResult& result, const QLocale& locale) {

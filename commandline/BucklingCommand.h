@@ -7,8 +7,11 @@
 #include <QLocale>
 #include <QStringList>
 
-// The analysis of a profile's bars as the command line asks for it, with E, nu and fy of
-// the profile's material unless --fy gives fy.
+// What the command line asks to analyse in profile: E, nu and fy of the profile's material
+// unless --fy gives fy.
+TBucklingInput BucklingInput(const TProfile& profile, const BucklingRequest& request);
+
+// The analysis of a profile's bars as the command line asks for it.
 TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request);
 
 // What --buckling prints: the load and material, the minima with their factors, half-

@@ -25,16 +25,20 @@ std::optional<double> PositiveValue(QString text, double largest) {
 std::optional<QString> ReadBucklingOptions(const QCommandLineParser& parser, CommandLine& command) {
     const QString buckling = QStringLiteral("buckling"), load = QStringLiteral("load"),
                   length = QStringLiteral("length"), fy = QStringLiteral("fy");
-    if (!parser.isSet(buckling)) {
+    using Mode = CommandLine::Mode;
+    const bool report = command.mode == Mode::EngineeringPdf;
+    if (!parser.isSet(buckling) && !report) {
         if (parser.isSet(load) || parser.isSet(length) || parser.isSet(fy))
-            return QStringLiteral("--load, --length e --fy valem só com --buckling");
+            return QStringLiteral("--load, --length e --fy valem só com --buckling ou "
+                                  "--engineering-pdf");
         return std::nullopt;
     }
-    using Mode = CommandLine::Mode;
-    if (command.mode != Mode::Editor && command.mode != Mode::Json)
-        return QStringLiteral("--buckling vale sozinho ou com --json");
-    if (command.mode == Mode::Editor)
-        command.mode = Mode::Buckling;
+    if (parser.isSet(buckling)) {
+        if (command.mode != Mode::Editor && command.mode != Mode::Json)
+            return QStringLiteral("--buckling vale sozinho ou com --json");
+        if (command.mode == Mode::Editor)
+            command.mode = Mode::Buckling;
+    }
     BucklingRequest request;
     if (parser.isSet(load)) {
         const std::optional<TBucklingLoad> parsed = ParseLoad(parser.value(load).toStdString());

@@ -45,6 +45,7 @@ std::optional<QString> OutputConflict(const CommandLine& command) {
 bool WritesStandardOutput(const CommandLine& command) {
     switch (command.mode) {
     case Mode::Pdf:
+    case Mode::EngineeringPdf:
     case Mode::Dxf:
     case Mode::Svg:
     case Mode::Png:
@@ -74,7 +75,7 @@ bool RunMode(const CommandLine& command, const QLocale& locale) {
     case Mode::FromDxf:
         ImportDrawing(command);
         return true;
-    default: // --properties, --all-properties, --pdf
+    default: // --properties, --all-properties, --pdf, --engineering-pdf, --buckling
         RunProfileCommand(command, locale);
         return true;
     }
@@ -99,11 +100,12 @@ void KeepOnlySeriousToolkitMessages(QtMsgType type, const QMessageLogContext&,
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-// No display is needed: --pdf, --svg and --png paint off screen, the others need no GUI.
+// No display is needed: --pdf, --engineering-pdf, --svg and --png paint off screen, the others need no GUI.
 int RunWithoutWindow(int argc, char* argv[], const CommandLine& command, const QLocale& locale) {
     qInstallMessageHandler(KeepOnlySeriousToolkitMessages);
     const bool paints =
-        command.mode == Mode::Pdf || command.mode == Mode::Svg || command.mode == Mode::Png;
+        command.mode == Mode::Pdf || command.mode == Mode::EngineeringPdf ||
+        command.mode == Mode::Svg || command.mode == Mode::Png;
     if (paints) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

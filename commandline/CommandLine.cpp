@@ -81,6 +81,10 @@ const OptionRow Options[] = {
      nullptr, Mode::Json, nullptr, true, true},
     {"pdf", "Escreve o relatório de FILE em OUT.pdf (- para a saída padrão), sem janela.",
      "OUT.pdf", Mode::Pdf, &CommandLine::output, true},
+    {"engineering-pdf",
+     "Escreve o relatório de engenharia de FILE (propriedades, flambagem e resistências, com "
+     "--load, --length e --fy) em OUT.pdf (- para a saída padrão), sem janela.",
+     "OUT.pdf", Mode::EngineeringPdf, &CommandLine::output, true},
     {"material",
      "Texto do material de onde se lê a densidade (\"nome - densidade\"); com --from-dxf, o "
      "material do perfil gravado.",
@@ -199,7 +203,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (c.material && !(chosen && chosen->readsMaterial))
         return UsageError(
             QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
-                           "--pdf ou --from-dxf"));
+                           "--pdf, --engineering-pdf ou --from-dxf"));
     const QString name = QStringLiteral("name");
     if (parser.isSet(name)) {
         if (c.mode != Mode::FromDxf)

@@ -23,6 +23,7 @@ struct CommandLine {
         AllProperties,
         Json,
         Pdf,
+        EngineeringPdf,
         Csv,
         Dxf,
         Svg,
@@ -44,7 +45,8 @@ struct CommandLine {
     std::optional<QString> material; // --material: the text to read the density from; for
                                      // FromDxf, the material of the profile written
     std::optional<QString> name;     // FromDxf: the name of the profile written
-    std::optional<BucklingRequest> buckling; // Buckling, or Json with --buckling
+    std::optional<BucklingRequest> buckling; // Buckling, EngineeringPdf, or Json with
+                                             // --buckling
     QString message;                         // Help: the text to print; UsageError: what is wrong
 };
 

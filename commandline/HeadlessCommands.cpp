@@ -3,12 +3,15 @@
 #include "BucklingCommand.h"
 #include "BucklingJson.h"
 #include "ComputedProfile.h"
+#include "EngineeringReport.h"
 #include "LocalFileName.h"
 #include "PrtForm.h"
 #include "ReportTexts.h"
 #include "ResultFields.h"
 #include "ResultsJson.h"
 #include "StandardStreams.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -51,8 +54,8 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
             Print(stdout, line);
         break;
     case CommandLine::Mode::AllProperties:
-        for (const QString& line : ReportTexts::sectionResults(results, locale) +
-                                       EngineeringLines(engineering, locale))
+        for (const QString& line :
+             ReportTexts::sectionResults(results, locale) + EngineeringLines(engineering, locale))
             Print(stdout, line);
         break;
     case CommandLine::Mode::Json: {
@@ -65,6 +68,11 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
         for (const QString& line :
              BucklingLines(AnalyseProfile(profile, *command.buckling), locale))
             Print(stdout, line);
+        break;
+    case CommandLine::Mode::EngineeringPdf:
+        EngineeringReport(locale).writePdf(
+            profile, QFileInfo(command.file).completeBaseName(), QString::fromStdString(material),
+            BucklingInput(profile, *command.buckling), LocalFileName(command.output));
         break;
     case CommandLine::Mode::Pdf: {
         TPrtForm form(locale);

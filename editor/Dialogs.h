@@ -15,6 +15,9 @@ class Dialogs {
     // A modal question; true only when the user answers OK.
     virtual bool confirm(const QString& question) = 0;
 
+    // A modal question answered Yes or No, No the default; true only for Yes.
+    virtual bool ask(const QString& question) = 0;
+
     // The file chosen in an open or save dialog, or nothing when the user cancels.
     // filters are Qt name filters, the first one preselected; initialName is proposed.
     virtual std::optional<QString> chooseOpenFile(const QStringList& filters,
@@ -30,4 +33,7 @@ class Dialogs {
 
     // A short notice that needs no answer and does not block.
     virtual void notify(const QString& text) = 0;
+
+    // A message that stays until the user has read it and pressed OK.
+    virtual void inform(const QString& text) = 0;
 };

@@ -107,12 +107,13 @@ void LineStretchControls::buildToolPanel(QWidget* form) {
     Panel1 = Panel(form, "Panel1", QRect(0, 41, 57, 276));
     SpeedButton2 = PictureButton(Panel1, "SpeedButton2", ButtonPicture::BarTool, 8,
                                  QStringLiteral("Adiciona uma linha"));
-    SpeedButton1 = PictureButton(Panel1, "SpeedButton1", ButtonPicture::AppendixTool, 32);
+    SpeedButton1 = PictureButton(Panel1, "SpeedButton1", ButtonPicture::AppendixTool, 32,
+                                 QStringLiteral("Adiciona um apêndice"));
     SpeedButton3 = PictureButton(Panel1, "SpeedButton3", ButtonPicture::Remove, 56,
                                  QStringLiteral("Remove um item"));
     // In the free space between the tool buttons and the file buttons.
     SpeedButton9 = PictureButton(Panel1, "SpeedButton9", ButtonPicture::Properties, 96,
-                                 QStringLiteral("Propriedades da seção"));
+                                 QStringLiteral("Propriedades da seção (Alt+Enter)"));
     SpeedButton4 = PictureButton(Panel1, "SpeedButton4", ButtonPicture::Load, 136,
                                  QStringLiteral("Carrega perfil existente"));
     SpeedButton5 = PictureButton(Panel1, "SpeedButton5", ButtonPicture::Save, 160,

@@ -9,6 +9,7 @@ class QSpinBox;
 class QString;
 class QToolButton;
 class QWidget;
+class ThicknessSpinBox;
 class ToolButtonGroup;
 
 // The editor window's look and controls: caption, fixed size, font, and every control at
@@ -56,7 +57,7 @@ class LineStretchControls {
     QLabel* Label9;
     QComboBox* ComboBox1; // material
     QLabel* Label7;
-    QSpinBox* tEspessura; // thickness of new objects, tenths of a millimetre
+    ThicknessSpinBox* tEspessura; // thickness of new objects, tenths of a millimetre
     QLabel* Label10;
     QLabel* Label11; // thickness in millimetres
 

@@ -103,6 +103,12 @@ TMouseResponse TMouseEditor::press(TPoint p, const TEditSettings& settings) {
                 break;
             }
         }
+    // A press on empty space lets go of the selection: with no marker in sight, Delete,
+    // the arrows and the object panel must not act on an object the user no longer sees.
+    if (Grip == gmNone) {
+        m_profile.setCurrentIndex(0);
+        invalidateMarker();
+    }
     return r;
 }
 

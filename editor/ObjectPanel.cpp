@@ -5,6 +5,7 @@
 #include "PointText.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,6 +30,13 @@ QString Decimal(double value) {
 
 bool InsideArea(TExactPoint p) {
     return p.X >= 0 && p.X <= MaxX * HundredthsPerMm && p.Y >= 0 && p.Y <= MaxY * HundredthsPerMm;
+}
+
+// A point or comma that is not this locale's decimal separator: "2.25" typed under a
+// decimal comma.
+bool ForeignSeparator(const QString& text) {
+    const QString own = QLocale().decimalPoint();
+    return (text.contains(u'.') && own != u".") || (text.contains(u',') && own != u",");
 }
 
 } // namespace
@@ -78,7 +86,23 @@ QLineEdit* ObjectPanel::addField(const char* name) {
     field->setObjectName(QString::fromLatin1(name));
     field->setMaximumWidth(80);
     connect(field, &QLineEdit::returnPressed, this, [this, field] { confirm(field); });
+    field->installEventFilter(this);
     return field;
+}
+
+// Undo and redo belong to the profile, as in the editor, except in a field whose text the
+// user is changing, where they change the text; a field claims them whenever it has the
+// keyboard.
+bool ObjectPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool history = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (history && !static_cast<QLineEdit*>(watched)->isModified()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Setting the fields costs about a tenth of a drag move's redraw (117 us against 105 us
@@ -159,6 +183,9 @@ void ObjectPanel::confirm(QLineEdit* field) {
     if (!ok)
         return;
     m_message->clear();
+    // Applied, the typed values are no longer being edited.
+    for (QLineEdit* edited : findChildren<QLineEdit*>())
+        edited->setModified(false);
     emit objectEdited(m_index, values);
 }
 
@@ -190,9 +217,13 @@ bool ObjectPanel::readNumber(QLineEdit* field, double low, double high, int deci
     const double scale = std::pow(10.0, decimals);
     const bool exact = std::abs(typed * scale - std::round(typed * scale)) < 1e-6;
     if (!ok || !(typed >= low && typed <= high) || !exact) {
-        refuse(field, QStringLiteral("%1 a %2, com até %3 decimais")
-                          .arg(Decimal(low), Decimal(high))
-                          .arg(decimals));
+        QString wanted = QStringLiteral("%1 a %2, com até %3 decimais")
+                             .arg(Decimal(low), Decimal(high))
+                             .arg(decimals);
+        if (ForeignSeparator(field->text()))
+            wanted +=
+                QStringLiteral(" e \"%1\" como separador decimal").arg(QLocale().decimalPoint());
+        refuse(field, wanted);
         return false;
     }
     value = typed;

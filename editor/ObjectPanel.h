@@ -31,6 +31,9 @@ class ObjectPanel : public QWidget {
     // Confirmed values for object index, the one shown.
     void objectEdited(int index, TObjectValues values);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QLineEdit* addField(const char* name);
     void confirm(QLineEdit* field);

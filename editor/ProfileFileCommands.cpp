@@ -4,7 +4,10 @@
 #include "DxfExport.h"
 #include "DxfImport.h"
 #include "LocalFileName.h"
+#include "LocaleText.h"
 #include "ProfileFile.h"
+
+#include <QFileInfo>
 
 ProfileFileCommands::ProfileFileCommands(TProfile& profile, ProfileHistory& history,
                                          Dialogs& dialogs,
@@ -13,6 +16,8 @@ ProfileFileCommands::ProfileFileCommands(TProfile& profile, ProfileHistory& hist
       m_replaced(std::move(replaced)) {}
 
 bool ProfileFileCommands::open(int thicknessTenths) {
+    if (!confirmLeaving(QStringLiteral("Confirma abrir outro arquivo?"), false))
+        return false;
     const std::optional<QString> file = OpenDialog1.execute(m_dialogs);
     if (!file)
         return false;
@@ -27,19 +32,24 @@ void ProfileFileCommands::load(const QString& fileName) {
     const TProfileFileContents contents = ReadProfileFile(LocalFileName(fileName));
     replace(QStringLiteral("Carrega perfil"), contents.Records, contents.MaterialIndex,
             contents.Info, true);
+    m_history.markUnchanged();
     m_fileName = fileName;
     if (!contents.Notice.empty())
         m_dialogs.notify(QString::fromStdString(contents.Notice));
 }
 
-// The notice comes after the new drawing is shown, so that it stands over it. The material
-// and the name stay: a drawing has neither.
+// The notice comes after the new drawing is shown, so that it stands over it, and stays
+// until read: straightened or dropped, the profile is not the drawing as drawn. The
+// material and the name stay: a drawing has neither.
 void ProfileFileCommands::importDrawing(const QString& fileName, int thicknessTenths) {
     const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thicknessTenths / 10.0);
     replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(),
             m_profile.info(), false);
     m_fileName = fileName;
-    m_dialogs.notify(QString::fromStdString(ImportNotice(import)));
+    m_dialogs.inform(QString::fromStdString(ImportNotice(import)) +
+                     QStringLiteral("; objetos sem largura no desenho com a espessura da "
+                                    "caixa, %1")
+                         .arg(ThicknessText(thicknessTenths)));
 }
 
 // The one way in which a whole new profile replaces the current one: one undoable step.
@@ -57,8 +67,14 @@ void ProfileFileCommands::compact() {
 
 void ProfileFileCommands::save(bool gridShown, int gridStep, const QImage& drawing) {
     compact();
-    if (const std::optional<QString> file = SaveDialog1.execute(m_dialogs))
-        saveAs(SaveDialog1.type(), *file, gridShown, gridStep, drawing);
+    const std::optional<QString> file = SaveDialog1.execute(m_dialogs);
+    if (!file)
+        return;
+    const QFileInfo existing(*file);
+    if (existing.exists() &&
+        !m_dialogs.ask(QStringLiteral("Substituir \"%1\"?").arg(existing.fileName())))
+        return;
+    saveAs(SaveDialog1.type(), *file, gridShown, gridStep, drawing);
 }
 
 // Only the profile type saves the profile; the others export it and change nothing.
@@ -67,6 +83,7 @@ void ProfileFileCommands::saveAs(ProfileFileDialog::FileType type, const QString
     switch (type) {
     case ProfileFileDialog::FileType::Profile:
         SaveProfile(m_profile, LocalFileName(fileName));
+        m_history.markUnchanged();
         m_fileName = fileName;
         break;
     case ProfileFileDialog::FileType::Dxf:
@@ -81,10 +98,22 @@ void ProfileFileCommands::saveAs(ProfileFileDialog::FileType type, const QString
     }
 }
 
+QString ProfileFileCommands::profileName() const {
+    return QFileInfo(m_fileName).completeBaseName();
+}
+
 bool ProfileFileCommands::clear() {
-    if (!m_dialogs.confirm(QStringLiteral("Confirma zerar o perfil atual ?")))
+    if (!confirmLeaving(QStringLiteral("Confirma zerar o perfil atual ?"), true))
         return false;
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
     m_fileName.clear();
     return true;
+}
+
+bool ProfileFileCommands::confirmLeaving(const QString& question, bool alwaysAsk) {
+    const bool changed = !m_history.unchanged();
+    if (!changed && !alwaysAsk)
+        return true;
+    return m_dialogs.confirm(changed ? QStringLiteral("Há alterações não salvas. ") + question
+                                     : question);
 }

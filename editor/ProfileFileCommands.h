@@ -23,14 +23,16 @@ class ProfileFileCommands {
     ProfileFileCommands(TProfile& profile, ProfileHistory& history, Dialogs& dialogs,
                         std::function<void(bool withMaterial)> replaced);
 
-    // Asks for a profile or a drawing and opens it; a drawing's entities without a width
-    // get thicknessTenths. False when the user cancelled.
+    // Asks for a profile or a drawing and opens it, first whether to leave a changed
+    // profile; a drawing's entities without a width get thicknessTenths. False when the user
+    // cancelled.
     bool open(int thicknessTenths);
     // Loads the profile file fileName.
     void load(const QString& fileName);
 
-    // Compacts the profile, asks for a file and writes the profile or its drawing there:
-    // the grid as the window shows it (gridShown, gridStep) for SVG, drawing for PNG.
+    // Compacts the profile, asks for a file (and before replacing one) and writes the
+    // profile or its drawing there: the grid as the window shows it (gridShown, gridStep)
+    // for SVG, drawing for PNG.
     void save(bool gridShown, int gridStep, const QImage& drawing);
 
     // Asks, then empties the profile; false when the user said no.
@@ -39,9 +41,17 @@ class ProfileFileCommands {
     // Drops the slots awaiting compaction and renumbers the objects.
     void compact();
 
+    // The question of a command that ends the profile as it stands, led by a warning while
+    // the profile has changes that no file holds (the history is not where the last save
+    // or load left it). Without changes, a command that asked nothing before (alwaysAsk
+    // false) goes on unasked. True to go on.
+    bool confirmLeaving(const QString& question, bool alwaysAsk);
+
     // The file the profile was last loaded from, imported from or saved to; empty for a
     // new profile.
     const QString& fileName() const { return m_fileName; }
+    // Its base name.
+    QString profileName() const;
 
   private:
     void importDrawing(const QString& fileName, int thicknessTenths);

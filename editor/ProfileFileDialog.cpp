@@ -1,6 +1,7 @@
 #include "ProfileFileDialog.h"
 
 #include "Dialogs.h"
+#include "PerfilError.h"
 
 #include <QFileInfo>
 
@@ -44,12 +45,19 @@ QString ExtensionOf(FileType type) {
     return {};
 }
 
-FileType TypeOfName(const QString& name) {
+// The type whose extension the name has, in either case; nothing for another one or none.
+std::optional<FileType> TypeOfExtension(const QString& name) {
     const QString suffix = QFileInfo(name).suffix().toLower();
     for (const auto& [type, extension] : Extensions)
         if (suffix == QLatin1String(extension))
             return type;
-    return FileType::Profile;
+    return std::nullopt;
+}
+
+// A name with an extension that is none of those written: its file would hold bytes that
+// its readers do not expect.
+bool UnwrittenExtension(const QString& name) {
+    return !QFileInfo(name).suffix().isEmpty() && !TypeOfExtension(name);
 }
 
 } // namespace
@@ -65,8 +73,20 @@ std::optional<QString> ProfileFileDialog::execute(Dialogs& dialogs) {
     if (!chosen)
         return std::nullopt;
     const std::size_t index = static_cast<std::size_t>(dialogs.chosenFilter());
-    const bool typedByFilter = index < filters.size() && filters[index].type.has_value();
-    m_type = typedByFilter ? *filters[index].type : TypeOfName(*chosen);
+    const std::optional<FileType> filterType =
+        index < filters.size() ? filters[index].type : std::nullopt;
+    // Saving, a typed extension that the program writes wins over the filter: the bytes
+    // must be what the name says.
+    const std::optional<FileType> typed =
+        m_mode == Mode::Save || !filterType ? TypeOfExtension(*chosen) : std::nullopt;
+    if (m_mode == Mode::Save && UnwrittenExtension(*chosen)) {
+        m_fileName = *chosen; // proposed again, to be put right
+        throw PerfilError(QStringLiteral("Extensão desconhecida: \".%1\". O programa grava "
+                                         "arquivos .per, .dxf, .svg e .png")
+                              .arg(QFileInfo(*chosen).suffix())
+                              .toStdString());
+    }
+    m_type = typed.value_or(filterType.value_or(FileType::Profile));
     m_fileName = withDefaultExtension(*chosen);
     return m_fileName;
 }

@@ -17,8 +17,10 @@ class ProfileFileDialog {
     explicit ProfileFileDialog(Mode mode) : m_mode(mode) {}
 
     // Asks for a file through dialogs; nothing when the user cancels. The chosen filter
-    // decides the type (under "all files", the name's extension does); a name without an
-    // extension gets the type's (when opening, only if no file has that very name).
+    // decides the type (under "all files", the name's extension does); when saving, an
+    // extension of one of the types decides instead, and another extension is refused with
+    // a PerfilError that names the ones written. A name without an extension gets the
+    // type's (when opening, only if no file has that very name).
     std::optional<QString> execute(Dialogs& dialogs);
 
     const QString& fileName() const { return m_fileName; }

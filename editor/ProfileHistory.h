@@ -43,6 +43,12 @@ class ProfileHistory : public QObject {
     void undo();
     void redo();
 
+    // True while the profile is as it was last saved or loaded (or, before either, as it
+    // started): undoing back to that state counts.
+    bool unchanged() const { return m_stack.isClean(); }
+    // The profile as it stands is the saved or loaded one.
+    void markUnchanged() { m_stack.setClean(); }
+
   signals:
     // The profile may have changed: after every change (within a gesture too), undo, redo
     // and cancelled gesture.

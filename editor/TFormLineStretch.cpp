@@ -12,6 +12,7 @@
 #include "ProfileCommand.h"
 #include "QtDialogs.h"
 #include "SectionPropertiesWindow.h"
+#include "ThicknessSpinBox.h"
 #include "WindowPlacement.h"
 
 #include <QCheckBox>
@@ -105,16 +106,30 @@ void TFormLineStretch::connectHandlers() {
             guarded(&TFormLineStretch::ImageAreaArrow));
     connect(m_ui.ImageArea, &ImageView::escapePressed, this,
             guarded(&TFormLineStretch::ImageAreaEscape));
+    // A material chosen from the list is done with: the keyboard goes back to the drawing,
+    // where a stray Down or letter cannot change the material unseen.
+    connect(m_ui.ComboBox1, &QComboBox::activated, m_ui.ImageArea, qOverload<>(&QWidget::setFocus));
+    connect(m_ui.tEspessura, &ThicknessSpinBox::decimalRefused, this,
+            guarded(&TFormLineStretch::thicknessDecimalRefused));
     AddButtonShortcuts(this, m_ui);
-    auto keys = [this](const char* key, void (TFormLineStretch::*handler)()) {
-        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
+    addUndoKeys(this);
+    auto* objectKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+I")), this);
+    connect(objectKey, &QShortcut::activated, this, guarded(&TFormLineStretch::showObjectPanel));
+    auto* bucklingKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+B")), this);
+    connect(bucklingKey, &QShortcut::activated, this,
+            guarded(&TFormLineStretch::showBucklingPanel));
+    connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
+}
+
+// In every window that shows the profile, so that the keys work where the user is.
+void TFormLineStretch::addUndoKeys(QWidget* window) {
+    auto keys = [&](const char* key, void (TFormLineStretch::*handler)()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), window);
         connect(shortcut, &QShortcut::activated, this, guarded(handler));
     };
     keys("Ctrl+Z", &TFormLineStretch::undo);
     keys("Ctrl+Y", &TFormLineStretch::redo);
     keys("Ctrl+Shift+Z", &TFormLineStretch::redo);
-    keys("Ctrl+I", &TFormLineStretch::showObjectPanel);
-    connect(&m_history, &ProfileHistory::changed, this, &TFormLineStretch::profileUpdated);
 }
 
 void TFormLineStretch::FormCreate() {
@@ -144,7 +159,7 @@ void TFormLineStretch::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormLineStretch::FormCloseQuery() {
-    return m_dialogs->confirm(QStringLiteral("Confirma sair do editor?"));
+    return m_fileCommands.confirmLeaving(QStringLiteral("Confirma sair do editor?"), true);
 }
 
 // ---- Tools and commands ----
@@ -216,9 +231,9 @@ void TFormLineStretch::openProfile(const QString& fileName) {
 void TFormLineStretch::showReplacedProfile(bool withMaterial) {
     m_editor.Grip = gmNone;
     m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
     syncToolButtons();
     redraw();
-    m_editor.invalidateMarker();
     if (withMaterial)
         showMaterialOfProfile();
 }
@@ -231,6 +246,7 @@ void TFormLineStretch::newProfile() {
     if (!m_fileCommands.clear())
         return;
     m_editor.Tool = etSelect;
+    m_editor.invalidateMarker();
     redraw();
     syncToolButtons();
 }
@@ -292,6 +308,13 @@ void TFormLineStretch::createPropertiesWindow() {
     });
     connect(this, &TFormLineStretch::profileUpdated, m_properties,
             &SectionPropertiesWindow::profileChanged);
+    addUndoKeys(m_properties);
+    connect(m_properties, &SectionPropertiesWindow::engineeringReportRequested, this,
+            [this](const TBucklingInput& input) {
+                if (m_engineeringReportHook)
+                    m_engineeringReportHook(m_profile, m_fileCommands.profileName(), m_ui.ComboBox1->currentText(),
+                                            input);
+            });
     PlaceBeside(m_properties, this);
 }
 
@@ -320,6 +343,14 @@ void TFormLineStretch::ComboBox1Change() {
 
 void TFormLineStretch::tEspessuraChange() {
     SetLabelText(m_ui.Label11, ThicknessText(ValueInRange(m_ui.tEspessura)));
+}
+
+void TFormLineStretch::thicknessDecimalRefused() {
+    m_dialogs->inform(QStringLiteral("A espessura é dada em décimos de milímetro: %1 para %2. "
+                                     "Para centésimos, use a espessura do objeto em "
+                                     "Propriedades da seção (Ctrl+I).")
+                          .arg(25)
+                          .arg(ThicknessText(25)));
 }
 
 void TFormLineStretch::showMaterialOfProfile() {
@@ -448,6 +479,11 @@ void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
                      [&] { m_profile.setInfo(std::move(edited)); });
 }
 
+void TFormLineStretch::showBucklingPanel() {
+    SpeedButton9Click();
+    m_properties->showBuckling();
+}
+
 void TFormLineStretch::objectPanelEdit(int index, TObjectValues values) {
     if (m_objectEdits.setValues(index, values))
         showMovedObject();
@@ -508,9 +544,9 @@ void TFormLineStretch::DrawObjects() {
         m_surface.DrawMarker(m_editor.MarkP1, m_editor.MarkP2);
     m_ui.ImageArea->setImage(m_surface.image());
     // An invalid marker has no coordinates worth showing; its -32000 would also run into
-    // the next label. The labels then show their placeholder, as before the first redraw.
+    // the next label, and the last ones shown would describe an object no longer held.
     const bool markerValid = m_editor.MarkP1.X != NoMarkerX;
-    const QString noPoint = QStringLiteral("x,y");
+    const QString noPoint = QStringLiteral("—");
     SetLabelText(m_ui.Label2, markerValid ? MarkerText(m_editor.MarkP1) : noPoint);
     SetLabelText(m_ui.Label3, markerValid ? MarkerText(m_editor.MarkP2) : noPoint);
     SetLabelText(m_ui.Label5, QString::number(m_profile.ObjectCount()));

@@ -15,6 +15,7 @@
 class ObjectPanel;
 class ProfileInfoPanel;
 class SectionPropertiesWindow;
+struct TBucklingInput;
 
 #include <QWidget>
 
@@ -45,6 +46,16 @@ class TFormLineStretch : public QWidget {
 
     // Without a hook the print command stops after computing the results.
     void setPrintHook(PrintHook hook) { m_printHook = std::move(hook); }
+
+    // "Relatório de engenharia" on the properties window's buckling panel, given the
+    // profile, its name, the material box's text and the panel's load, length and material.
+    using EngineeringReportHook = std::function<void(
+        const TProfile&, const QString& name, const QString& material, const TBucklingInput&)>;
+    void setEngineeringReportHook(EngineeringReportHook hook) {
+        m_engineeringReportHook = std::move(hook);
+    }
+    // The base name of profileFileName().
+    QString profileName() const { return m_fileCommands.profileName(); }
 
     const TProfile& profile() const { return m_profile; }
     // For callers that build a profile directly; changes show from the next redraw(). Such
@@ -77,6 +88,8 @@ class TFormLineStretch : public QWidget {
 
     // Ctrl+I: the properties window, with the keyboard in its panel of the current object.
     void showObjectPanel();
+    // Ctrl+B: the properties window on its "Flambagem" tab.
+    void showBucklingPanel();
 
   signals:
     // The user confirmed closing the window.
@@ -92,6 +105,7 @@ class TFormLineStretch : public QWidget {
   private:
     void FormCreate();
     void connectHandlers();
+    void addUndoKeys(QWidget* window);
     bool FormCloseQuery();
 
     void SpeedButton1Click();
@@ -119,6 +133,7 @@ class TFormLineStretch : public QWidget {
     void chTravaGridClick();
     void ComboBox1Change();
     void tEspessuraChange();
+    void thicknessDecimalRefused();
 
     void ImageAreaMouseDown(QPoint position);
     void ImageAreaMouseMove(QPoint position);
@@ -158,9 +173,10 @@ class TFormLineStretch : public QWidget {
     DrawingSurface m_surface;
     ApplicationCursor m_cursor;
     PrintHook m_printHook;
+    EngineeringReportHook m_engineeringReportHook;
     SectionPropertiesWindow* m_properties = nullptr; // made at its first opening
-    ObjectPanel* m_objectPanel = nullptr;          // hosted by the properties window
-    ProfileInfoPanel* m_infoPanel = nullptr;       // likewise
-    bool m_dragging = false;         // between a confining press and the next release
-    bool m_placed = false;           // centred on the screen at the first show
+    ObjectPanel* m_objectPanel = nullptr;            // hosted by the properties window
+    ProfileInfoPanel* m_infoPanel = nullptr;         // likewise
+    bool m_dragging = false; // between a confining press and the next release
+    bool m_placed = false;   // centred on the screen at the first show
 };

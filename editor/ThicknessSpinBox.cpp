@@ -1,5 +1,7 @@
 #include "ThicknessSpinBox.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 
 namespace {
@@ -16,4 +18,13 @@ QValidator::State ThicknessSpinBox::validate(QString& input, int& pos) const {
     if (OnlyZeros(input))
         return QValidator::Invalid;
     return QSpinBox::validate(input, pos);
+}
+
+void ThicknessSpinBox::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (typed == u"," || typed == u"." || typed == locale().decimalPoint()) {
+        emit decimalRefused();
+        return;
+    }
+    QSpinBox::keyPressEvent(event);
 }

@@ -14,6 +14,10 @@ namespace {
 // The layout is in millimetres; shapes' pen widths were given in screen pixels.
 constexpr qreal MmPerScreenPixel = 25.4 / 96.0;
 const char* const ProgramName = "perfil — editor de perfis";
+// A band of column heads on a later page: the heads stand about as far above the rows as
+// on the first page.
+constexpr qreal HeadsHeight = 6.0;
+constexpr qreal HeadsY = 1.7;
 
 // Where the tables' columns go when their points have fractions: from each slot's start,
 // in a smaller font. A point of up to "399,99; 249,99" then fits between its column and
@@ -29,6 +33,24 @@ struct LabelPlace {
     qreal x, y;
     const char* text;
     bool bold = false;
+};
+
+// The column heads of the two tables, as the first page prints them; later pages repeat
+// them at the top.
+const LabelPlace BarHeads[] = {
+    {"RepLabel19", 2.1, 33.9, "Objeto"},    {"RepLabel22", 69.8, 33.9, "Objeto"},
+    {"RepLabel24", 133.3, 33.9, "Objeto"},  {"RepLabel20", 19.1, 33.9, "P1(X,Y)"},
+    {"RepLabel23", 84.7, 33.9, "P1(X,Y)"},  {"RepLabel25", 148.2, 33.9, "P1(X,Y)"},
+    {"RepLabel9", 33.9, 33.9, "P2(X,Y)"},   {"RepLabel21", 99.5, 33.9, "P2(X,Y)"},
+    {"RepLabel26", 163.0, 33.9, "P2(X,Y)"}, {"RepLabel34", 48.7, 33.9, "Espess."},
+    {"RepLabel36", 114.3, 33.9, "Espess."}, {"RepLabel39", 177.8, 33.9, "Espess."},
+};
+const LabelPlace AppendixHeads[] = {
+    {"RepLabel28", 1.6, 7.9, "Objeto"},    {"RepLabel29", 69.3, 7.9, "Objeto"},
+    {"RepLabel31", 132.8, 7.9, "Objeto"},  {"RepLabel27", 22.8, 7.9, "P(X,Y)"},
+    {"RepLabel30", 90.5, 7.9, "P(X,Y)"},   {"RepLabel32", 154.0, 7.9, "P(X,Y)"},
+    {"RepLabel35", 37.6, 7.9, "Espess."},  {"RepLabel38", 105.3, 7.9, "Espess."},
+    {"RepLabel40", 168.8, 7.9, "Espess."},
 };
 
 QFont baseFont(bool bold = false) {
@@ -99,22 +121,10 @@ std::vector<ReportLabel*> buildDetailBand(ReportBand& band, ProfileReportLayout&
     const LabelPlace fixed[] = {
         {"RepLabel18", 2.1, 23.3, "Coordenadas:", true},
         {"RepLabel33", 1.6, 29.1, "Barras:", true},
-        {"RepLabel19", 2.1, 33.9, "Objeto"},
-        {"RepLabel22", 69.8, 33.9, "Objeto"},
-        {"RepLabel24", 133.3, 33.9, "Objeto"},
-        {"RepLabel20", 19.1, 33.9, "P1(X,Y)"},
-        {"RepLabel23", 84.7, 33.9, "P1(X,Y)"},
-        {"RepLabel25", 148.2, 33.9, "P1(X,Y)"},
-        {"RepLabel9", 33.9, 33.9, "P2(X,Y)"},
-        {"RepLabel21", 99.5, 33.9, "P2(X,Y)"},
-        {"RepLabel26", 163.0, 33.9, "P2(X,Y)"},
-        {"RepLabel34", 48.7, 33.9, "Espess."},
-        {"RepLabel36", 114.3, 33.9, "Espess."},
-        {"RepLabel39", 177.8, 33.9, "Espess."},
     };
-    const std::vector<ReportLabel*> heads = addLabels(band, fixed);
+    addLabels(band, fixed);
     std::copy(labels.begin(), labels.end(), layout.resultLabels.begin());
-    return {heads.begin() + 2, heads.end()};
+    return addLabels(band, BarHeads);
 }
 
 // The third slot keeps the others' column spacing: a narrower one ran its two points
@@ -136,15 +146,26 @@ std::array<ProfileReportLayout::Slot, 3> buildBarRowBand(ReportBand& band) {
 }
 
 std::vector<ReportLabel*> buildAppendixHeadingBand(ReportBand& band) {
-    const LabelPlace labels[] = {
-        {"RepLabel37", 1.6, 3.7, "Apêndices", true}, {"RepLabel28", 1.6, 7.9, "Objeto"},
-        {"RepLabel29", 69.3, 7.9, "Objeto"},         {"RepLabel31", 132.8, 7.9, "Objeto"},
-        {"RepLabel27", 22.8, 7.9, "P(X,Y)"},         {"RepLabel30", 90.5, 7.9, "P(X,Y)"},
-        {"RepLabel32", 154.0, 7.9, "P(X,Y)"},        {"RepLabel35", 37.6, 7.9, "Espess."},
-        {"RepLabel38", 105.3, 7.9, "Espess."},       {"RepLabel40", 168.8, 7.9, "Espess."},
-    };
-    const std::vector<ReportLabel*> heads = addLabels(band, labels);
-    return {heads.begin() + 1, heads.end()};
+    addLabel(band, {"RepLabel37", 1.6, 3.7, "Apêndices", true});
+    return addLabels(band, AppendixHeads);
+}
+
+// "Pág.: n de m" where the first page has its page number.
+void buildPageHeaderBand(ReportBand& band) {
+    band.add<ReportSystemData>("RepSysData4", QPointF(166.7, 2.1),
+                               ReportSystemData::Data::PageOfPages, baseFont(),
+                               QStringLiteral("Pág.: %1 de %2"));
+}
+
+// A table's column heads at the top of a later page, where they stood on the first.
+template <std::size_t N>
+std::vector<ReportLabel*> buildHeadsBand(ReportBand& band, const LabelPlace (&heads)[N]) {
+    std::vector<ReportLabel*> labels;
+    for (LabelPlace head : heads) {
+        head.y = HeadsY;
+        labels.push_back(addLabel(band, head));
+    }
+    return labels;
 }
 
 std::array<ProfileReportLayout::Slot, 3> buildAppendixRowBand(ReportBand& band) {
@@ -194,21 +215,31 @@ ProfileReportLayout ProfileReportLayout::build(Report& report) {
     layout.RepSubDetail2 = &report.addBand("RepSubDetail2", ReportBand::Kind::SubDetail, 12.2);
     layout.RepSubDetail3 = &report.addBand("RepSubDetail3", ReportBand::Kind::SubDetail, 4.0);
     layout.RepSubDetail2->printWhenEmpty = true;
+    layout.RepPageHeader = &report.addBand("RepPageHeader", ReportBand::Kind::PageHeader, 6.2);
+    layout.RepBarHeads = &report.addBand("RepBarHeads", ReportBand::Kind::PageHeader, HeadsHeight);
+    layout.RepAppendixHeads =
+        &report.addBand("RepAppendixHeads", ReportBand::Kind::PageHeader, HeadsHeight);
 
     buildTitleBand(*layout.RepBand1);
     const std::vector<ReportLabel*> barHeads = buildDetailBand(*layout.RepBand3, layout);
     layout.barSlots = buildBarRowBand(*layout.RepSubDetail1);
     const std::vector<ReportLabel*> appendixHeads = buildAppendixHeadingBand(*layout.RepSubDetail2);
     layout.appendixSlots = buildAppendixRowBand(*layout.RepSubDetail3);
+    buildPageHeaderBand(*layout.RepPageHeader);
+    const std::vector<ReportLabel*> laterBarHeads = buildHeadsBand(*layout.RepBarHeads, BarHeads);
+    const std::vector<ReportLabel*> laterAppendixHeads =
+        buildHeadsBand(*layout.RepAppendixHeads, AppendixHeads);
     layout.RepImage1 = buildPageElements(report.pageElements());
 
     const std::size_t slotCount = FractionSlotStart.size();
-    addColumns(layout.columns, FractionBarColumn,
-               [&](std::size_t s, std::size_t c) { return barHeads[c * slotCount + s]; });
+    for (const std::vector<ReportLabel*>* heads : {&barHeads, &laterBarHeads})
+        addColumns(layout.columns, FractionBarColumn,
+                   [&](std::size_t s, std::size_t c) { return (*heads)[c * slotCount + s]; });
     addColumns(layout.columns, FractionBarColumn,
                [&](std::size_t s, std::size_t c) { return layout.barSlots[s][c]; });
-    addColumns(layout.columns, FractionAppendixColumn,
-               [&](std::size_t s, std::size_t c) { return appendixHeads[c * slotCount + s]; });
+    for (const std::vector<ReportLabel*>* heads : {&appendixHeads, &laterAppendixHeads})
+        addColumns(layout.columns, FractionAppendixColumn,
+                   [&](std::size_t s, std::size_t c) { return (*heads)[c * slotCount + s]; });
     addColumns(layout.columns, FractionAppendixColumn,
                [&](std::size_t s, std::size_t c) { return layout.appendixSlots[s][c]; });
     return layout;

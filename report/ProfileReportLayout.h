@@ -22,6 +22,11 @@ struct ProfileReportLayout {
     ReportBand* RepSubDetail1 = nullptr;
     ReportBand* RepSubDetail2 = nullptr;
     ReportBand* RepSubDetail3 = nullptr;
+    // The heads of every page after the first: the page number, then the column heads of the
+    // table whose rows go on there.
+    ReportBand* RepPageHeader = nullptr;
+    ReportBand* RepBarHeads = nullptr;
+    ReportBand* RepAppendixHeads = nullptr;
 
     ReportLabel* RepLabel5 = nullptr; // the profile's name
     // RepLabel8, 10, 11, 12 .. 17: the result lines in their band order.

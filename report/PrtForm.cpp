@@ -29,6 +29,11 @@ TPrtForm::TPrtForm(const QLocale& locale, QObject* parent) : QObject(parent), m_
     m_layout.RepBand3->beforePrint = [this](bool& print) { RepBand3BeforePrint(print); };
     m_layout.RepSubDetail1->needData = [this](bool& more) { RepSubDetail1NeedData(more); };
     m_layout.RepSubDetail3->needData = [this](bool& more) { RepSubDetail3NeedData(more); };
+    m_layout.RepSubDetail2->beforePrint = [this](bool& print) { RepSubDetail2BeforePrint(print); };
+    m_layout.RepBarHeads->beforePrint = [this](bool& print) { print = m_rowsOf == okBar; };
+    m_layout.RepAppendixHeads->beforePrint = [this](bool& print) {
+        print = m_rowsOf == okAppendix;
+    };
 }
 
 TPrtForm::~TPrtForm() = default;
@@ -58,6 +63,7 @@ ReportDocument TPrtForm::producePages(const TProfile& profile, const TSectionRes
 void TPrtForm::ProfileReportBeforePrint([[maybe_unused]] bool& PrintReport) {
     RowIndex = 1;
     m_layout.useFractionColumns(HasFractions(*m_profile));
+    m_rowsOf.reset();
 }
 
 void TPrtForm::ProfileReportNeedData(bool& MoreData) {
@@ -75,6 +81,13 @@ void TPrtForm::RepSubDetail1NeedData(bool& MoreData) {
     MoreData = fillRow(okBar, m_layout.barSlots);
     if (!MoreData)
         RowIndex = 1; // the appendix rows search from the first object
+}
+
+// A heading over no row would only say that there is nothing.
+void TPrtForm::RepSubDetail2BeforePrint(bool& PrintBand) {
+    const auto objects = m_profile->liveObjects();
+    PrintBand = std::any_of(objects.begin(), objects.end(),
+                            [](const TProfileObject& o) { return o.Kind == okAppendix; });
 }
 
 void TPrtForm::RepSubDetail3NeedData(bool& MoreData) {
@@ -105,7 +118,9 @@ bool TPrtForm::fillRow(TObjectKind kind, const std::array<ProfileReportLayout::S
         writeSlot(row[s], RowIndex <= count ? texts(m_profile->Objects(RowIndex)) : QStringList());
     }
     ++RowIndex;
-    return RowIndex <= count + 3;
+    const bool prints = RowIndex <= count + 3;
+    m_rowsOf = prints ? std::optional(kind) : std::nullopt;
+    return prints;
 }
 
 void TPrtForm::writeSlot(const ProfileReportLayout::Slot& slot, const QStringList& texts) {

@@ -11,6 +11,8 @@
 #include <QString>
 #include <string>
 
+#include <optional>
+
 // The report form: holds the profile report ProfileReport and its handlers. It owns no
 // profile data: producePages() and writePdf() bind the editor's live profile (read afresh by
 // every run, including a print started later from an open preview) and keep copies of the
@@ -45,6 +47,7 @@ class TPrtForm : public QObject {
     void ProfileReportNeedData(bool& MoreData);
     void RepBand3BeforePrint(bool& PrintBand);
     void RepSubDetail1NeedData(bool& MoreData);
+    void RepSubDetail2BeforePrint(bool& PrintBand);
     void RepSubDetail3NeedData(bool& MoreData);
 
     Report ProfileReport{QStringLiteral("Perfil")};
@@ -60,6 +63,9 @@ class TPrtForm : public QObject {
 
     QLocale m_locale;
     ProfileReportLayout m_layout;
+    // The table whose rows are printing, whose column heads a new page repeats; none
+    // between the tables.
+    std::optional<TObjectKind> m_rowsOf;
     const TProfile* m_profile = nullptr;
     TSectionResults m_results;
     QString m_fileName;

@@ -35,6 +35,10 @@ void PageFlow::place(const ReportBand& band) {
 ReportDocument PageFlow::finish() {
     if (!m_document.pages.isEmpty())
         endPage();
+    const QString count = QString::number(m_document.pages.size());
+    for (ReportPage& page : m_document.pages)
+        for (PageItem& item : page.items)
+            item.text.replace(PageCountMark, count);
     return std::move(m_document);
 }
 
@@ -42,6 +46,20 @@ void PageFlow::startPage() {
     m_document.pages.append(ReportPage());
     m_context.pageNumber = static_cast<int>(m_document.pages.size());
     m_y = m_report.margins().top();
+    if (m_context.pageNumber > 1)
+        for (const auto& band : m_report.bands())
+            if (band->kind() == ReportBand::Kind::PageHeader)
+                printHeader(*band);
+}
+
+void PageFlow::printHeader(ReportBand& band) {
+    bool printBand = true;
+    if (band.beforePrint)
+        band.beforePrint(printBand);
+    if (!printBand)
+        return;
+    band.record(m_document.pages.last(), QPointF(m_report.margins().left(), m_y), m_context);
+    m_y += band.height();
 }
 
 void PageFlow::endPage() {

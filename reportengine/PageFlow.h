@@ -9,7 +9,8 @@ class ReportBand;
 // The page layout of one run: places bands one below the other from the top margin, opens a
 // new page when a band does not fit above the bottom margin or the highest page element (a
 // band taller than the usable height still gets a page of its own, overflowing it, rather
-// than looping), and draws the page elements when a page ends.
+// than looping), heads every page after the first with the page header bands, and draws the
+// page elements when a page ends.
 class PageFlow {
   public:
     PageFlow(const Report& report, const QDateTime& runTime);
@@ -21,6 +22,7 @@ class PageFlow {
 
   private:
     void startPage();
+    void printHeader(ReportBand& band);
     void endPage();
 
     const Report& m_report;

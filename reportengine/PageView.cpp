@@ -205,11 +205,21 @@ void PageView::wheelEvent(QWheelEvent* event) {
         return;
     }
     const int notches = event->angleDelta().y();
-    if (notches > 0)
-        zoomIn();
-    else if (notches < 0)
-        zoomOut();
+    if (notches != 0)
+        zoomAt(notches > 0 ? ZoomStep : 1 / ZoomStep, event->position().toPoint());
     event->accept();
+}
+
+// The point of the paper under the pointer stays under it, as far as the scroll bars go.
+void PageView::zoomAt(double factor, QPoint pointer) {
+    const QPoint content = pointer - contentOrigin();
+    const int pitch = std::max(pageSize().height() + Margin, 1);
+    const int page = std::clamp((content.y() - Margin) / pitch, 0, std::max(pageCount() - 1, 0));
+    const QPointF paper = QPointF(content - pageRect(page).topLeft()) / m_pixelsPerMm;
+    setZoom(Zoom::Fixed, m_pixelsPerMm * factor);
+    const QPoint kept = pageRect(page).topLeft() + (paper * m_pixelsPerMm).toPoint();
+    horizontalScrollBar()->setValue(kept.x() - pointer.x());
+    verticalScrollBar()->setValue(kept.y() - pointer.y());
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

@@ -47,6 +47,7 @@ class PageView : public QAbstractScrollArea {
     enum class Zoom { WholePage, Width, Fixed };
 
     void setZoom(Zoom mode, double pixelsPerMm);
+    void zoomAt(double factor, QPoint pointer);
     double boundedZoom(double pixelsPerMm) const;
     void relayOut();
     void fitZoom();

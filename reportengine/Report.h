@@ -20,8 +20,8 @@
 //     in order (see ReportBand); then needData is called with moreData false, and the records
 //     go on while it answers true. Without needData the report has exactly one record.
 //  3. Bands flow down from the top margin; a band that does not fit above the bottom margin,
-//     or above the highest page element, starts a new page. The page elements are drawn at the
-//     end of every page.
+//     or above the highest page element, starts a new page, which the page header bands head.
+//     The page elements are drawn at the end of every page.
 // The report owns its bands; references to them stay valid as long as the report. Runs must
 // not overlap (a callback must not start another run).
 class Report {

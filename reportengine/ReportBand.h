@@ -17,11 +17,13 @@
 //    moreData true. moreData is true on the first call of a record and false on the later ones.
 // A sub-detail band without needData prints once per record when printWhenEmpty is set and
 // never otherwise.
+// A page header band prints at the top of every page after the first, which the title bands
+// head, before the band that began the page; leaving printBand false skips it on that page.
 // A Page band holds the page elements: positioned on the paper itself and drawn at the end of
 // every page. Bands stop above the highest of them, so that no band lies under them.
 class ReportBand {
   public:
-    enum class Kind { Title, Detail, SubDetail, Page };
+    enum class Kind { Title, Detail, SubDetail, Page, PageHeader };
 
     ReportBand(const QString& name, Kind kind, qreal height);
     ReportBand(const ReportBand&) = delete;

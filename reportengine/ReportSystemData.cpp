@@ -16,12 +16,14 @@ QString longTimeWithoutZone(const QLocale& locale, QTime time) {
 } // namespace
 
 ReportSystemData::ReportSystemData(const QString& name, QPointF position, Data data,
-                                   const QFont& font)
-    : ReportLabel(name, position, QString(), font), m_data(data) {}
+                                   const QFont& font, const QString& pattern)
+    : ReportLabel(name, position, pattern, font), m_data(data) {}
 
 QString ReportSystemData::printedText(const PrintContext& context) const {
     if (m_data == Data::PageNumber)
         return QString::number(context.pageNumber);
+    if (m_data == Data::PageOfPages)
+        return text().arg(context.pageNumber).arg(PageCountMark);
     const QLocale& locale = context.locale;
     return locale.toString(context.runTime.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            longTimeWithoutZone(locale, context.runTime.time());

@@ -1,5 +1,7 @@
 #include "WidgetPreviewDialogs.h"
 
+#include "PortraitOnly.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -28,6 +30,7 @@ void WidgetPreviewDialogs::showError(QWidget* parent, const QString& message) {
 // The print dialog without printing: a page set-up dialog would offer a paper and an
 // orientation that the report cannot take, and neither the copies nor the pages.
 bool WidgetPreviewDialogs::setupPrinter(QWidget* parent, QPrinter& printer) {
+    const PortraitOnly portrait;
     QPrintDialog dialog(&printer, parent);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
@@ -36,6 +39,7 @@ bool WidgetPreviewDialogs::setupPrinter(QWidget* parent, QPrinter& printer) {
 }
 
 bool WidgetPreviewDialogs::confirmPrint(QWidget* parent, QPrinter& printer) {
+    const PortraitOnly portrait;
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

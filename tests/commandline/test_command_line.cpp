@@ -81,6 +81,8 @@ class TestCommandLine : public QObject {
     void jsonEngineeringProperties();
     void jsonBuckling();
     void bucklingText();
+    void engineeringPdf_data();
+    void engineeringPdf();
     void allProperties();
     void jsonWritesNullForNoFiniteModulus();
     void pdf();
@@ -336,6 +338,59 @@ void TestCommandLine::bucklingText() {
              qPrintable(run.out));
 }
 
+void TestCommandLine::engineeringPdf_data() {
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("nominal"); // the strength's key and its symbol in the report
+    QTest::newRow("lipped C in compression") << "lipped-c" << QStringList{} << "N";
+    QTest::newRow("lipped C, bottom compressed, short, stronger")
+        << "lipped-c" << QStringList{"--load", "-Mx", "--length", "2000", "--fy", "345"} << "M";
+    QTest::newRow("plain channel") << "c-channel" << QStringList{"--fy", "300"} << "N";
+}
+
+// The report read back by poppler holds the minima and the strengths --json gives for the
+// same options, in the user's numbers: factors to three decimals, kN or kN·m to two.
+void TestCommandLine::engineeringPdf() {
+    QFETCH(QString, example);
+    QFETCH(QStringList, options);
+    QFETCH(QString, nominal);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("e.pdf"));
+    QCOMPARE(Perfil(QStringList{"--engineering-pdf", pdf, Example(qPrintable(example))} + options)
+                 .status,
+             0);
+    const QString text = Execute(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).out;
+    const QJsonObject b =
+        QJsonDocument::fromJson(
+            Perfil(QStringList{"--json", "--buckling", Example(qPrintable(example))} + options)
+                .out.toUtf8())
+            .object()
+            .value("Buckling")
+            .toObject();
+    const auto decimals = [](double value, int places) {
+        return QString::number(value, 'f', places).replace(QLatin1Char('.'), QLatin1Char(','));
+    };
+    for (const char* mode : {"Local", "Distortional"}) {
+        const QJsonValue point = b.value(QLatin1String(mode));
+        if (point.isNull())
+            continue;
+        const QString factor = decimals(point.toObject().value("Factor").toDouble(), 3);
+        QVERIFY2(text.contains(QStringLiteral(": fator ") + factor), qPrintable(factor));
+    }
+    const QJsonObject dsm = b.value("Dsm").toObject();
+    const double unit = nominal == "M" ? 1e6 : 1e3;
+    const QString symbol = nominal == "M" ? QStringLiteral("M") : QStringLiteral("P");
+    for (const auto& [key, shown] : {std::pair{"e", "ne"}, {"", "n"}, {"d", "nd"}}) {
+        const QJsonValue value = dsm.value(nominal + QLatin1String(key));
+        const QString strength = value.isNull() ? QStringLiteral("sem mínimo distorcional")
+                                                : decimals(value.toDouble() / unit, 2);
+        const QRegularExpression line(
+            QStringLiteral("\\n\\s*%1%2\\s+%3\\s")
+                .arg(symbol, QLatin1String(shown), QRegularExpression::escape(strength)));
+        QVERIFY2(text.contains(line), qPrintable(line.pattern()));
+    }
+}
+
 // The nine lines exactly as --properties writes them, then the engineering lines.
 void TestCommandLine::allProperties() {
     QTemporaryDir dir;
@@ -390,13 +445,13 @@ void TestCommandLine::pdf() {
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     int at = 0;
     // pdftotext keeps the words and their order, not the padding blanks.
-    for (const char* expected :
-         {"PERFIL", "Nome do perfil: c-channel", "Peso:", "4,34 kg/m", "Barras:", "110; 40",
-          "50; 200", "Apêndices", "Perfil do desenho:"}) {
+    for (const char* expected : {"PERFIL", "Nome do perfil: c-channel", "Peso:", "4,34 kg/m",
+                                 "Barras:", "110; 40", "50; 200", "Perfil do desenho:"}) {
         const int found = text.indexOf(QString::fromUtf8(expected), at);
         QVERIFY2(found >= 0, expected);
         at = found;
     }
+    QVERIFY(!text.contains(QStringLiteral("Apêndices"))); // the channel has none
 
     // The layout's classic font names reach the page as the faces they are mapped to at
     // start-up, not as whatever the system's own matching would pick.
@@ -479,6 +534,9 @@ void TestCommandLine::errors_data() {
         << QStringLiteral("--length espera o comprimento em mm, maior que zero e até 100000");
     QTest::newRow("fy without buckling") << QStringList{"--fy", "300", Example("hat")} << 2
                                          << QStringLiteral("--load, --length e --fy valem só");
+    QTest::newRow("buckling beside the engineering report")
+        << QStringList{"--buckling", "--engineering-pdf", "OUT", Example("hat")} << 2
+        << QStringLiteral("--buckling vale sozinho ou com --json");
     QTest::newRow("buckling beside pdf")
         << QStringList{"--buckling", "--pdf", "OUT", Example("hat")} << 2
         << QStringLiteral("--buckling vale sozinho ou com --json");

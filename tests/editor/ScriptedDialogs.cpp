@@ -5,6 +5,12 @@ bool ScriptedDialogs::confirm(const QString& question) {
     return confirmAnswers.isEmpty() || confirmAnswers.takeFirst();
 }
 
+// Unlike confirm(), unanswered it takes the default: No.
+bool ScriptedDialogs::ask(const QString& question) {
+    questions.append(question);
+    return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::chooseOpenFile(const QStringList& filters,
                                                        const QString& initialName) {
     return nextFile(filters, initialName);
@@ -28,4 +34,8 @@ void ScriptedDialogs::showError(const QString& message) {
 
 void ScriptedDialogs::notify(const QString& text) {
     notices.append(text);
+}
+
+void ScriptedDialogs::inform(const QString& text) {
+    messages.append(text);
 }

@@ -12,17 +12,19 @@
 // recorded with what it was asked, so that tests can check both.
 class ScriptedDialogs : public Dialogs {
   public:
-    QList<bool> confirmAnswers;
+    QList<bool> confirmAnswers; // to confirm() and ask() alike
     QList<std::optional<QString>> fileAnswers;
     int filterAnswer = 0; // the filter every file choice is made with
 
     QStringList questions;
     QStringList errors;
     QStringList notices;
+    QStringList messages;      // inform()
     QStringList proposedNames; // initialName of each file choice
     QList<QStringList> fileFilters;
 
     bool confirm(const QString& question) override;
+    bool ask(const QString& question) override;
     std::optional<QString> chooseOpenFile(const QStringList& filters,
                                           const QString& initialName) override;
     std::optional<QString> chooseSaveFile(const QStringList& filters,
@@ -30,6 +32,7 @@ class ScriptedDialogs : public Dialogs {
     int chosenFilter() const override { return filterAnswer; }
     void showError(const QString& message) override;
     void notify(const QString& text) override;
+    void inform(const QString& text) override;
 
   private:
     std::optional<QString> nextFile(const QStringList& filters, const QString& initialName);

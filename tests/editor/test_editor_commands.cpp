@@ -84,6 +84,10 @@ class TestEditorCommands : public QObject {
     void zeroDensityAsksFirst();
     void closeAsksFirst_data();
     void closeAsksFirst();
+    void questionsSayThatChangesAreUnsaved_data();
+    void questionsSayThatChangesAreUnsaved();
+    void saveOverAFileAsksFirst_data();
+    void saveOverAFileAsksFirst();
     void errorBoxText_data();
     void errorBoxText();
 };
@@ -104,15 +108,19 @@ void TestEditorCommands::newProfile() {
     f.control<QToolButton>("SpeedButton2")->click();
     f.dialogs->confirmAnswers = {answer};
     f.control<QToolButton>("SpeedButton6")->click();
-    QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Confirma zerar o perfil atual ?")});
+    QCOMPARE(
+        f.dialogs->questions,
+        QStringList{QStringLiteral("Há alterações não salvas. Confirma zerar o perfil atual ?")});
     QCOMPARE(f.window.profile().ObjectCount(), count);
     QCOMPARE(f.text("Label5"), QString::number(count));
     QCOMPARE(f.window.mouseEditor().Tool, answer ? etSelect : etAddBar);
     QCOMPARE(f.control<QToolButton>("SpeedButton2")->isChecked(), !answer);
     QCOMPARE(f.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Latão - 8,42"));
     QCOMPARE(f.window.profile().MaterialIndex(), 6);
-    if (answer)
+    if (answer) {
         QCOMPARE(At(f.window.drawing(), 0, 0), Green);
+        QCOMPARE(f.text("Label2"), QStringLiteral("—")); // nothing is held any more
+    }
 }
 
 void TestEditorCommands::remove_data() {
@@ -200,6 +208,7 @@ void TestEditorCommands::saveAndLoadRoundTrip() {
     QCOMPARE(f.window.mouseEditor().MarkP1.X, NoMarkerX);
     QVERIFY(!f.control<QToolButton>("SpeedButton2")->isChecked());
     QCOMPARE(f.text("Label5"), QStringLiteral("4"));
+    QCOMPARE(f.text("Label2"), QStringLiteral("—"));
     QCOMPARE(f.window.drawing(), drawing);
 
     // Each dialog proposes the name last chosen in it.
@@ -390,14 +399,87 @@ void TestEditorCommands::closeAsksFirst_data() {
 void TestEditorCommands::closeAsksFirst() {
     QFETCH(bool, answer);
     WindowFixture f;
-    DrawThreeBars(f);
     f.dialogs->confirmAnswers = {answer};
     QSignalSpy closed(&f.window, &TFormLineStretch::closed);
     QCOMPARE(f.window.close(), answer);
     QCOMPARE(closed.count(), answer ? 1 : 0);
     QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Confirma sair do editor?")});
     QCOMPARE(f.window.isVisible(), !answer);
-    QCOMPARE(f.window.profile().ObjectCount(), 3);
+}
+
+void TestEditorCommands::questionsSayThatChangesAreUnsaved_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("edit"); // after the save: 0 none, 1 a bar, 2 a bar undone
+    QTest::addColumn<QString>("question");
+    const QString unsaved = QStringLiteral("Há alterações não salvas. ");
+    const QString leave = QStringLiteral("Confirma sair do editor?");
+    const QString clear = QStringLiteral("Confirma zerar o perfil atual ?");
+    const QString open = QStringLiteral("Confirma abrir outro arquivo?");
+    QTest::newRow("leaving, saved") << "leave" << 0 << leave;
+    QTest::newRow("leaving after an edit") << "leave" << 1 << unsaved + leave;
+    QTest::newRow("leaving, the edit undone") << "leave" << 2 << leave;
+    QTest::newRow("New, saved") << "new" << 0 << clear;
+    QTest::newRow("New after an edit") << "new" << 1 << unsaved + clear;
+    QTest::newRow("Open, saved: no question") << "open" << 0 << "";
+    QTest::newRow("Open after an edit") << "open" << 1 << unsaved + open;
+}
+
+// Every command asked is answered Cancel: the profile stays.
+void TestEditorCommands::questionsSayThatChangesAreUnsaved() {
+    QFETCH(QString, command);
+    QFETCH(int, edit);
+    QFETCH(QString, question);
+    QTemporaryDir dir;
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.dialogs->fileAnswers = {dir.filePath(QStringLiteral("perfil.per"))};
+    f.control<QToolButton>("SpeedButton5")->click();
+    if (edit > 0) {
+        f.control<QToolButton>("SpeedButton2")->click();
+        f.drag({200, 100}, {300, 100});
+    }
+    if (edit > 1)
+        f.window.undo();
+    f.dialogs->confirmAnswers = {false};
+    if (command == "leave")
+        f.window.close();
+    else
+        f.control<QToolButton>(command == "new" ? "SpeedButton6" : "SpeedButton4")->click();
+    QCOMPARE(f.dialogs->questions, question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(f.window.profile().ObjectCount(), edit == 1 ? 4 : 3);
+    QCOMPARE(f.dialogs->proposedNames.size(), command == "open" && edit == 0 ? 2 : 1);
+}
+
+void TestEditorCommands::saveOverAFileAsksFirst_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("a new file: no question") << false << QList<bool>{} << true;
+    QTest::newRow("an existing file, Yes") << true << QList<bool>{true} << true;
+    QTest::newRow("an existing file, No") << true << QList<bool>{false} << false;
+    QTest::newRow("an existing file, no answer: No") << true << QList<bool>{} << false;
+}
+
+void TestEditorCommands::saveOverAFileAsksFirst() {
+    QFETCH(bool, exists);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("perfil.per"));
+    const QByteArray old("old bytes");
+    if (exists)
+        WriteFile(path, old);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.dialogs->fileAnswers = {path};
+    f.dialogs->confirmAnswers = answers;
+    f.control<QToolButton>("SpeedButton5")->click();
+    QCOMPARE(f.dialogs->questions,
+             exists ? QStringList{QStringLiteral("Substituir \"perfil.per\"?")} : QStringList());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.size(), replaced ? 8 + 72 * 3 : old.size());
+    QVERIFY(f.dialogs->errors.isEmpty());
 }
 
 void TestEditorCommands::errorBoxText_data() {

@@ -49,6 +49,8 @@ class TestEditorKeyboard : public QObject {
     void undoInTheMiddleOfADrag();
     void arrowsMoveTheCurrentObject_data();
     void arrowsMoveTheCurrentObject();
+    void aClickOnEmptySpaceLetsGo();
+    void undoInThePropertiesWindow();
     void commandKeysClickTheirButtons();
 };
 
@@ -102,7 +104,7 @@ void TestEditorKeyboard::everyStepUndoesAndRedoes() {
 
     Key(f, "Ctrl+Z");
     QVERIFY(SavedBytes(f.window.profile()) == before);
-    QCOMPARE(f.text("Label2"), QStringLiteral("x,y")); // the marker is invalid
+    QCOMPARE(f.text("Label2"), QStringLiteral("—")); // no marker: nothing is held
     QCOMPARE(f.text("Label5"), QString::number(f.window.profile().ObjectCount()));
     Key(f, redoKey.toLatin1().constData());
     QVERIFY(SavedBytes(f.window.profile()) == after);
@@ -182,12 +184,58 @@ void TestEditorKeyboard::arrowsMoveTheCurrentObject() {
     QCOMPARE(f.window.undoStack().count(), steps + (changed ? 1 : 0));
 }
 
+// With the marker gone, nothing is current: Delete, the arrows and the object panel have
+// nothing to act on.
+void TestEditorKeyboard::aClickOnEmptySpaceLetsGo() {
+    WindowFixture f;
+    DrawTwoBars(f);
+    const auto before = SavedBytes(f.window.profile());
+    f.drag({300, 200}, {300, 200});
+    for (const char* key : {"Delete", "Right", "Shift+Up"})
+        Key(f, key);
+    QVERIFY(SavedBytes(f.window.profile()) == before);
+    QCOMPARE(f.text("Label2"), QStringLiteral("—"));
+    QCOMPARE(f.text("Label3"), QStringLiteral("—"));
+    Key(f, "Ctrl+I");
+    QCOMPARE(f.text("object"), QStringLiteral("nenhum"));
+}
+
+// Undo and redo from the properties window, as in the editor, except in a field being edited.
+void TestEditorKeyboard::undoInThePropertiesWindow() {
+    WindowFixture f;
+    DrawTwoBars(f);
+    Key(f, "Ctrl+I");
+    QVERIFY(QTest::qWaitForWindowActive(f.control<QWidget>("SectionPropertiesWindow")));
+    auto* field = f.control<QLineEdit>("p1x");
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.window.profile().ObjectCount(), 1);
+    QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(f.window.profile().ObjectCount(), 2);
+    QTRY_COMPARE(f.text("object"), QStringLiteral("2 de 2, barra")); // the panel follows
+    QCOMPARE(field->text(), QStringLiteral("50"));
+
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_7);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(field->text(), QStringLiteral("50"));
+    QCOMPARE(f.window.profile().ObjectCount(), 2);
+
+    // Once a value is applied, the field has nothing of its own to take back.
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("60"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(f.window.profile().Objects(2).P1.X, 60);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.window.profile().Objects(2).P1.X, 50);
+}
+
 void TestEditorKeyboard::commandKeysClickTheirButtons() {
     WindowFixture f;
     DrawTwoBars(f);
     f.dialogs->confirmAnswers = {false};
     Key(f, "Ctrl+N");
-    QCOMPARE(f.dialogs->questions, QStringList{"Confirma zerar o perfil atual ?"});
+    QCOMPARE(f.dialogs->questions,
+             QStringList{"Há alterações não salvas. Confirma zerar o perfil atual ?"});
     QCOMPARE(f.window.profile().ObjectCount(), 2);
     Key(f, "Delete");
     QCOMPARE(f.window.profile().ObjectCount(), 1);

@@ -3,6 +3,7 @@
 #include "DxfImport.h"
 #include "WindowFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -73,28 +74,44 @@ class TestExchangeDialogs : public QObject {
         QCOMPARE(f.window.mouseEditor().Tool, etSelect);
         QVERIFY(!f.control<QToolButton>("SpeedButton2")->isChecked());
         QCOMPARE(f.text("Label5"), QStringLiteral("3"));
-        QCOMPARE(f.dialogs->notices, QStringList("3 objetos importados do desenho DXF"));
+        // Read before it goes, with the thickness the objects without a width took.
+        QCOMPARE(f.dialogs->messages,
+                 QStringList("3 objetos importados do desenho DXF; objetos sem largura no "
+                             "desenho com a espessura da caixa, 1 mm"));
     }
 
-    void saveTypeFollowsTheFilter_data() {
+    void saveTypeFollowsTheNameThenTheFilter_data() {
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("written"); // empty: nothing is written
+        QTest::addColumn<QString>("format");
         QTest::newRow("DXF drawing") << int(DxfFilter) << "a"
-                                     << "a.dxf";
+                                     << "a.dxf"
+                                     << "dxf";
         QTest::newRow("SVG picture") << int(SvgFilter) << "a"
-                                     << "a.svg";
+                                     << "a.svg"
+                                     << "svg";
         QTest::newRow("PNG picture") << int(PngFilter) << "a"
-                                     << "a.png";
+                                     << "a.png"
+                                     << "png";
         QTest::newRow("all files: by extension") << int(AllFilter) << "a.DXF"
-                                                 << "a.DXF";
-        QTest::newRow("the filter, not the name") << int(PngFilter) << "a.per"
-                                                  << "a.per";
+                                                 << "a.DXF"
+                                                 << "dxf";
+        QTest::newRow("a .dxf typed under the profile filter") << int(PerFilter) << "teste.dxf"
+                                                               << "teste.dxf"
+                                                               << "dxf";
+        QTest::newRow("a .per typed under the PNG filter") << int(PngFilter) << "a.per"
+                                                           << "a.per"
+                                                           << "per";
+        QTest::newRow("an extension not written: refused") << int(PerFilter) << "a.txt"
+                                                           << ""
+                                                           << "";
     }
-    void saveTypeFollowsTheFilter() {
+    void saveTypeFollowsTheNameThenTheFilter() {
         QFETCH(int, filter);
         QFETCH(QString, typed);
         QFETCH(QString, written);
+        QFETCH(QString, format);
         QTemporaryDir dir;
         WindowFixture f;
         Fill(f.window.profile());
@@ -104,17 +121,27 @@ class TestExchangeDialogs : public QObject {
         f.dialogs->filterAnswer = filter;
         f.control<QToolButton>("SpeedButton5")->click();
 
-        QCOMPARE(f.dialogs->errors, QStringList());
         QCOMPARE(Objects(f.window.profile()), before);
+        if (written.isEmpty()) {
+            QCOMPARE(f.dialogs->errors,
+                     QStringList("Extensão desconhecida: \".txt\". O programa grava arquivos "
+                                 ".per, .dxf, .svg e .png."));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+            return;
+        }
+        QCOMPARE(f.dialogs->errors, QStringList());
         const QString path = dir.filePath(written);
         const QByteArray bytes = Contents(path);
-        if (filter == PngFilter) {
+        if (format == "png") {
             QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
                      f.window.drawing());
-        } else if (filter == SvgFilter) {
+        } else if (format == "svg") {
             QVERIFY(bytes.contains("<svg"));
-        } else {
+        } else if (format == "dxf") {
             QCOMPARE(ImportDxfFile(LocalPath(path), 1.0).Records, before);
+        } else {
+            QCOMPARE(bytes.size(), 8 + 72 * 3); // count, three records, material
+            QCOMPARE(bytes.left(4), QByteArray("\3\0\0\0", 4));
         }
     }
 };

@@ -2,6 +2,8 @@
 #include "ImagePixels.h"
 #include "WindowFixture.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -46,10 +48,11 @@ class TestFormLineStretch : public QObject {
     void typedGridStepStaysInRange();
     void materialIndexFromTheBox_data();
     void materialIndexFromTheBox();
+    void chosenMaterialLeavesTheKeyboard();
     void thicknessLabel_data();
     void thicknessLabel();
-    void typedZeroThicknessIsRefused_data();
-    void typedZeroThicknessIsRefused();
+    void typedThicknessIsRefused_data();
+    void typedThicknessIsRefused();
     void fullProfileIsReported();
 };
 
@@ -242,6 +245,28 @@ void TestFormLineStretch::materialIndexFromTheBox() {
     QCOMPARE(box->count(), 8);
 }
 
+// A material chosen from the list is done with: the keys that follow go to the drawing. A
+// click into the box still lets the user type.
+void TestFormLineStretch::chosenMaterialLeavesTheKeyboard() {
+    WindowFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    auto* box = f.control<QComboBox>("ComboBox1");
+    box->setFocus();
+    box->showPopup();
+    box->view()->setCurrentIndex(box->model()->index(4, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    QCOMPARE(box->currentText(), QStringLiteral("Cobre - 8,87"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    QCOMPARE(box->currentText(), QStringLiteral("Cobre - 8,87"));
+    QCOMPARE(f.window.profile().MaterialIndex(), 4);
+
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    QCOMPARE(box->currentText(), QStringLiteral("Cobre - 8,87x"));
+}
+
 void TestFormLineStretch::thicknessLabel_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("tenths");
@@ -267,29 +292,39 @@ void TestFormLineStretch::thicknessLabel() {
     QCOMPARE(f.window.profile().Objects(1).Thickness, tenths / 10.0);
 }
 
-void TestFormLineStretch::typedZeroThicknessIsRefused_data() {
+void TestFormLineStretch::typedThicknessIsRefused_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("messages");
     QTest::newRow("zero") << "0"
-                          << "20";
+                          << "20" << 0;
     QTest::newRow("zeros") << "00"
-                           << "20";
+                           << "20" << 0;
     QTest::newRow("a thickness") << "5"
-                                 << "5";
+                                 << "5" << 0;
+    // The separator is left out, and said; 225 is beyond the box.
+    QTest::newRow("hundredths") << "2,25"
+                                << "22" << 1;
 }
 
-// The box never shows a thickness that the label and new objects do not have.
-void TestFormLineStretch::typedZeroThicknessIsRefused() {
+// The box never shows a thickness that the label and new objects do not have, nor takes a
+// decimal separator without a word.
+void TestFormLineStretch::typedThicknessIsRefused() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
+    QFETCH(int, messages);
     QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
     WindowFixture f;
     auto* box = f.control<QSpinBox>("tEspessura");
     box->setValue(20);
     box->setFocus();
-    TypeInto(box->findChild<QLineEdit*>(), typed);
+    box->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(box, typed);
     QCOMPARE(box->text(), shown);
     QCOMPARE(f.text("Label11"), QLocale().toString(shown.toInt() / 10.0) + QStringLiteral(" mm"));
+    QCOMPARE(f.dialogs->messages.size(), messages);
+    for (const QString& message : f.dialogs->messages)
+        QVERIFY2(message.contains("décimos") && message.contains("Ctrl+I"), qPrintable(message));
 }
 
 void TestFormLineStretch::fullProfileIsReported() {

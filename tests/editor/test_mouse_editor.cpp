@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  gmBar},
         PickCase{
-            "body_band_miss", {{{0, 0}, {1, 0}}, {{0, 100}, {100, 100}}}, 1, {50, 105}, 1, gmNone},
+            "body_band_miss", {{{0, 0}, {1, 0}}, {{0, 100}, {100, 100}}}, 1, {50, 105}, 0, gmNone},
         PickCase{"end_reach_past_the_body",
                  {{{0, 0}, {1, 0}}, {{0, 100}, {100, 100}}},
                  1,
@@ -191,14 +191,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {{{0, 0}, {1, 0}}, {{0, 100}, {100, 100}}},
                  1,
                  {105, 100},
-                 1,
+                 0,
                  gmNone},
         PickCase{"point_bar_only_at_its_point", {{{30, 30}, {30, 30}}}, 1, {30, 30}, 1, gmP1},
-        PickCase{"nothing_keeps_current",
+        PickCase{"nothing_lets_go_of_the_current",
                  {{{0, 0}, {1, 0}}, {{30, 30}, {60, 30}}},
                  2,
                  {200, 200},
-                 2,
+                 0,
                  gmNone}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -144,6 +144,9 @@ void TestObjectPanel::refusedValues_data() {
     QTest::newRow("three decimals") << "thickness"
                                     << "2,255"
                                     << "0,01 a 100,00";
+    QTest::newRow("a point under a decimal comma") << "thickness"
+                                                   << "2.25"
+                                                   << "e \",\" como separador decimal";
     QTest::newRow("end above the area") << "angle"
                                         << "90"
                                         << "P2 em 0 a 400 × 0 a 250";

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,6 +42,7 @@ class TestSectionPropertiesWindow : public QObject {
     void buttonOpensItBesideTheEditor();
     void followsEveryChangeOnceTheLoopTurns();
     void followsTheMaterial();
+    void noValueIsCut();
     void emptyProfileShowsDashesAndWhy();
     void copyPutsTabSeparatedValuesOnTheClipboard();
     void objectPanelGoesOnTop();
@@ -56,7 +59,7 @@ void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
     QCOMPARE(w->windowTitle(), QStringLiteral("Propriedades da seção"));
     QCOMPARE(f.window.geometry(), editor);
     QCOMPARE(f.control<QToolButton>("SpeedButton9")->toolTip(),
-             QStringLiteral("Propriedades da seção"));
+             QStringLiteral("Propriedades da seção (Alt+Enter)"));
 }
 
 // The channel's shear centre lies 3 b^2 / (h + 6 b) behind the web; the values follow
@@ -90,12 +93,45 @@ void TestSectionPropertiesWindow::followsTheMaterial() {
     QTest::keyClicks(material, QStringLiteral("Teste - 10"));
     // 200 mm2 of 10 g/cm3.
     QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("2,00"));
+    // A material without a density weighs nothing, and the window says why.
+    material->selectAll();
+    QTest::keyClicks(material, QStringLiteral("Zinco"));
+    QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("0,00"));
+    QCOMPARE(Shown(model, "Peso", SectionPropertiesModel::Description),
+             QStringLiteral("peso por metro (a densidade do material é zero)"));
     material->selectAll();
     QTest::keyClicks(material, QStringLiteral("Teste - 1e999"));
     QTRY_COMPARE(Shown(model, "Peso"), QStringLiteral("—"));
     QVERIFY(Shown(model, "Peso", SectionPropertiesModel::Description)
                 .contains("densidade fora do alcance"));
     QVERIFY(f.dialogs->errors.isEmpty());
+}
+
+// Flanges of 100 mm on a 200 mm web, 1 mm thick: Cw = t b³ h² (3b + 2h) / (12 (6b + h))
+// = 2,92·10⁹ mm6, beyond what the column shows written out; Jxc = t h³ / 12 + 2 (b t³ / 12
+// + b t (h/2)²) is not.
+void TestSectionPropertiesWindow::noValueIsCut() {
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
+    const SectionPropertiesModel& model = w->values();
+    f.control<QToolButton>("SpeedButton2")->click();
+    f.drag({200, 20}, {100, 20});
+    f.drag({100, 20}, {100, 220});
+    f.drag({100, 220}, {200, 220});
+    QTRY_COMPARE(Shown(model, "Cw"), QStringLiteral("2,92·10⁹"));
+    QCOMPARE(Shown(model, "Jxc"), QStringLiteral("2666683,33"));
+    auto* table = w->findChild<QTableView*>("PropertiesTable");
+    const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int room = table->columnWidth(SectionPropertiesModel::Value) - margins;
+    QStringList texts = {QStringLiteral("-99999999,99"), QStringLiteral("-9,99·10³⁰⁸")};
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.data(model.index(row, SectionPropertiesModel::Value)).toString();
+    for (const QString& text : texts)
+        QVERIFY2(table->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+    // The clipboard keeps every digit for a spreadsheet.
+    w->copyToClipboard();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Cw\t2916666666,67\t")));
 }
 
 void TestSectionPropertiesWindow::emptyProfileShowsDashesAndWhy() {

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <map>
+#include <ranges>
 
 namespace {
 
@@ -120,6 +121,20 @@ class PrintToFile : public WidgetPreviewDialogs {
     }
 };
 
+// A line's texts joined by blanks.
+QString joined(const Line& line) {
+    return QStringList(std::views::values(line).begin(), std::views::values(line).end()).join(' ');
+}
+
+// The x of a line's texts.
+QList<qreal> columns(const Line& line) {
+    return {std::views::keys(line).begin(), std::views::keys(line).end()};
+}
+
+QString heads(const QString& slot) {
+    return QStringList(3, slot).join(' ');
+}
+
 } // namespace
 
 class TestPrtForm : public QObject {
@@ -129,7 +144,8 @@ class TestPrtForm : public QObject {
     void initTestCase() { ReportFonts::installSubstitutions(); }
     void tableRows_data();
     void tableRows();
-    void longProfileFlowsOntoPage2();
+    void laterPagesRepeatTheHeads_data();
+    void laterPagesRepeatTheHeads();
     void emptyProfileGivesNoPage();
     void printFromPreviewReadsTheEditedProfile();
 };
@@ -172,34 +188,59 @@ void TestPrtForm::tableRows() {
     QCOMPARE(tables(pages).bars, bars);
     QCOMPARE(tables(pages).appendices, appendices);
     QVERIFY(form.RowIndex >= profile.ObjectCount() + 4); // ends the record loop: one record
-    QCOMPARE(allTexts(pages).count(QStringLiteral("Apêndices")), 1);
+    // The appendix heading only over appendices.
+    QCOMPARE(allTexts(pages).count(QStringLiteral("Apêndices")), kinds.contains('A') ? 1 : 0);
     for (const char* placeholder : {"Barra", "Apend", "0,0", "0", "Peso: xxx kg/m"})
         QVERIFY2(!allTexts(pages).contains(QString::fromUtf8(placeholder)), placeholder);
 }
 
-void TestPrtForm::longProfileFlowsOntoPage2() {
+void TestPrtForm::laterPagesRepeatTheHeads_data() {
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QList<int>>("barRows");      // per page
+    QTest::addColumn<QList<int>>("appendixRows"); // per page
+    QTest::addColumn<QList<QStringList>>("tops"); // the first two lines of the later pages
+    const QString bar = heads("Objeto P1(X,Y) P2(X,Y) Espess.");
+    const QString appendix = heads("Objeto P(X,Y) Espess.");
+    // The rows stop above the page elements, whose top is the caption at 170.7 mm: page 1
+    // from 70.1 mm, the later pages from below their heads at 10 + 6.2 + 6.0 mm.
+    QTest::newRow("255 bars") << QString(255, 'B') << QList<int>{25, 37, 23} << QList<int>{0, 0, 0}
+                              << QList<QStringList>{{"Pág.: 2 de 3", bar}, {"Pág.: 3 de 3", bar}};
+    // Page 1 full of bars: page 2 begins with the appendix heading, which has heads of its own.
+    QTest::newRow("75 bars, 180 appendices")
+        << QString(75, 'B') + QString(180, 'A') << QList<int>{25, 0, 0} << QList<int>{0, 35, 25}
+        << QList<QStringList>{{"Pág.: 2 de 3", "Apêndices"}, {"Pág.: 3 de 3", appendix}};
+}
+
+void TestPrtForm::laterPagesRepeatTheHeads() {
+    QFETCH(QString, kinds);
+    QFETCH(QList<int>, barRows);
+    QFETCH(QList<int>, appendixRows);
+    QFETCH(QList<QStringList>, tops);
     TPrtForm form(PtBr);
     const QList<ReportPage> pages =
-        form.producePages(makeProfile(QString(255, 'B')), someResults(), Drawing).pages;
-    QCOMPARE(pages.size(), 3);
-    // The rows stop above the page elements, whose top is the caption at 170.7 mm: page 1
-    // from 70.1 mm, the later pages from the top margin.
-    QCOMPARE(tables(pages.mid(0, 1)).bars.size(), 25);
-    QCOMPARE(tables(pages.mid(1, 1)).bars.size(), 40);
-    QCOMPARE(tables(pages.mid(2, 1)).bars.size(), 20);
-    QCOMPARE(tables(pages.mid(1, 1)).bars.first(), QStringLiteral("76 77 78"));
-    QCOMPARE(tables(pages.mid(2, 1)).bars.last(), QStringLiteral("253 254 255"));
-    const auto heading = std::find_if(pages[2].items.begin(), pages[2].items.end(),
-                                      [](const PageItem& i) { return i.text == "Apêndices"; });
-    QVERIFY(heading != pages[2].items.end());
-    QVERIFY(qAbs(heading->frame.top() - (10 + 20 * 4.0 + 3.7)) < 1e-6);
-    for (const ReportPage& page : pages)
-        for (const PageItem& item : page.items.mid(0, page.items.size() - 10))
+        form.producePages(makeProfile(kinds), someResults(), Drawing).pages;
+    QCOMPARE(pages.size(), barRows.size());
+    for (int p = 0; p < pages.size(); ++p) {
+        // The pages before tell which table the rows belong to.
+        const Tables before = tables(pages.mid(0, p)), upTo = tables(pages.mid(0, p + 1));
+        QCOMPARE(upTo.bars.size() - before.bars.size(), barRows[p]);
+        QCOMPARE(upTo.appendices.size() - before.appendices.size(), appendixRows[p]);
+        for (const PageItem& item : pages[p].items.mid(0, pages[p].items.size() - 10))
             QVERIFY2(item.frame.top() + 4.0 <= 170.7 + 1e-6, qPrintable(item.text));
+        if (p > 0) {
+            const QList<Line> top = lines(pages.mid(p, 1)).mid(0, 2);
+            QCOMPARE((QStringList{joined(top.value(0)), joined(top.value(1))}), tops[p - 1]);
+        }
+    }
+    // Repeated, the heads stand in the columns where the table began.
+    const Line lastHeads = lines(pages.mid(2, 1)).value(1);
+    const QList<Line> all = lines(pages);
+    const auto first = std::find_if(all.begin(), all.end(),
+                                    [&](const Line& l) { return joined(l) == joined(lastHeads); });
+    QCOMPARE(columns(*first), columns(lastHeads));
 
     QVERIFY(allTexts(pages.mid(0, 1)).contains("PERFIL"));
     QVERIFY(!allTexts(pages.mid(1, 2)).contains("PERFIL"));
-    QVERIFY(!allTexts(pages.mid(1, 2)).contains("Pág.:"));
     // The page elements end every page, identical.
     QCOMPARE(pages[0].items.mid(pages[0].items.size() - 10),
              pages[2].items.mid(pages[2].items.size() - 10));

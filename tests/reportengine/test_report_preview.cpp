@@ -4,12 +4,17 @@
 #include "Report.h"
 #include "ReportLabel.h"
 #include "ReportPreview.h"
+#include "WidgetPreviewDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -120,7 +125,9 @@ class TestReportPreview : public QObject {
     void labelFollowsScrolling();
     void wheelZoomsWithControl_data();
     void wheelZoomsWithControl();
+    void wheelZoomsAboutThePointer();
     void escapeCloses();
+    void printerOffersPortraitOnly();
 
   private:
     ThreePageReport m_source;
@@ -271,20 +278,17 @@ void TestReportPreview::labelFollowsScrolling() {
 void TestReportPreview::wheelZoomsWithControl_data() {
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("notch");
-    QTest::addColumn<int>("zoomChange"); // sign
-    QTest::addColumn<bool>("scrolls");
-    QTest::newRow("ctrl, up: larger")
-        << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1 << false;
+    QTest::addColumn<int>("zoomChange"); // sign; 0: the wheel scrolls instead
+    QTest::newRow("ctrl, up: larger") << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1;
     QTest::newRow("ctrl, down: smaller")
-        << Qt::KeyboardModifiers(Qt::ControlModifier) << -120 << -1 << false;
-    QTest::newRow("plain, down: scrolls") << Qt::KeyboardModifiers() << -120 << 0 << true;
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << -120 << -1;
+    QTest::newRow("plain, down: scrolls") << Qt::KeyboardModifiers() << -120 << 0;
 }
 
 void TestReportPreview::wheelZoomsWithControl() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(int, notch);
     QFETCH(int, zoomChange);
-    QFETCH(bool, scrolls);
     ReportPreview preview(m_source.report, m_dialogs);
     preview.showDocument(m_source.report.run());
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
@@ -296,7 +300,26 @@ void TestReportPreview::wheelZoomsWithControl() {
                       Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view->viewport(), &wheel);
     QCOMPARE((view->zoomFactor() > zoom) - (view->zoomFactor() < zoom), zoomChange);
-    QCOMPARE(view->verticalScrollBar()->value() != scroll, scrolls);
+    if (zoomChange == 0)
+        QVERIFY(view->verticalScrollBar()->value() != scroll);
+}
+
+// Ctrl and the wheel zoom about the pointer: in and out again, the view is where it was.
+void TestReportPreview::wheelZoomsAboutThePointer() {
+    ReportPreview preview(m_source.report, m_dialogs);
+    preview.showDocument(m_source.report.run());
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    auto* view = preview.findChild<PageView*>();
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(bar->maximum() / 3); // within a page, away from its top
+    const int scroll = bar->value();
+    const QPointF at(view->viewport()->width() / 3, view->viewport()->height() / 3);
+    for (int notch : {120, -120}) {
+        QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, notch),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+    }
+    QVERIFY2(qAbs(bar->value() - scroll) <= 2, qPrintable(QString::number(bar->value())));
 }
 
 void TestReportPreview::escapeCloses() {
@@ -306,6 +329,27 @@ void TestReportPreview::escapeCloses() {
     QVERIFY(QTest::qWaitForWindowActive(&preview));
     QTest::keyClick(&preview, Qt::Key_Escape);
     QVERIFY(!preview.isVisible());
+}
+
+// The printer's properties offer the portrait orientation alone: the pages are laid out
+// for it, and a landscape choice would be ignored.
+void TestReportPreview::printerOffersPortraitOnly() {
+    QPrinter printer;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* print = static_cast<QDialog*>(QApplication::activeModalWidget());
+        QTimer::singleShot(0, [&] {
+            auto* properties = static_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const QRadioButton* b : properties->findChildren<QRadioButton*>())
+                if (b->isVisible())
+                    offered << b->objectName();
+            properties->reject();
+        });
+        print->findChild<QPushButton*>("properties")->click();
+        print->reject();
+    });
+    WidgetPreviewDialogs().setupPrinter(nullptr, printer);
+    QCOMPARE(offered, QStringList{"portrait"});
 }
 
 QTEST_MAIN(TestReportPreview)

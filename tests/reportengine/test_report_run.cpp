@@ -58,7 +58,7 @@ class TestReportRun : public QObject {
   private slots:
     void pageFlow_data();
     void pageFlow();
-    void titleOnceAndPageElementsOnEveryPage();
+    void titleOnceHeaderAfterAndPageElementsOnEveryPage();
     void callbackProtocol();
     void noDataProducesNoPage_data();
     void noDataProducesNoPage();
@@ -98,11 +98,17 @@ void TestReportRun::pageFlow() {
     }
 }
 
-void TestReportRun::titleOnceAndPageElementsOnEveryPage() {
+void TestReportRun::titleOnceHeaderAfterAndPageElementsOnEveryPage() {
     RowsReport source(20, 6);
     Report& report = source.report;
     labelledBand(report, "TITLE", ReportBand::Kind::Title, 30);
     const QFont font(QStringLiteral("Arial"));
+    report.addBand("head", ReportBand::Kind::PageHeader, 5)
+        .add<ReportSystemData>("of", QPointF(0, 0), ReportSystemData::Data::PageOfPages, font,
+                               "%1/%2");
+    // A header that skips itself takes no room.
+    labelledBand(report, "skipped", ReportBand::Kind::PageHeader, 5).setText("SKIPPED");
+    report.band("skipped")->beforePrint = [](bool& print) { print = false; };
     report.pageElements().add<ReportLabel>("foot", QPointF(50, 85), "FOOT", font);
     report.pageElements().add<ReportSystemData>("page", QPointF(80, 85),
                                                 ReportSystemData::Data::PageNumber, font);
@@ -111,8 +117,10 @@ void TestReportRun::titleOnceAndPageElementsOnEveryPage() {
     const ReportDocument document = report.run();
     QCOMPARE(document.pages.size(), 3);
     QCOMPARE(texts(document.pages[0]), QStringList({"TITLE", "row 1", "row 2", "FOOT", "1"}));
-    QCOMPARE(texts(document.pages[1]), QStringList({"row 3", "row 4", "row 5", "FOOT", "2"}));
-    QCOMPARE(texts(document.pages[2]), QStringList({"row 6", "FOOT", "3"}));
+    QCOMPARE(texts(document.pages[1]),
+             QStringList({"2/3", "row 3", "row 4", "row 5", "FOOT", "2"}));
+    QCOMPARE(texts(document.pages[2]), QStringList({"3/3", "row 6", "FOOT", "3"}));
+    QCOMPARE(rowTops(document).at(1), (QList<qreal>{15, 35, 55}));
     QCOMPARE(document.pages[1].items.last().frame.topLeft(), QPointF(80, 85));
 }
 

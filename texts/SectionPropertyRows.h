@@ -31,6 +31,18 @@ QList<SectionPropertyGroup> SectionPropertyGroups(const TEngineeringResults& res
 // separator, the word, or "—".
 QString SectionPropertyText(const SectionPropertyRow& row, const QLocale& locale);
 
+// Values of this size or more are shown as a power of ten: written out in full they
+// would need more room than the window's value column gives.
+inline constexpr double PowerOfTenFrom = 1e8;
+
+// The row's value as the window shows it: SectionPropertyText's, but a value of
+// PowerOfTenFrom or more in size as three significant digits times a power of ten.
+QString SectionPropertyShownText(const SectionPropertyRow& row, const QLocale& locale);
+
+// The widest texts SectionPropertyShownText gives for a number, written out and as a power
+// of ten, so that the value column can be made wide enough for every value.
+QStringList WidestShownValues(const QLocale& locale);
+
 // All groups as tab-separated lines for a spreadsheet: a title line per group, then
 // symbol, value, unit, name and note per row.
 QString SectionPropertiesTabText(const QList<SectionPropertyGroup>& groups, const QLocale& locale);

@@ -1,5 +1,6 @@
 #include "SectionPropertyRows.h"
 
+#include "PowerOfTenText.h"
 #include "ResultFields.h"
 
 #include <cmath>
@@ -21,10 +22,26 @@ QList<SectionPropertyGroup> SectionPropertyGroups(const TEngineeringResults& res
             const ResultShown result = ShowResult(field, results);
             shown.rows.append({Text(field.symbol), Text(field.description), result.value,
                                Text(field.unit), Text(result.word), Text(result.note)});
+            // A weight of zero is a value, but one that a material without a density gave;
+            // said beside it, as the print command asks about it.
+            if (key == "Weight" && result.value == 0 && results.Section.Density == 0)
+                shown.rows.last().note = QStringLiteral("a densidade do material é zero");
         }
         groups.append(std::move(shown));
     }
     return groups;
+}
+
+QString SectionPropertyShownText(const SectionPropertyRow& row, const QLocale& locale) {
+    if (row.word.isEmpty() && std::isfinite(row.value) && std::abs(row.value) >= PowerOfTenFrom)
+        return PowerOfTenText(row.value, locale);
+    return SectionPropertyText(row, locale);
+}
+
+QStringList WidestShownValues(const QLocale& locale) {
+    const SectionPropertyRow plain{{}, {}, -(PowerOfTenFrom - 0.01), {}, {}, {}};
+    const SectionPropertyRow power{{}, {}, -9.99e307, {}, {}, {}};
+    return {SectionPropertyText(plain, locale), SectionPropertyShownText(power, locale)};
 }
 
 QString SectionPropertyText(const SectionPropertyRow& row, const QLocale& locale) {
