@@ -83,8 +83,11 @@ ReportDocument EngineeringReport::producePages(const TProfile& profile, const QS
 void EngineeringReport::bind(const TProfile& profile, const QString& name, const QString& material,
                              const TBucklingInput& input) {
     const QLocale& l = m_locale;
-    m_layout.Name->setText(
-        QStringLiteral("Perfil: %1").arg(name.isEmpty() ? QStringLiteral("sem nome") : name));
+    const QString own = QString::fromStdString(profile.info().Name);
+    const QString shown = !own.isEmpty()    ? own
+                          : !name.isEmpty() ? name
+                                            : QStringLiteral("sem nome");
+    m_layout.Name->setText(QStringLiteral("Perfil: %1").arg(shown));
     m_layout.Material->setText(QStringLiteral("Material: %1; E = %2 MPa, ν = %3, fy = %4 MPa")
                                    .arg(material, l.toString(input.E, 'g', 10),
                                         l.toString(input.Nu, 'g', 4),

@@ -15,8 +15,9 @@ class TProfile;
 // "Relatório de engenharia": the profile's properties, its signature curve with the
 // buckled shapes and its design strengths, on the report engine. Each call analyses the
 // profile as it stands and keeps what it found, so that a later run (a print from the
-// preview) gives the same pages; the profile is not kept. name is the profile's name, material the
-// text its density is read from ("Aço - 7,75").
+// preview) gives the same pages; the profile is not kept. name is its file's base name, shown
+// when the profile has no name of its own; material the text its density is read from ("Aço -
+// 7,75").
 class EngineeringReport {
   public:
     // locale writes every number and the date.

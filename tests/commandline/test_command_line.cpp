@@ -294,6 +294,7 @@ void TestCommandLine::jsonBuckling() {
     TProfile steel;
     LoadProfile(steel, QFile::encodeName(Example("lipped-c")).toStdString());
     TProfileInfo info = steel.info();
+    info.Name = "Ue 150x60x20x2";
     info.Material = {"Aço - 7,85", 190000, 0.25, 345};
     steel.setInfo(info);
     const QTemporaryDir dir;
@@ -309,6 +310,13 @@ void TestCommandLine::jsonBuckling() {
         QCOMPARE(material.value("E").toDouble(), 190000.0);
         QCOMPARE(material.value("Nu").toDouble(), 0.25);
     }
+    // The engineering report likewise, under the profile's own name.
+    const QString pdf = dir.filePath(QStringLiteral("steel.pdf"));
+    QCOMPARE(Perfil({"--engineering-pdf", pdf, file}).status, 0);
+    const QString text = Execute(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).out;
+    for (const char* line :
+         {"Perfil: Ue 150x60x20x2", "Material: Aço - 7,85; E = 190000 MPa, ν = 0,25, fy = 345 MPa"})
+        QVERIFY2(text.contains(QString::fromUtf8(line)), line);
 
     const Run two = Perfil({"--json", "--buckling", Example("z"), Example("hat")});
     QCOMPARE(two.status, 0);
