@@ -129,6 +129,7 @@ TBucklingInput BucklingPanel::input() const {
     input.Fy = m_fy->value();
     input.E = m_e->value();
     input.Nu = m_nu->value();
+    input.BendRadius = m_profile.info().BendRadius;
     return input;
 }
 

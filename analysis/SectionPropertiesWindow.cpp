@@ -3,11 +3,13 @@
 #include "BucklingPanel.h"
 #include "LocaleText.h"
 #include "SectionPicture.h"
+#include "SharpCornerText.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -21,7 +23,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
       m_layout(new QVBoxLayout(this)), m_tabs(new QTabWidget(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(profile, this)), m_bucklingTab(new QWidget(this)) {
+      m_picture(new SectionPicture(profile, this)), m_notes(new QLabel(this)), m_bucklingTab(new QWidget(this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 
@@ -44,6 +46,10 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     m_table->setColumnWidth(SectionPropertiesModel::Value, valueColumnWidth());
     m_table->setColumnWidth(SectionPropertiesModel::Unit, 56);
 
+    m_notes->setObjectName(QStringLiteral("NotesLabel"));
+    m_notes->setWordWrap(true);
+    m_notes->hide();
+
     auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
     copy->setObjectName(QStringLiteral("CopyButton"));
     connect(copy, &QPushButton::clicked, this, &SectionPropertiesWindow::copyToClipboard);
@@ -54,6 +60,7 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
     auto* properties = new QWidget(this);
     auto* propertiesLayout = new QVBoxLayout(properties);
     propertiesLayout->addWidget(m_table, 3);
+    propertiesLayout->addWidget(m_notes);
     propertiesLayout->addWidget(m_picture, 2);
     propertiesLayout->addLayout(buttons);
     m_tabs->setObjectName(QStringLiteral("PropertiesTabs"));
@@ -110,7 +117,7 @@ void SectionPropertiesWindow::profileChanged() {
 
 void SectionPropertiesWindow::refresh() {
     m_wallTimer.stop();
-    m_wall = ComputeThinWall(m_profile.liveObjects());
+    m_wall = ComputeThinWall(m_profile);
     m_wallClock.start();
     display();
 }
@@ -138,6 +145,9 @@ void SectionPropertiesWindow::display() {
     results.Wall = m_wall;
     m_model.setGroups(SectionPropertyGroups(results));
     m_picture->setResults(results);
+    const QStringList notices = SharpCornerNotices(results.SharpCorners, QLocale());
+    m_notes->setText(notices.join(u'\n'));
+    m_notes->setVisible(!notices.isEmpty());
 }
 
 void SectionPropertiesWindow::copyToClipboard() {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class BucklingPanel;
+class QLabel;
 class QTabWidget;
 class QTableView;
 class QVBoxLayout;
@@ -79,6 +80,7 @@ class SectionPropertiesWindow : public QWidget {
     QTabWidget* m_tabs;
     QTableView* m_table;
     SectionPicture* m_picture;
+    QLabel* m_notes; // the corners left sharp, hidden when there are none
     QWidget* m_bucklingTab;
     BucklingPanel* m_buckling = nullptr;
     QWidget* m_objectPanel = nullptr;

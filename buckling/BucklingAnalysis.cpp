@@ -19,7 +19,7 @@ std::optional<double> Critical(double reference, const std::optional<TCurvePoint
 
 std::optional<TBucklingResult> AnalyseBuckling(std::span<const TProfileObject> objects,
                                                const TBucklingInput& input, std::stop_token stop) {
-    const TWallGraph graph = BuildWallGraph(objects);
+    const TWallGraph graph = BuildWallGraph(objects, input.BendRadius);
     return AnalyseBuckling(BuildStripModel(graph, DefaultStripCounts(graph)), input, stop);
 }
 

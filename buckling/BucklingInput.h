@@ -3,7 +3,7 @@
 #include "BucklingLoad.h"
 #include "ProfileInfo.h"
 
-// What an analysis is asked for: the load, the member and the material.
+// What an analysis is asked for: the load, the member and its bends, and the material.
 struct TBucklingInput {
     TBucklingLoad Load = TBucklingLoad::P;
     // mm: the member's length, the global mode's half-wavelength
@@ -11,4 +11,5 @@ struct TBucklingInput {
     double E = TMaterial::DefaultE; // MPa
     double Nu = TMaterial::DefaultNu;
     double Fy = TMaterial::DefaultFy; // MPa
+    double BendRadius = 0;            // mm, the inner radius its corners are rounded to
 };

@@ -88,7 +88,7 @@ class Writer {
 TBucklingInput BucklingInput(const TProfile& profile, const BucklingRequest& request) {
     const TMaterial& material = profile.info().Material;
     return {request.load, request.length, material.E, material.Nu,
-            request.fy.value_or(material.Fy)};
+            request.fy.value_or(material.Fy), profile.info().BendRadius};
 }
 
 TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request) {

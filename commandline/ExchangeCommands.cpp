@@ -135,6 +135,7 @@ bool PrintJsonLines(const CommandLine& command) {
             const ComputedProfile computed = ComputeProfileFile(file, command.material);
             for (ResultText& field : ResultTexts(Source(computed)))
                 fields.push_back(std::move(field));
+            AppendSharpCornersField(fields, Source(computed));
             AppendBucklingField(fields, computed.profile, command.buckling);
         } catch (const std::exception& e) {
             allComputed = false;

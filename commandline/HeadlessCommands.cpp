@@ -9,6 +9,7 @@
 #include "ReportTexts.h"
 #include "ResultFields.h"
 #include "ResultsJson.h"
+#include "SharpCornerText.h"
 #include "StandardStreams.h"
 
 #include <QFileInfo>
@@ -48,6 +49,10 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
     const auto& [profile, material, results, engineering] = computed;
     if (results.Density == 0)
         Print(stderr, QStringLiteral("Aviso: a densidade do material é zero; o peso sai zero."));
+    if (command.mode == CommandLine::Mode::Properties ||
+        command.mode == CommandLine::Mode::AllProperties)
+        for (const QString& notice : SharpCornerNotices(engineering.SharpCorners, locale))
+            Print(stderr, QStringLiteral("Aviso: ") + notice + QLatin1Char('.'));
     switch (command.mode) {
     case CommandLine::Mode::Properties:
         for (const QString& line : ReportTexts::sectionResults(results, locale))
@@ -60,6 +65,7 @@ void RunProfileCommand(const CommandLine& command, const QLocale& locale) {
         break;
     case CommandLine::Mode::Json: {
         std::vector<ResultText> fields = ResultTexts(Source(computed));
+        AppendSharpCornersField(fields, Source(computed));
         AppendBucklingField(fields, profile, command.buckling);
         Print(stdout, QString::fromStdString(JsonObject(fields)));
         break;

@@ -66,6 +66,17 @@ std::vector<ResultText> ResultTexts(const ResultSource& source) {
     return texts;
 }
 
+void AppendSharpCornersField(std::vector<ResultText>& fields, const ResultSource& source) {
+    if (source.profile.info().BendRadius == 0)
+        return;
+    std::string corners;
+    for (const TExactPoint& corner : source.engineering.SharpCorners) {
+        const TPointMm p = Millimetres(corner);
+        corners += (corners.empty() ? "[" : ", [") + JsonNumber(p.X) + ", " + JsonNumber(p.Y) + "]";
+    }
+    fields.push_back({"SharpCorners", "[" + corners + "]"});
+}
+
 std::string JsonObject(const std::vector<ResultText>& fields) {
     std::string out = "{";
     for (const ResultText& field : fields) {

@@ -19,6 +19,11 @@ struct ResultText {
 // "disconnected" or "none") as text.
 std::vector<ResultText> ResultTexts(const ResultSource& source);
 
+// "SharpCorners", the corners the bend radius left sharp as [[x, y], ...] in mm, appended
+// when the profile has a bend radius; a profile with sharp corners keeps its object as it
+// was.
+void AppendSharpCornersField(std::vector<ResultText>& fields, const ResultSource& source);
+
 // A number as JSON writes it: the shortest decimal that reads back the same, null when
 // not finite.
 std::string JsonNumber(double value);

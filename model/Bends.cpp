@@ -113,16 +113,27 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         taken[{c.a.bar, c.a.end}] = c.tangent;
         taken[{c.b.bar, c.b.end}] = c.tangent;
     }
+    // A bar that another bar's end meets within the arc's reach would lose that joint.
+    auto joinedWithin = [&](const BarEnd& e, double tangent) {
+        const TProfileObject& bar = objects[e.bar];
+        const TExactPoint corner = ExactPoint(bar, e.end), far = ExactPoint(bar, Other(e.end));
+        const TPointMm from = Millimetres(corner);
+        return std::ranges::any_of(endsAt, [&](const auto& entry) {
+            const TPointMm p = Millimetres(entry.first);
+            return Inside(entry.first, corner, far) &&
+                   std::hypot(p.X - from.X, p.Y - from.Y) <= tangent;
+        });
+    };
     auto fits = [&](const BarEnd& e, double tangent) {
         const auto other = taken.find({e.bar, Other(e.end)});
         const double otherTangent = other == taken.end() ? 0.0 : other->second;
-        return tangent + otherTangent <= Length(objects[e.bar]);
+        return tangent + otherTangent <= Length(objects[e.bar]) && !joinedWithin(e, tangent);
     };
 
     for (const Corner& c : corners) {
         const TPointMm corner = Millimetres(c.at);
         if (!fits(c.a, c.tangent) || !fits(c.b, c.tangent)) {
-            result.Sharp.push_back({c.a.bar, c.b.bar, corner});
+            result.Sharp.push_back({c.a.bar, c.b.bar, corner, c.at});
             continue;
         }
         const TProfileObject &a = objects[c.a.bar], &b = objects[c.b.bar];
@@ -152,4 +163,8 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         result.Bends.push_back(bend);
     }
     return result;
+}
+
+std::string SharpCornerNotice(std::string_view pointText) {
+    return "canto vivo em (" + std::string(pointText) + "): sem espaço para a dobra";
 }

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // A corner where exactly two bars meet end to end at an angle, rounded as the section is
@@ -24,11 +26,13 @@ struct TBend {
     double length() const;
 };
 
-// A corner that stays sharp because a bar is too short for the arc: its tangent length
-// together with that of the bar's other bend, if any, exceeds the bar.
+// A corner that stays sharp because a bar has no room for the arc: its tangent length
+// together with that of the bar's other bend, if any, exceeds the bar, or another bar
+// joins it within the tangent length.
 struct TSharpCorner {
     std::size_t BarA, BarB;
     TPointMm Corner;
+    TExactPoint At; // the same point, exact
 };
 
 struct TBends {
@@ -49,3 +53,6 @@ struct TBends {
 // a positive finite thickness and a Number other than 0. A radius of 0 gives no bend and
 // no sharp corner, and Ends hold the objects' points exactly.
 TBends FindBends(std::span<const TProfileObject> objects, double innerRadius);
+
+// The notice for a corner left sharp, its point written as pointText ("12; 30").
+std::string SharpCornerNotice(std::string_view pointText);

@@ -1,5 +1,6 @@
 #include "SectionEngineering.h"
 
+#include "BendSector.h"
 #include "Density.h"
 #include "PerfilError.h"
 
@@ -34,14 +35,16 @@ double ReadDensityQuietly(std::string_view materialText, char decimalSeparator, 
 }
 
 // Product of inertia in drawing axes with the report's weights: a strip's own product
-// t L dx dy / 12 (0 for an axis-parallel bar) plus the parallel-axis term, and 4 times
-// the offsets for an appendix.
-double DrawingProduct(std::span<const TProfileObject> objects, double xg, double yg) {
+// t L dx dy / 12 (0 for an axis-parallel bar) plus the parallel-axis term, a bend's
+// sector moved from its centre, and 4 times the offsets for an appendix.
+double DrawingProduct(std::span<const TProfileObject> objects, const TBends& bends, double xg,
+                      double yg) {
     double product = 0;
-    for (const TProfileObject& o : objects) {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
         if (o.isBar()) {
-            const TBarStrip s = BarStrip(o);
-            const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
+            const TPointMm a = bends.end(i, TEnd::P1), b = bends.end(i, TEnd::P2);
+            const TBarStrip s = BarStrip(a, b, o.Thickness);
             const double dx = b.X - a.X;
             const double dy = b.Y - a.Y;
             product +=
@@ -51,12 +54,18 @@ double DrawingProduct(std::span<const TProfileObject> objects, double xg, double
             product += 4 * (p.X - xg) * (p.Y - yg);
         }
     }
+    for (const TBend& bend : bends.Bends) {
+        const TBendSector s = BendSector(bend);
+        const double ex = bend.Centre.X - xg, ey = bend.Centre.Y - yg;
+        product += s.Ixy + ex * s.Sy + ey * s.Sx + s.Area * ex * ey;
+    }
     return product;
 }
 
-void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objects) {
+void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objects,
+                   const TBends& bends) {
     const TSectionResults& s = e.Section;
-    e.Jxy = -DrawingProduct(objects, s.Xg, s.Yg);
+    e.Jxy = -DrawingProduct(objects, bends, s.Xg, s.Yg);
     // The product of a symmetric section cancels to rounding noise, which would tilt its
     // axes by a sliver and print as "-0.00".
     if (std::abs(e.Jxy) <= 1e-12 * (s.Jxc + s.Jyc))
@@ -80,7 +89,7 @@ void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objec
 TEngineeringResults ComputeEngineering(const TProfile& profile, std::string_view materialText,
                                        char decimalSeparator) {
     TEngineeringResults e = ComputeSectionAxes(profile, materialText, decimalSeparator);
-    e.Wall = ComputeThinWall(profile.liveObjects());
+    e.Wall = ComputeThinWall(profile);
     return e;
 }
 
@@ -94,14 +103,16 @@ TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view
         return e;
     TSectionPass pass;
     try {
-        pass = ComputeSectionOf(objects, density);
+        pass = ComputeSectionOf(objects, density, profile.info().BendRadius);
     } catch (const PerfilError&) {
         e.State = TSectionState::ZeroArea;
         return e;
     }
     e.State = TSectionState::Ready;
     e.Section = pass.Results;
-    PrincipalAxes(e, objects);
+    PrincipalAxes(e, objects, pass.Bends);
+    for (const TSharpCorner& corner : pass.Bends.Sharp)
+        e.SharpCorners.push_back(corner.At);
     if (std::any_of(objects.begin(), objects.end(),
                     [](const TProfileObject& o) { return o.isBar(); })) {
         e.FibreLeft = e.Section.Xg - pass.MinX;

@@ -5,6 +5,7 @@
 #include "ThinWall.h"
 
 #include <string_view>
+#include <vector>
 
 // Why the section's values are missing, if they are.
 enum class TSectionState {
@@ -15,6 +16,8 @@ enum class TSectionState {
 
 // The report's results and the properties an engineer checks a thin-walled member
 // with. Every value that does not exist is NaN.
+//
+// Bars, bends and appendices weigh in as in the report's calculation.
 //
 // Axes of Jxy and Theta: through the centroid, x to the right and y up, so Jxy is minus
 // the product of inertia in drawing axes. Theta is in degrees, counter-clockwise from +x
@@ -40,6 +43,8 @@ struct TEngineeringResults {
     double FibreBottom = TThinWall::Missing; // towards larger drawing y
 
     TThinWall Wall;
+    // Corners the bend radius could not round for want of room on a bar: they stay sharp.
+    std::vector<TExactPoint> SharpCorners;
 };
 
 // Computes everything from the profile as it stands, without changing it: slots awaiting

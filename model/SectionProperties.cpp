@@ -1,5 +1,6 @@
 #include "SectionProperties.h"
 
+#include "BendSector.h"
 #include "Density.h"
 #include "PerfilError.h"
 
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <utility>
 
 namespace {
 
@@ -58,37 +60,48 @@ TSectionResults ComputeSection(TProfile& profile, std::string_view materialText,
                                char decimalSeparator) {
     profile.CompactObjects();
     const double density = ReadDensity(materialText, decimalSeparator);
-    const TSectionResults r = ComputeSectionOf(profile.liveObjects(), density).Results;
+    const TSectionResults r =
+        ComputeSectionOf(profile.liveObjects(), density, profile.info().BendRadius).Results;
     CheckOverflow(r, profile.liveObjects());
     return r;
 }
 
-TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density) {
+TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density,
+                              double innerRadius) {
     TSectionResults r;
+    TBends bends = FindBends(objects, innerRadius);
     double maxX = 0, maxY = 0, minX = 600, minY = 600;
     r.Density = density;
     // Written for every bar in pass 1 before pass 3 reads it; left uninitialised
     // otherwise, since clearing all 255 entries would cost more than the whole calculation.
     std::array<BarValues, TProfile::Capacity> bars;
 
-    // Pass 1: bars as thin strips. The extremes of the bar ends are gathered on the way:
-    // being maxima and minima, they do not depend on the order in which the ends are
-    // visited.
+    // Pass 1: bars as thin strips between their ends as the bends trimmed them, then the
+    // bends as annular sectors. The extremes of the centre-line are gathered on the way:
+    // being maxima and minima, they do not depend on the order in which they are visited.
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
         if (!o.isBar())
             continue;
-        const TBarStrip s = BarStrip(o);
+        const TPointMm a = bends.end(i, TEnd::P1), b = bends.end(i, TEnd::P2);
+        const TBarStrip s = BarStrip(a, b, o.Thickness);
         r.Perimeter += s.Length;
         bars[i] = {s.MidX, s.MidY, s.Area, s.Ix, s.Iy};
         r.Area += s.Area;
         r.SumAy += s.Area * s.MidY;
         r.SumAx += s.Area * s.MidX;
-        const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
         maxX = std::max({maxX, a.X, b.X});
         minX = std::min({minX, a.X, b.X});
         maxY = std::max({maxY, a.Y, b.Y});
         minY = std::min({minY, a.Y, b.Y});
+    }
+    for (const TBend& bend : bends.Bends) {
+        const TBendSector s = BendSector(bend);
+        r.Perimeter += bend.length();
+        r.Area += s.Area;
+        r.SumAy += s.Sy + s.Area * bend.Centre.Y;
+        r.SumAx += s.Sx + s.Area * bend.Centre.X;
+        WidenToArc(bend, minX, maxX, minY, maxY);
     }
     // Pass 2: appendices as concentrated areas of t + 4.
     for (const TProfileObject& o : objects) {
@@ -120,6 +133,13 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Jxc += b.Ix + b.Area * ey * ey;
         r.Jyc += b.Iy + b.Area * ex * ex;
     }
+    for (const TBend& bend : bends.Bends) {
+        const TBendSector s = BendSector(bend);
+        const double ey = bend.Centre.Y - r.Yg;
+        const double ex = bend.Centre.X - r.Xg;
+        r.Jxc += s.Iyy + 2 * ey * s.Sy + s.Area * ey * ey;
+        r.Jyc += s.Ixx + 2 * ex * s.Sx + s.Area * ex * ex;
+    }
     // Pass 4: appendices add 4 x distance squared, and 2 to the perimeter.
     for (const TProfileObject& o : objects) {
         if (!o.isAppendix())
@@ -131,5 +151,5 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
-    return {r, minX, maxX, minY, maxY};
+    return {r, minX, maxX, minY, maxY, std::move(bends)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bends.h"
 #include "ExactPoint.h"
 #include "Profile.h"
 
@@ -30,8 +31,9 @@ struct TSectionResults {
     double Wy() const;
 };
 
-// Compacts the profile, then computes every result from its bars and appendices and
-// from the material text (density read with the given decimal separator).
+// Compacts the profile, then computes every result from its bars, bends and appendices
+// and from the material text (density read with the given decimal separator); the
+// profile's bend radius rounds its corners.
 // Throws PerfilError: "Invalid floating point operation" when the area is zero (an
 // empty profile, or only bars of zero length or thickness), "Floating point overflow"
 // for a density beyond the float64 range or for any result (the derived ones included)
@@ -51,9 +53,8 @@ struct TBarStrip {
     double Ix;     // mm4, own inertia about its horizontal centroidal axis
     double Iy;     // mm4, own inertia about its vertical centroidal axis
 };
-inline TBarStrip BarStrip(const TProfileObject& o) {
-    const double t = o.Thickness;
-    const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
+// The piece of a bar from a to b (its ends, or its ends as bends trimmed them).
+inline TBarStrip BarStrip(TPointMm a, TPointMm b, double t) {
     double dx = std::abs(b.X - a.X);
     double dy = std::abs(b.Y - a.Y);
     const double length = std::sqrt(dx * dx + dy * dy);
@@ -70,14 +71,17 @@ inline TBarStrip BarStrip(const TProfileObject& o) {
             dx * dx * (t * length) / 12};
 }
 
-// The results with the extremes of the bar ends that the fibre distances were measured
-// to (0 and 600 when there is no bar).
+// The results with the extremes of the centre-line that the fibre distances were measured
+// to (0 and 600 when there is no bar), and the bends that rounded it.
 struct TSectionPass {
     TSectionResults Results;
     double MinX, MaxX, MinY, MaxY;
+    TBends Bends;
 };
 
 // The calculation on objects that are already compacted (no Number 0 among them), with
-// the density already read; the profile is not touched. Throws PerfilError("Invalid
-// floating point operation") for a zero area.
-TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density);
+// the density already read, their corners rounded to the inner radius (mm, 0 for sharp);
+// the profile is not touched. Throws PerfilError("Invalid floating point operation") for
+// a zero area.
+TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double density,
+                              double innerRadius);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <span>
 #include <vector>
@@ -17,7 +18,7 @@ using Edge = TWallGraph::Edge;
 class Incidence {
   public:
     explicit Incidence(const TWallGraph& g)
-        : m_start(g.Nodes.size() + 1, 0), m_edges(2 * g.Edges.size()) {
+        : m_start(g.nodeCount() + 1, 0), m_edges(2 * g.Edges.size()) {
         for (const Edge& e : g.Edges) {
             ++m_start[e.A + 1];
             ++m_start[e.B + 1];
@@ -39,7 +40,7 @@ class Incidence {
 
 // Connected parts, as a part index for every node.
 std::vector<int> PartOfNodes(const TWallGraph& g, int& partCount) {
-    std::vector<int> root(g.Nodes.size());
+    std::vector<int> root(g.nodeCount());
     std::iota(root.begin(), root.end(), 0);
     auto find = [&](int n) {
         while (root[n] != n)
@@ -48,9 +49,9 @@ std::vector<int> PartOfNodes(const TWallGraph& g, int& partCount) {
     };
     for (const Edge& e : g.Edges)
         root[find(e.A)] = find(e.B);
-    std::vector<int> part(g.Nodes.size(), -1), partOfRoot(g.Nodes.size(), -1);
+    std::vector<int> part(g.nodeCount(), -1), partOfRoot(g.nodeCount(), -1);
     partCount = 0;
-    for (std::size_t n = 0; n < g.Nodes.size(); ++n) {
+    for (std::size_t n = 0; n < g.nodeCount(); ++n) {
         int& p = partOfRoot[find(static_cast<int>(n))];
         if (p < 0)
             p = partCount++;
@@ -62,7 +63,7 @@ std::vector<int> PartOfNodes(const TWallGraph& g, int& partCount) {
 // Edges that lie on a cycle: what is left after leaves are pruned repeatedly.
 std::vector<bool> CycleEdges(const TWallGraph& g) {
     const Incidence incident(g);
-    std::vector<int> degree(g.Nodes.size());
+    std::vector<int> degree(g.nodeCount());
     for (std::size_t n = 0; n < degree.size(); ++n)
         degree[n] = static_cast<int>(incident.at(static_cast<int>(n)).size());
     std::vector<bool> onCycle(g.Edges.size(), true);
@@ -86,16 +87,30 @@ std::vector<bool> CycleEdges(const TWallGraph& g) {
     return onCycle;
 }
 
-// The area enclosed by the one cycle of a part, walked edge by edge (shoelace rule).
+// The signed area between an arc and its chord, twice: what the arc adds to the shoelace
+// sum when walked the way it sweeps.
+double TwiceSegment(const Edge& e, bool forward) {
+    const double sweep = forward ? e.Sweep : -e.Sweep;
+    const double r = e.radius();
+    return r * r * (sweep - std::sin(sweep));
+}
+
+// The area enclosed by the one cycle of a part, walked edge by edge (shoelace rule, arcs
+// adding the segments beyond their chords). Exact nodes are offset exactly.
 double CellArea(const TWallGraph& g, const std::vector<int>& cycle) {
-    const TExactPoint origin = g.Nodes[g.Edges[cycle.front()].A];
+    const int originNode = g.Edges[cycle.front()].A;
     auto offset = [&](int n) {
-        return Millimetres({g.Nodes[n].X - origin.X, g.Nodes[n].Y - origin.Y});
+        if (g.isExact(n) && g.isExact(originNode)) {
+            const TExactPoint origin = g.Nodes[originNode];
+            return Millimetres({g.Nodes[n].X - origin.X, g.Nodes[n].Y - origin.Y});
+        }
+        const TPointMm p = g.point(n), origin = g.point(originNode);
+        return TPointMm{p.X - origin.X, p.Y - origin.Y};
     };
     auto x = [&](int n) { return offset(n).X; };
     auto y = [&](int n) { return offset(n).Y; };
     std::vector<bool> used(cycle.size(), false);
-    int node = g.Edges[cycle.front()].A;
+    int node = originNode;
     double twice = 0;
     for (std::size_t step = 0; step < cycle.size(); ++step) {
         for (std::size_t k = 0; k < cycle.size(); ++k) {
@@ -105,6 +120,8 @@ double CellArea(const TWallGraph& g, const std::vector<int>& cycle) {
             used[k] = true;
             const int next = e.A == node ? e.B : e.A;
             twice += x(node) * y(next) - x(next) * y(node);
+            if (e.isArc())
+                twice += TwiceSegment(e, e.A == node);
             node = next;
             break;
         }
@@ -142,26 +159,81 @@ double TorsionConstant(const TWallGraph& g, const std::vector<int>& part, int pa
     return j;
 }
 
+// Points along the arcs where the integrals below sample them: five-point Gauss-Legendre
+// on each quarter turn or less. The integrands there (products of x, y and the sectorial
+// coordinate) are smooth in the angle, and five points take a quarter turn's share of
+// them to about 1e-8; the straight pieces are integrated exactly apart from these.
+struct ArcSamples {
+    std::vector<int> Edge;        // the arc edge each sample lies on
+    std::vector<double> Angle;    // radians from the edge's node A, signed as its sweep
+    std::vector<double> Weight;   // mm2, thickness times the length the sample stands for
+    std::vector<double> X, Y, W;  // position about the centroid, sectorial coordinate
+};
+
+ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
+    constexpr double Abscissa[] = {-0.9061798459386640, -0.5384693101056831, 0.0,
+                                   0.5384693101056831, 0.9061798459386640};
+    constexpr double Weight[] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
+                                 0.4786286704993665, 0.2369268850561891};
+    ArcSamples s;
+    for (std::size_t i = 0; i < g.Edges.size(); ++i) {
+        const Edge& e = g.Edges[i];
+        if (!e.isArc())
+            continue;
+        const int pieces = static_cast<int>(std::ceil(std::abs(e.Sweep) / (std::numbers::pi / 2)));
+        const double piece = e.Sweep / pieces;
+        const TPointMm a = at[e.A];
+        const double start = std::atan2(a.Y - e.Centre.Y, a.X - e.Centre.X);
+        for (int k = 0; k < pieces; ++k)
+            for (int q = 0; q < 5; ++q) {
+                const double angle = piece * (k + (1 + Abscissa[q]) / 2);
+                s.Edge.push_back(static_cast<int>(i));
+                s.Angle.push_back(angle);
+                s.Weight.push_back(e.Thickness * e.Length / pieces * Weight[q] / 2);
+                s.X.push_back(e.Centre.X + e.radius() * std::cos(start + angle));
+                s.Y.push_back(e.Centre.Y + e.radius() * std::sin(start + angle));
+            }
+    }
+    return s;
+}
+
+// Twice the area swept about the origin from the chord's end to the arc: the part of the
+// sectorial coordinate's growth along an arc that its chord misses.
+double ArcExcess(double radius, double angle) {
+    return radius * radius * (angle - std::sin(angle));
+}
+
 // Shear centre and warping constant of a tree, by sectorial coordinates: first about the
 // centroid of the line model, then moved to the pole about which they are orthogonal to
 // x and y, and normalised to a zero mean.
 void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
-    const std::size_t n = g.Nodes.size();
+    const std::size_t n = g.nodeCount();
     std::vector<TPointMm> at(n);
     for (std::size_t k = 0; k < n; ++k)
-        at[k] = Millimetres(g.Nodes[k]);
+        at[k] = g.point(static_cast<int>(k));
+    ArcSamples arcs = SampleArcs(g, at);
     double area = 0, sx = 0, sy = 0;
     for (const Edge& e : g.Edges) {
         const double a = e.Length * e.Thickness;
         area += a;
+        if (e.isArc())
+            continue;
         sx += a * (at[e.A].X + at[e.B].X) / 2;
         sy += a * (at[e.A].Y + at[e.B].Y) / 2;
+    }
+    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
+        sx += arcs.Weight[k] * arcs.X[k];
+        sy += arcs.Weight[k] * arcs.Y[k];
     }
     const double cx = sx / area, cy = sy / area;
     std::vector<double> x(n), y(n);
     for (std::size_t k = 0; k < n; ++k) {
         x[k] = at[k].X - cx;
         y[k] = at[k].Y - cy;
+    }
+    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
+        arcs.X[k] -= cx;
+        arcs.Y[k] -= cy;
     }
 
     // Sectorial coordinate about the centroid, spread from node 0 over the tree.
@@ -174,26 +246,42 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
         const int u = todo.back();
         todo.pop_back();
         for (const int i : incident.at(u)) {
-            const int v = g.Edges[i].A == u ? g.Edges[i].B : g.Edges[i].A;
+            const Edge& e = g.Edges[i];
+            const int v = e.A == u ? e.B : e.A;
             if (reached[v])
                 continue;
             reached[v] = true;
             w[v] = w[u] + x[u] * y[v] - x[v] * y[u];
+            if (e.isArc())
+                w[v] += ArcExcess(e.radius(), e.A == u ? e.Sweep : -e.Sweep);
             todo.push_back(v);
         }
     }
+    arcs.W.resize(arcs.Weight.size());
+    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
+        const Edge& e = g.Edges[arcs.Edge[k]];
+        arcs.W[k] = w[e.A] + x[e.A] * arcs.Y[k] - arcs.X[k] * y[e.A] +
+                    ArcExcess(e.radius(), arcs.Angle[k]);
+    }
 
-    // Integrals of products of quantities linear along each edge.
-    auto product = [&](const std::vector<double>& f, const std::vector<double>& h) {
+    // Integrals of products of quantities linear along each straight edge, and sampled
+    // along each arc.
+    auto product = [&](const std::vector<double>& f, const std::vector<double>& h,
+                       const std::vector<double>& fArc, const std::vector<double>& hArc) {
         double sum = 0;
         for (const Edge& e : g.Edges)
-            sum += e.Length * e.Thickness *
-                   (2 * f[e.A] * h[e.A] + f[e.A] * h[e.B] + f[e.B] * h[e.A] + 2 * f[e.B] * h[e.B]) /
-                   6;
+            if (!e.isArc())
+                sum += e.Length * e.Thickness *
+                       (2 * f[e.A] * h[e.A] + f[e.A] * h[e.B] + f[e.B] * h[e.A] +
+                        2 * f[e.B] * h[e.B]) /
+                       6;
+        for (std::size_t k = 0; k < arcs.Weight.size(); ++k)
+            sum += arcs.Weight[k] * fArc[k] * hArc[k];
         return sum;
     };
-    const double sxx = product(x, x), syy = product(y, y), sxy = product(x, y);
-    const double iwx = product(w, x), iwy = product(w, y);
+    const double sxx = product(x, x, arcs.X, arcs.X), syy = product(y, y, arcs.Y, arcs.Y),
+                 sxy = product(x, y, arcs.X, arcs.Y);
+    const double iwx = product(w, x, arcs.W, arcs.X), iwy = product(w, y, arcs.W, arcs.Y);
     const double det = sxx * syy - sxy * sxy;
     // All bars on one line: every sectorial coordinate is 0 and the centroid serves.
     double dx = 0, dy = 0;
@@ -207,14 +295,25 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     double mean = 0;
     for (std::size_t k = 0; k < n; ++k)
         w[k] += dy * x[k] - dx * y[k];
+    for (std::size_t k = 0; k < arcs.W.size(); ++k)
+        arcs.W[k] += dy * arcs.X[k] - dx * arcs.Y[k];
     for (const Edge& e : g.Edges)
-        mean += e.Length * e.Thickness * (w[e.A] + w[e.B]) / 2;
+        if (!e.isArc())
+            mean += e.Length * e.Thickness * (w[e.A] + w[e.B]) / 2;
+    for (std::size_t k = 0; k < arcs.W.size(); ++k)
+        mean += arcs.Weight[k] * arcs.W[k];
     mean /= area;
     for (double& value : w)
         value -= mean;
+    for (double& value : arcs.W)
+        value -= mean;
     double cw = 0;
     for (const Edge& e : g.Edges)
-        cw += e.Length * e.Thickness * (w[e.A] * w[e.A] + w[e.A] * w[e.B] + w[e.B] * w[e.B]) / 3;
+        if (!e.isArc())
+            cw += e.Length * e.Thickness * (w[e.A] * w[e.A] + w[e.A] * w[e.B] + w[e.B] * w[e.B]) /
+                  3;
+    for (std::size_t k = 0; k < arcs.W.size(); ++k)
+        cw += arcs.Weight[k] * arcs.W[k] * arcs.W[k];
     wall.Cw = cw;
 }
 
@@ -263,9 +362,9 @@ std::string_view TorsionNote(const TThinWall& wall) {
     return std::isnan(wall.J) ? "várias células" : "";
 }
 
-TThinWall ComputeThinWall(std::span<const TProfileObject> objects) {
+TThinWall ComputeThinWall(std::span<const TProfileObject> objects, double innerRadius) {
     TThinWall wall;
-    const TWallGraph g = BuildWallGraph(objects);
+    const TWallGraph g = BuildWallGraph(objects, innerRadius);
     if (g.Edges.empty())
         return wall;
     int partCount = 0;
@@ -287,4 +386,8 @@ TThinWall ComputeThinWall(std::span<const TProfileObject> objects) {
     if (wall.Wall == TWallKind::Open)
         ShearCentreOfTree(g, wall);
     return wall;
+}
+
+TThinWall ComputeThinWall(const TProfile& profile) {
+    return ComputeThinWall(profile.liveObjects(), profile.info().BendRadius);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Profile.h"
 #include "ProfileObject.h"
 
 #include <limits>
@@ -37,8 +38,11 @@ struct TThinWall {
 // Bars join where an end coincides with another bar's end or lies exactly on another bar,
 // which the junction then splits. Zero-length bars, bars without a positive finite
 // thickness, slots awaiting compaction (Number 0) and objects that are not bars take no
-// part. Never throws on any input.
-TThinWall ComputeThinWall(std::span<const TProfileObject> objects);
+// part. Corners are rounded to the inner radius (mm, 0 for sharp): arcs count with their
+// lengths in J and enclose the cell they round. Never throws on any input.
+TThinWall ComputeThinWall(std::span<const TProfileObject> objects, double innerRadius = 0);
+// The profile's live objects with its own bend radius.
+TThinWall ComputeThinWall(const TProfile& profile);
 
 // A few words, in the user's language, on why the shear centre and Cw are missing
 // ("seção fechada", "partes separadas", ...); empty for an open wall.

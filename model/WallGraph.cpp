@@ -125,9 +125,72 @@ void NodesAlong(const std::vector<TExactPoint>& nodes, const NodeTable& table,
     chain.push_back(table.find(b));
 }
 
+// The edges each object's bar became: [first, last), empty for an object left out.
+using EdgeRange = std::pair<std::size_t, std::size_t>;
+
+// Each bend's corner gives way to the two points where its arc leaves the bars, joined by
+// the arc. A bar that its two bends take whole leaves no straight piece: both arcs then
+// share one point. Corners that no edge reaches any more are dropped, and the points
+// where bends leave their bars are numbered after the exact nodes.
+void Round(TWallGraph& g, const TBends& bends, const std::vector<EdgeRange>& edgesOf) {
+    const int exactCount = static_cast<int>(g.Nodes.size());
+    std::vector<int> tangentNode(bends.Ends.size(), -1);
+    std::vector<bool> whole(g.Edges.size(), false);
+    auto leave = [&](std::size_t bar, TEnd end, TPointMm at) {
+        const std::size_t side = 2 * bar + (end == TEnd::P1 ? 0 : 1);
+        const std::size_t other = side ^ 1;
+        const TPointMm a = bends.Ends[side], b = bends.Ends[other];
+        const std::size_t edge = end == TEnd::P1 ? edgesOf[bar].first : edgesOf[bar].second - 1;
+        if (tangentNode[other] >= 0 && std::hypot(b.X - a.X, b.Y - a.Y) <= 1e-9) {
+            tangentNode[side] = tangentNode[other];
+            whole[edge] = true;
+        } else {
+            tangentNode[side] = exactCount + static_cast<int>(g.Tangents.size());
+            g.Tangents.push_back(at);
+        }
+        (end == TEnd::P1 ? g.Edges[edge].A : g.Edges[edge].B) = tangentNode[side];
+        return tangentNode[side];
+    };
+    for (const TBend& bend : bends.Bends) {
+        const int a = leave(bend.BarA, bend.EndA, bend.TangentA);
+        const int b = leave(bend.BarB, bend.EndB, bend.TangentB);
+        g.Edges.push_back({a, b, bend.Thickness, bend.length(), bend.Sweep, bend.Centre});
+    }
+    std::vector<TWallGraph::Edge> edges;
+    for (std::size_t i = 0; i < g.Edges.size(); ++i) {
+        TWallGraph::Edge e = g.Edges[i];
+        if (i < whole.size() && whole[i])
+            continue;
+        if (!e.isArc() && (!g.isExact(e.A) || !g.isExact(e.B))) {
+            const TPointMm a = g.point(e.A), b = g.point(e.B);
+            e.Length = std::hypot(b.X - a.X, b.Y - a.Y);
+        }
+        edges.push_back(e);
+    }
+    g.Edges = std::move(edges);
+
+    std::vector<bool> used(g.nodeCount(), false);
+    for (const TWallGraph::Edge& e : g.Edges)
+        used[e.A] = used[e.B] = true;
+    std::vector<int> renumbered(g.nodeCount());
+    std::vector<TExactPoint> kept;
+    for (int n = 0; n < exactCount; ++n)
+        if (used[n]) {
+            renumbered[n] = static_cast<int>(kept.size());
+            kept.push_back(g.Nodes[n]);
+        }
+    for (std::size_t k = 0; k < g.Tangents.size(); ++k)
+        renumbered[exactCount + k] = static_cast<int>(kept.size() + k);
+    g.Nodes = std::move(kept);
+    for (TWallGraph::Edge& e : g.Edges) {
+        e.A = renumbered[e.A];
+        e.B = renumbered[e.B];
+    }
+}
+
 } // namespace
 
-TWallGraph BuildWallGraph(std::span<const TProfileObject> objects) {
+TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, double innerRadius) {
     TWallGraph g;
     for (const TProfileObject& o : objects)
         if (IsWallBar(o)) {
@@ -141,15 +204,24 @@ TWallGraph BuildWallGraph(std::span<const TProfileObject> objects) {
     const std::int64_t lattice = LatticeStep(g.Nodes);
     std::vector<std::pair<std::int64_t, int>> along;
     std::vector<int> chain;
-    for (const TProfileObject& o : objects) {
+    std::vector<EdgeRange> edgesOf(objects.size());
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
         if (!IsWallBar(o))
             continue;
         NodesAlong(g.Nodes, table, lattice, ExactPoint(o, TEnd::P1), ExactPoint(o, TEnd::P2),
                    along, chain);
+        edgesOf[i].first = g.Edges.size();
         for (std::size_t k = 1; k < chain.size(); ++k) {
             const int a = chain[k - 1], b = chain[k];
             g.Edges.push_back({a, b, o.Thickness, Distance(g.Nodes[a], g.Nodes[b])});
         }
+        edgesOf[i].second = g.Edges.size();
+    }
+    if (innerRadius > 0) {
+        const TBends bends = FindBends(objects, innerRadius);
+        if (!bends.Bends.empty())
+            Round(g, bends, edgesOf);
     }
     return g;
 }

@@ -100,7 +100,7 @@ void EngineeringReport::bind(const TProfile& profile, const QString& name, const
     TEngineeringResults results = ComputeSectionAxes(
         profile, std::string_view(materialBytes.constData(), materialBytes.size()),
         DecimalSeparator());
-    results.Wall = ComputeThinWall(profile.liveObjects());
+    results.Wall = ComputeThinWall(profile);
     m_layout.Section->setImage(
         Figure(m_layout.Section->frameSize(), [&](QPainter& p, const QRectF& r) {
             PaintSection(p, r, profile.liveObjects(), results);

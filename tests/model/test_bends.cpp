@@ -84,6 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {okBar, {10, 10}, {10, 17}, 2},
                   {okBar, {10, 17}, {110, 17}, 2}},
                  3, 0, 2},
+        // A stiffener 2 from the corner, within the tangent of 4: the arc would cut it off.
+        BendCase{"a_bar_joining_within_the_arc",
+                 {{okBar, {10, 10}, {110, 10}, 2},
+                  {okBar, {10, 10}, {10, 60}, 2},
+                  {okBar, {12, 10}, {12, 30}, 2}},
+                 3, 0, 1},
         BendCase{"three_ends_at_a_point",
                  {{okBar, {10, 10}, {110, 10}, 2},
                   {okBar, {10, 10}, {10, 60}, 2},

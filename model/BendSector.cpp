@@ -1,0 +1,54 @@
+#include "BendSector.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+struct AngleRange {
+    double from, to; // radians, from < to
+};
+
+AngleRange Angles(const TBend& bend) {
+    const double end = bend.StartAngle + bend.Sweep;
+    return {std::min(bend.StartAngle, end), std::max(bend.StartAngle, end)};
+}
+
+} // namespace
+
+// With ri = R - t/2 and ro = R + t/2 over the angles a..b:
+//   area = (ro2 - ri2) / 2 (b - a) = R t (b - a)
+//   Sx   = (ro3 - ri3) / 3 (sin b - sin a),   (ro3 - ri3) / 3 = t (R2 + t2 / 12)
+//   Sy   = (ro3 - ri3) / 3 (cos a - cos b)
+//   Ixx  = (ro4 - ri4) / 4 ((b - a) / 2 + (sin 2b - sin 2a) / 4),   (ro4 - ri4) / 4 = R t (R2 + t2 / 4)
+//   Iyy  = (ro4 - ri4) / 4 ((b - a) / 2 - (sin 2b - sin 2a) / 4)
+//   Ixy  = (ro4 - ri4) / 4 (sin2 b - sin2 a) / 2
+TBendSector BendSector(const TBend& bend) {
+    const double r = bend.Radius, t = bend.Thickness;
+    const auto [a, b] = Angles(bend);
+    const double first = t * (r * r + t * t / 12);
+    const double second = r * t * (r * r + t * t / 4);
+    const double doubleSine = (std::sin(2 * b) - std::sin(2 * a)) / 4;
+    const double sa = std::sin(a), sb = std::sin(b);
+    return {r * t * (b - a),
+            first * (sb - sa),
+            first * (std::cos(a) - std::cos(b)),
+            second * ((b - a) / 2 + doubleSine),
+            second * ((b - a) / 2 - doubleSine),
+            second * (sb * sb - sa * sa) / 2};
+}
+
+void WidenToArc(const TBend& bend, double& minX, double& maxX, double& minY, double& maxY) {
+    const auto [a, b] = Angles(bend);
+    constexpr double quarter = std::numbers::pi / 2;
+    // Every multiple of a quarter turn within the sweep, wherever the sweep starts.
+    for (double k = std::ceil(a / quarter); k * quarter <= b; ++k) {
+        const double x = bend.Centre.X + bend.Radius * std::cos(k * quarter);
+        const double y = bend.Centre.Y + bend.Radius * std::sin(k * quarter);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+}
