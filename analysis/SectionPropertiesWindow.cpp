@@ -23,7 +23,8 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
                                                  QWidget* parent)
     : QWidget(parent, Qt::Window), m_profile(profile), m_materialText(std::move(materialText)),
       m_layout(new QVBoxLayout(this)), m_tabs(new QTabWidget(this)), m_table(new QTableView(this)),
-      m_picture(new SectionPicture(profile, this)), m_notes(new QLabel(this)), m_bucklingTab(new QWidget(this)) {
+      m_picture(new SectionPicture(profile, this)), m_notes(new QLabel(this)),
+      m_bucklingTab(new QWidget(this)) {
     setObjectName(QStringLiteral("SectionPropertiesWindow"));
     setWindowTitle(QStringLiteral("Propriedades da seção"));
 

@@ -87,8 +87,12 @@ class Writer {
 
 TBucklingInput BucklingInput(const TProfile& profile, const BucklingRequest& request) {
     const TMaterial& material = profile.info().Material;
-    return {request.load, request.length, material.E, material.Nu,
-            request.fy.value_or(material.Fy), profile.info().BendRadius};
+    return {request.load,
+            request.length,
+            material.E,
+            material.Nu,
+            request.fy.value_or(material.Fy),
+            profile.info().BendRadius};
 }
 
 TBucklingResult AnalyseProfile(const TProfile& profile, const BucklingRequest& request) {

@@ -17,26 +17,26 @@ AngleRange Angles(const TBend& bend) {
 
 } // namespace
 
-// With ri = R - t/2 and ro = R + t/2 over the angles a..b:
+// With ri = R - t/2 and ro = R + t/2 over the angles a..b, and
+// k3 = (ro3 - ri3) / 3 = t (R2 + t2 / 12), k4 = (ro4 - ri4) / 4 = R t (R2 + t2 / 4):
 //   area = (ro2 - ri2) / 2 (b - a) = R t (b - a)
-//   Sx   = (ro3 - ri3) / 3 (sin b - sin a),   (ro3 - ri3) / 3 = t (R2 + t2 / 12)
-//   Sy   = (ro3 - ri3) / 3 (cos a - cos b)
-//   Ixx  = (ro4 - ri4) / 4 ((b - a) / 2 + (sin 2b - sin 2a) / 4),   (ro4 - ri4) / 4 = R t (R2 + t2 / 4)
-//   Iyy  = (ro4 - ri4) / 4 ((b - a) / 2 - (sin 2b - sin 2a) / 4)
-//   Ixy  = (ro4 - ri4) / 4 (sin2 b - sin2 a) / 2
+//   Sx   = k3 (sin b - sin a),   Sy = k3 (cos a - cos b)
+//   Ixx  = k4 ((b - a) / 2 + (sin 2b - sin 2a) / 4)
+//   Iyy  = k4 ((b - a) / 2 - (sin 2b - sin 2a) / 4)
+//   Ixy  = k4 (sin2 b - sin2 a) / 2
 TBendSector BendSector(const TBend& bend) {
     const double r = bend.Radius, t = bend.Thickness;
     const auto [a, b] = Angles(bend);
-    const double first = t * (r * r + t * t / 12);
-    const double second = r * t * (r * r + t * t / 4);
+    const double k3 = t * (r * r + t * t / 12);
+    const double k4 = r * t * (r * r + t * t / 4);
     const double doubleSine = (std::sin(2 * b) - std::sin(2 * a)) / 4;
     const double sa = std::sin(a), sb = std::sin(b);
     return {r * t * (b - a),
-            first * (sb - sa),
-            first * (std::cos(a) - std::cos(b)),
-            second * ((b - a) / 2 + doubleSine),
-            second * ((b - a) / 2 - doubleSine),
-            second * (sb * sb - sa * sa) / 2};
+            k3 * (sb - sa),
+            k3 * (std::cos(a) - std::cos(b)),
+            k4 * ((b - a) / 2 + doubleSine),
+            k4 * ((b - a) / 2 - doubleSine),
+            k4 * (sb * sb - sa * sa) / 2};
 }
 
 void WidenToArc(const TBend& bend, double& minX, double& maxX, double& minY, double& maxY) {

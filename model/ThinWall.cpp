@@ -164,10 +164,10 @@ double TorsionConstant(const TWallGraph& g, const std::vector<int>& part, int pa
 // coordinate) are smooth in the angle, and five points take a quarter turn's share of
 // them to about 1e-8; the straight pieces are integrated exactly apart from these.
 struct ArcSamples {
-    std::vector<int> Edge;        // the arc edge each sample lies on
-    std::vector<double> Angle;    // radians from the edge's node A, signed as its sweep
-    std::vector<double> Weight;   // mm2, thickness times the length the sample stands for
-    std::vector<double> X, Y, W;  // position about the centroid, sectorial coordinate
+    std::vector<int> Edge;       // the arc edge each sample lies on
+    std::vector<double> Angle;   // radians from the edge's node A, signed as its sweep
+    std::vector<double> Weight;  // mm2, thickness times the length the sample stands for
+    std::vector<double> X, Y, W; // position about the centroid, sectorial coordinate
 };
 
 ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
@@ -260,8 +260,8 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     arcs.W.resize(arcs.Weight.size());
     for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
         const Edge& e = g.Edges[arcs.Edge[k]];
-        arcs.W[k] = w[e.A] + x[e.A] * arcs.Y[k] - arcs.X[k] * y[e.A] +
-                    ArcExcess(e.radius(), arcs.Angle[k]);
+        arcs.W[k] =
+            w[e.A] + x[e.A] * arcs.Y[k] - arcs.X[k] * y[e.A] + ArcExcess(e.radius(), arcs.Angle[k]);
     }
 
     // Integrals of products of quantities linear along each straight edge, and sampled
@@ -310,8 +310,8 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     double cw = 0;
     for (const Edge& e : g.Edges)
         if (!e.isArc())
-            cw += e.Length * e.Thickness * (w[e.A] * w[e.A] + w[e.A] * w[e.B] + w[e.B] * w[e.B]) /
-                  3;
+            cw +=
+                e.Length * e.Thickness * (w[e.A] * w[e.A] + w[e.A] * w[e.B] + w[e.B] * w[e.B]) / 3;
     for (std::size_t k = 0; k < arcs.W.size(); ++k)
         cw += arcs.Weight[k] * arcs.W[k] * arcs.W[k];
     wall.Cw = cw;

@@ -6,7 +6,6 @@
 QStringList SharpCornerNotices(std::span<const TExactPoint> corners, const QLocale& locale) {
     QStringList lines;
     for (const TExactPoint& corner : corners)
-        lines << QString::fromStdString(
-            SharpCornerNotice(PointText(corner, locale).toStdString()));
+        lines << QString::fromStdString(SharpCornerNotice(PointText(corner, locale).toStdString()));
     return lines;
 }

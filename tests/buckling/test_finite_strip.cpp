@@ -138,6 +138,7 @@ struct GlobalRow {
     Bars bars;
     double length;
     bool flexuralTorsional; // which of the two loads is the smaller
+    double radius = 0;      // mm, the bends' inner radius
 };
 
 class LongMember : public testing::TestWithParam<GlobalRow> {};
@@ -148,6 +149,9 @@ TEST_P(LongMember, GlobalFactorIsTheEulerOrFlexuralTorsionalLoad) {
     const GlobalRow& row = GetParam();
     TProfile profile;
     profile.replace(row.bars, 0);
+    TProfileInfo info = profile.info();
+    info.BendRadius = row.radius;
+    profile.setInfo(info);
     const TEngineeringResults e = ComputeEngineering(profile, "Aço - 7,75", ',');
     const double E = 200000, G = E / 2.6, L2 = row.length * row.length, A = e.Section.Area;
     const double ix = e.Section.Jxc, iy = e.Section.Jyc, x0 = e.Wall.Xs - e.Section.Xg;
@@ -160,6 +164,7 @@ TEST_P(LongMember, GlobalFactorIsTheEulerOrFlexuralTorsionalLoad) {
 
     TBucklingInput input;
     input.Length = row.length;
+    input.BendRadius = row.radius;
     const TBucklingResult r = *AnalyseBuckling(row.bars, input);
     EXPECT_NEAR(r.Global->Factor * r.Reference / std::min(pey, pft), 1, 5e-3);
 }
@@ -167,14 +172,16 @@ TEST_P(LongMember, GlobalFactorIsTheEulerOrFlexuralTorsionalLoad) {
 const Bars PlainChannel = {Bar({160, 40}, {60, 40}, 2), Bar({60, 40}, {60, 100}, 2),
                            Bar({60, 100}, {160, 100}, 2)};
 
-INSTANTIATE_TEST_SUITE_P(FiniteStrip, LongMember,
-                         testing::Values(GlobalRow{"lipped_10m", LippedChannel(), 10000, false},
-                                         GlobalRow{"lipped_20m", LippedChannel(), 20000, false},
-                                         GlobalRow{"plain_10m", PlainChannel, 10000, true},
-                                         GlobalRow{"plain_20m", PlainChannel, 20000, true}),
-                         [](const testing::TestParamInfo<GlobalRow>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    FiniteStrip, LongMember,
+    testing::Values(GlobalRow{"lipped_10m", LippedChannel(), 10000, false},
+                    GlobalRow{"lipped_20m", LippedChannel(), 20000, false},
+                    GlobalRow{"plain_10m", PlainChannel, 10000, true},
+                    GlobalRow{"plain_20m", PlainChannel, 20000, true},
+                    // Strips along the arcs weigh as the bends do.
+                    GlobalRow{"lipped_bent_10m", LippedChannel(), 10000, false, 3},
+                    GlobalRow{"plain_bent_10m", PlainChannel, 10000, true, 4}),
+    [](const testing::TestParamInfo<GlobalRow>& info) { return info.param.name; });
 
 TEST(FiniteStrip, LongColumnModeTranslatesTheSectionAcrossItsWeakAxis) {
     const TWallGraph g = BuildWallGraph(LippedChannel());

@@ -79,6 +79,8 @@ class TestCommandLine : public QObject {
     void json();
     void jsonEngineeringProperties_data();
     void jsonEngineeringProperties();
+    void sharpCornersAreSaid_data();
+    void sharpCornersAreSaid();
     void jsonBuckling();
     void bucklingText();
     void engineeringPdf_data();
@@ -211,6 +213,44 @@ void TestCommandLine::json() {
     QCOMPARE(o.value("Material").toString(), QStringLiteral("Cobre - 8,87"));
     // Shortest round-trip text: whole numbers without a fraction.
     QVERIFY2(run.out.contains(QStringLiteral("\"Perimeter\": 204,")), qPrintable(run.out));
+}
+
+void TestCommandLine::sharpCornersAreSaid_data() {
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<QString>("corners"); // as --json lists them; empty: no such key
+    QTest::addColumn<QString>("notice");  // on standard error with --properties
+    QTest::newRow("sharp corners asked for") << 0.0 << ""
+                                             << "";
+    QTest::newRow("every corner rounded") << 2.0 << "[]"
+                                          << "";
+    // A tangent of 50 + 1 is longer than either flange.
+    QTest::newRow("flanges too short")
+        << 50.0 << "[[100, 50], [100, 150]]"
+        << "Aviso: canto vivo em (100; 50): sem espaço para a dobra.\n"
+           "Aviso: canto vivo em (100; 150): sem espaço para a dobra.\n";
+}
+
+void TestCommandLine::sharpCornersAreSaid() {
+    QFETCH(double, radius);
+    QFETCH(QString, corners);
+    QFETCH(QString, notice);
+    TProfile profile = Channel();
+    TProfileInfo info = profile.info();
+    info.BendRadius = radius;
+    profile.setInfo(info);
+    QTemporaryDir dir;
+    const QString file = Saved(dir, "p.per", profile);
+    const Run json = Perfil({QStringLiteral("--json"), file});
+    QCOMPARE(json.status, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(QString::fromUtf8(
+                 QJsonDocument(o.value("SharpCorners").toArray()).toJson(QJsonDocument::Compact))
+                 .replace(u',', QStringLiteral(", ")),
+             corners.isEmpty() ? QStringLiteral("[]") : corners);
+    QCOMPARE(o.contains("SharpCorners"), !corners.isEmpty());
+    const Run properties = Perfil({QStringLiteral("--properties"), file});
+    QCOMPARE(properties.status, 0);
+    QCOMPARE(properties.err, notice);
 }
 
 void TestCommandLine::jsonEngineeringProperties_data() {

@@ -24,8 +24,10 @@ const std::vector<Item> U{{okBar, {150, 50}, {100, 50}, 2},
                           {okBar, {100, 50}, {100, 150}, 2},
                           {okBar, {100, 150}, {150, 150}, 2}};
 // Ue 100 x 50 x 17 x 2 by its outer dimensions: web 98, flanges 48, lips 16.
-const std::vector<Item> Ue{{okBar, {148, 67}, {148, 51}, 2},  {okBar, {148, 51}, {100, 51}, 2},
-                           {okBar, {100, 51}, {100, 149}, 2}, {okBar, {100, 149}, {148, 149}, 2},
+const std::vector<Item> Ue{{okBar, {148, 67}, {148, 51}, 2},
+                           {okBar, {148, 51}, {100, 51}, 2},
+                           {okBar, {100, 51}, {100, 149}, 2},
+                           {okBar, {100, 149}, {148, 149}, 2},
                            {okBar, {148, 149}, {148, 133}, 2}};
 const std::vector<Item> Z{{okBar, {150, 50}, {100, 50}, 3},
                           {okBar, {100, 50}, {100, 150}, 3},
@@ -78,9 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, RoundedSectionTest,
     testing::Values(
         // R = 3: L = 200 - 2 (2 - pi / 2) 3
-        RoundedCase{"U_100x50x2_r2", &U, 2, 200 - 6 * (2 - Pi / 2), 394.8495559165,
-                    112.6661288065, 653735.5834645, 103387.1895007, 0,
-                    (200 - 6 * (2 - Pi / 2)) * 8 / 3},
+        RoundedCase{"U_100x50x2_r2", &U, 2, 200 - 6 * (2 - Pi / 2), 394.8495559165, 112.6661288065,
+                    653735.5834645, 103387.1895007, 0, (200 - 6 * (2 - Pi / 2)) * 8 / 3},
         RoundedCase{"Ue_100x50x17x2_r2", &Ue, 2, 226 - 12 * (2 - Pi / 2), 441.6991118338,
                     116.8276966941, 701899.8161964, 157938.6136708, 0,
                     (226 - 12 * (2 - Pi / 2)) * 8 / 3},
@@ -88,10 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         RoundedCase{"Z_100x50x3_r1.5", &Z, 1.5, 200 - 6 * (2 - Pi / 2), 592.2743338749, 100,
                     980973.5466561, 250220.0121329, 374961.4310773,
                     (200 - 6 * (2 - Pi / 2)) * 27 / 3},
-        RoundedCase{"L_100x80x3_r4", &L, 4, 180 - 5.5 * (2 - Pi / 2), 532.9181393856,
-                    118.021857499, 577744.7164235, 339143.3744416, -270373.9508189,
+        RoundedCase{"L_100x80x3_r4", &L, 4, 180 - 5.5 * (2 - Pi / 2), 532.9181393856, 118.021857499,
+                    577744.7164235, 339143.3744416, -270373.9508189,
                     (180 - 5.5 * (2 - Pi / 2)) * 27 / 3},
-        // R = 4: A0 = 6000 - 16 (4 - pi), L = 320 - 32 (2 - pi / 2) 
+        // R = 4: A0 = 6000 - 16 (4 - pi), L = 320 - 32 (2 - pi / 2)
         RoundedCase{"tube_100x60x2_r3", &Tube, 3, 320 - 16 * (2 - Pi / 2), 626.2654824447, 150,
                     419393.3893973, 898442.3507831, 0,
                     4 * std::pow(6000 - 16 * (4 - Pi), 2) * 2 / (320 - 16 * (2 - Pi / 2))}),
@@ -104,13 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
 // The shear centre and the warping constant of the rounded Ue against the same quantities
 // integrated independently along its centre-line traced with 20 000 chords to an arc
 // (sectorial coordinates about the centroid, moved to the pole where they are orthogonal
-// to x and y): the arcs are to be integrated to 0.01 % at least.
+// to x and y): the arcs are to be integrated to 0.01 % at least. Drawn the other way, the
+// arcs are walked against their sweeps.
 TEST(RoundedSectionTest, LippedChannelShearCentreAndWarping) {
-    const TThinWall w = ComputeThinWall(RoundedProfile(Ue, 2));
-    ASSERT_EQ(w.Wall, TWallKind::Open);
-    EXPECT_NEAR(w.Xs, 75.01467542025, 1e-6);
-    EXPECT_NEAR(w.Ys, 100, 1e-9);
-    EXPECT_NEAR(w.Cw, 365477112.4004, 1e-6 * 365477112.4004);
+    std::vector<Item> reversed;
+    for (auto it = Ue.rbegin(); it != Ue.rend(); ++it)
+        reversed.push_back({it->kind, it->p2, it->p1, it->thickness});
+    for (const std::vector<Item>& drawing : {Ue, reversed}) {
+        const TThinWall w = ComputeThinWall(RoundedProfile(drawing, 2));
+        ASSERT_EQ(w.Wall, TWallKind::Open);
+        EXPECT_NEAR(w.Xs, 75.01467542025, 1e-6);
+        EXPECT_NEAR(w.Ys, 100, 1e-9);
+        EXPECT_NEAR(w.Cw, 365477112.4004, 1e-6 * 365477112.4004);
+    }
 }
 
 // Sharp corners overstate an Ue 100 x 50 x 17 at t = 2 with r = t by A and J 2.3 %,
@@ -148,8 +155,8 @@ TEST(RoundedSectionTest, ACornerWithoutRoomStaysSharpAndIsSaid) {
 // A V whose bars meet at a right angle at (100, 100): R = 5 and the centre lies R sqrt 2
 // above the corner, so the arc reaches down to 100 - 5 sqrt 2 + 5, below its tangent points.
 TEST(RoundedSectionTest, FibresReachTheArcsExtremes) {
-    const TProfile p = RoundedProfile(
-        {{okBar, {50, 50}, {100, 100}, 2}, {okBar, {100, 100}, {150, 50}, 2}}, 4);
+    const TProfile p =
+        RoundedProfile({{okBar, {50, 50}, {100, 100}, 2}, {okBar, {100, 100}, {150, 50}, 2}}, 4);
     const TSectionPass pass = ComputeSectionOf(p.liveObjects(), 0, 4);
     EXPECT_NEAR(pass.MaxY, 105 - 5 * std::sqrt(2.0), 1e-12);
     EXPECT_EQ(pass.MinY, 50);
