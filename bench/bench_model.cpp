@@ -1,6 +1,7 @@
 // ComputeSection on a full profile against a plain loop over the same records: the
 // floor is reading the 255 records, the target within 20x of it. The live engineering
-// calculation is measured beside ComputeSection on the same profile.
+// calculation is measured beside ComputeSection on the same profile, and on a lipped
+// channel with ten bends against the same channel with sharp corners: within 2x.
 #include "BenchRatios.h"
 #include "LineLibrary.h"
 #include "SectionEngineering.h"
@@ -60,6 +61,38 @@ void BM_ComputeSectionAxes(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeSectionAxes);
 
+// A lipped channel with return lips and a stiffened web: eleven bars, ten corners that a
+// radius of 3 rounds, all with room.
+TProfile BentChannel(double innerRadius) {
+    TProfile p;
+    const TPoint path[] = {{160, 70},  {170, 70},  {170, 50},  {100, 50},  {100, 110}, {110, 110},
+                           {110, 140}, {100, 140}, {100, 200}, {170, 200}, {170, 180}, {160, 180}};
+    for (std::size_t i = 1; i < std::size(path); ++i) {
+        p.createObject(okBar, path[i - 1], 2);
+        p.Objects(p.ObjectCount()).P2 = path[i];
+    }
+    TProfileInfo info = p.info();
+    info.BendRadius = innerRadius;
+    p.setInfo(info);
+    return p;
+}
+
+void EngineeringOfBentChannel(benchmark::State& state, double innerRadius) {
+    const TProfile p = BentChannel(innerRadius);
+    for (auto _ : state) {
+        TEngineeringResults r = ComputeEngineering(p, "Aço - 7,85", ',');
+        benchmark::DoNotOptimize(r);
+    }
+}
+void BM_EngineeringSharpChannel(benchmark::State& state) {
+    EngineeringOfBentChannel(state, 0);
+}
+BENCHMARK(BM_EngineeringSharpChannel)->Repetitions(9)->ReportAggregatesOnly(true);
+void BM_EngineeringBentChannel(benchmark::State& state) {
+    EngineeringOfBentChannel(state, 3);
+}
+BENCHMARK(BM_EngineeringBentChannel)->Repetitions(9)->ReportAggregatesOnly(true);
+
 // The press hit tests walk every object: the worst case is a press that hits nothing.
 void BM_HitTestsMiss(benchmark::State& state) {
     const TProfile p = FullProfile();
@@ -77,5 +110,8 @@ BENCHMARK(BM_HitTestsMiss);
 } // namespace
 
 int main(int argc, char** argv) {
-    return RunBenchmarksWithRatios(argc, argv, {{"BM_ComputeSection", "BM_SumOfThicknesses", 20}});
+    return RunBenchmarksWithRatios(
+        argc, argv,
+        {{"BM_ComputeSection", "BM_SumOfThicknesses", 20},
+         {"BM_EngineeringBentChannel", "BM_EngineeringSharpChannel", 2}});
 }

@@ -29,11 +29,11 @@ TBendSector BendSector(const TBend& bend) {
     const auto [a, b] = Angles(bend);
     const double k3 = t * (r * r + t * t / 12);
     const double k4 = r * t * (r * r + t * t / 4);
-    const double doubleSine = (std::sin(2 * b) - std::sin(2 * a)) / 4;
-    const double sa = std::sin(a), sb = std::sin(b);
+    const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
+    const double doubleSine = (sb * cb - sa * ca) / 2; // (sin 2b - sin 2a) / 4
     return {r * t * (b - a),
             k3 * (sb - sa),
-            k3 * (std::cos(a) - std::cos(b)),
+            k3 * (ca - cb),
             k4 * ((b - a) / 2 + doubleSine),
             k4 * ((b - a) / 2 - doubleSine),
             k4 * (sb * sb - sa * sa) / 2};

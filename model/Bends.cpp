@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <cstdint>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,10 @@ TEnd Other(TEnd end) {
 bool Inside(TExactPoint p, TExactPoint a, TExactPoint b) {
     if (p == a || p == b)
         return false;
+    // Most segments are far from the point: their box settles it without products.
+    if (p.X < std::min(a.X, b.X) || p.X > std::max(a.X, b.X) || p.Y < std::min(a.Y, b.Y) ||
+        p.Y > std::max(a.Y, b.Y))
+        return false;
     const __int128 cross = static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) -
                            static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
     const __int128 dot = static_cast<__int128>(p.X - a.X) * (b.X - a.X) +
@@ -34,24 +40,31 @@ struct BarEnd {
     TEnd end;
 };
 
+struct EndAt {
+    TExactPoint at;
+    BarEnd end;
+};
+
+// A bar seen from its end at a corner: the unit vector towards its other end, and its
+// length.
+struct Leg {
+    TPointMm unit;
+    double length;
+};
+
 // A corner before it is known to fit.
 struct Corner {
     BarEnd a, b;
+    Leg legA, legB;
     TExactPoint at;
     double tangent = 0; // the length the arc takes from each bar
     double halfAngle = 0; // half the angle between the bars
 };
 
-double Length(const TProfileObject& o) {
-    const TPointMm a = PointMm(o, TEnd::P1), b = PointMm(o, TEnd::P2);
-    return std::hypot(b.X - a.X, b.Y - a.Y);
-}
-
-// The unit vector from the corner along the bar, towards its other end.
-TPointMm Along(const TProfileObject& o, TEnd atCorner) {
+Leg LegFrom(const TProfileObject& o, TEnd atCorner) {
     const TPointMm from = PointMm(o, atCorner), to = PointMm(o, Other(atCorner));
     const double length = std::hypot(to.X - from.X, to.Y - from.Y);
-    return {(to.X - from.X) / length, (to.Y - from.Y) / length};
+    return {{(to.X - from.X) / length, (to.Y - from.Y) / length}, length};
 }
 
 TPointMm Offset(TPointMm p, TPointMm direction, double distance) {
@@ -74,31 +87,42 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     if (!(innerRadius > 0))
         return result;
 
-    // The bar ends at each point, ordered by point so that the result never depends on the
-    // order of the objects beyond the indices it names.
-    auto before = [](TExactPoint p, TExactPoint q) { return p.X != q.X ? p.X < q.X : p.Y < q.Y; };
-    std::map<TExactPoint, std::vector<BarEnd>, decltype(before)> endsAt(before);
+    // The exact ends of the bars that take part, and every such end ordered by point so
+    // that the result never depends on the order of the objects beyond the indices it
+    // names. Sorted arrays rather than maps: this runs on every change the window follows.
+    std::vector<std::pair<TExactPoint, TExactPoint>> bars;
+    std::vector<EndAt> ends;
     for (std::size_t i = 0; i < objects.size(); ++i)
-        if (TakesPart(objects[i]))
-            for (const TEnd end : {TEnd::P1, TEnd::P2})
-                endsAt[ExactPoint(objects[i], end)].push_back({i, end});
+        if (TakesPart(objects[i])) {
+            const TExactPoint a = ExactPoint(objects[i], TEnd::P1);
+            const TExactPoint b = ExactPoint(objects[i], TEnd::P2);
+            bars.emplace_back(a, b);
+            ends.push_back({a, {i, TEnd::P1}});
+            ends.push_back({b, {i, TEnd::P2}});
+        }
+    std::ranges::stable_sort(ends, [](const EndAt& p, const EndAt& q) {
+        return p.at.X != q.at.X ? p.at.X < q.at.X : p.at.Y < q.at.Y;
+    });
 
     std::vector<Corner> corners;
-    for (const auto& [at, ends] : endsAt) {
-        if (ends.size() != 2)
+    for (std::size_t first = 0, next = 0; first < ends.size(); first = next) {
+        while (next < ends.size() && ends[next].at == ends[first].at)
+            ++next;
+        if (next - first != 2)
             continue;
-        const bool crossed = std::ranges::any_of(objects, [&, &p = at](const TProfileObject& o) {
-            return TakesPart(o) && Inside(p, ExactPoint(o, TEnd::P1), ExactPoint(o, TEnd::P2));
-        });
+        const TExactPoint at = ends[first].at;
+        const bool crossed = std::ranges::any_of(
+            bars, [&](const auto& bar) { return Inside(at, bar.first, bar.second); });
         if (crossed)
             continue;
-        const TPointMm u = Along(objects[ends[0].bar], ends[0].end);
-        const TPointMm v = Along(objects[ends[1].bar], ends[1].end);
+        const BarEnd e0 = ends[first].end, e1 = ends[first + 1].end;
+        const Leg legA = LegFrom(objects[e0.bar], e0.end), legB = LegFrom(objects[e1.bar], e1.end);
+        const TPointMm u = legA.unit, v = legB.unit;
         const double angle = std::atan2(std::abs(u.X * v.Y - u.Y * v.X), u.X * v.X + u.Y * v.Y);
         // In line, or folded back: there is no corner to round.
         if (angle <= 0 || angle >= std::numbers::pi)
             continue;
-        Corner c{ends[0], ends[1], at};
+        Corner c{e0, e1, legA, legB, at};
         c.halfAngle = angle / 2;
         const double thickness =
             std::min(objects[c.a.bar].Thickness, objects[c.b.bar].Thickness);
@@ -107,37 +131,43 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     }
 
     // What each bar end gives up to its bend, so that a bar bent at both ends is checked
-    // against both.
-    std::map<std::pair<std::size_t, TEnd>, double> taken;
+    // against both: [2 i] for P1, [2 i + 1] for P2.
+    auto side = [](const BarEnd& e) { return 2 * e.bar + (e.end == TEnd::P1 ? 0 : 1); };
+    std::vector<double> taken(2 * objects.size(), 0.0);
     for (const Corner& c : corners) {
-        taken[{c.a.bar, c.a.end}] = c.tangent;
-        taken[{c.b.bar, c.b.end}] = c.tangent;
+        taken[side(c.a)] = c.tangent;
+        taken[side(c.b)] = c.tangent;
     }
     // A bar that another bar's end meets within the arc's reach would lose that joint.
-    auto joinedWithin = [&](const BarEnd& e, double tangent) {
+    // Only the ends within the tangent's reach in X, of those ordered by X, can.
+    auto joinedWithin = [&](const BarEnd& e, TExactPoint corner, double tangent) {
         const TProfileObject& bar = objects[e.bar];
-        const TExactPoint corner = ExactPoint(bar, e.end), far = ExactPoint(bar, Other(e.end));
+        const TExactPoint far = ExactPoint(bar, Other(e.end));
         const TPointMm from = Millimetres(corner);
-        return std::ranges::any_of(endsAt, [&](const auto& entry) {
-            const TPointMm p = Millimetres(entry.first);
-            return Inside(entry.first, corner, far) &&
-                   std::hypot(p.X - from.X, p.Y - from.Y) <= tangent;
-        });
+        const auto reach = static_cast<std::int64_t>(std::ceil(tangent * HundredthsPerMm));
+        auto byX = [](const EndAt& end, std::int64_t x) { return end.at.X < x; };
+        for (auto it = std::lower_bound(ends.begin(), ends.end(), corner.X - reach, byX);
+             it != ends.end() && it->at.X <= corner.X + reach; ++it) {
+            if (!Inside(it->at, corner, far))
+                continue;
+            const TPointMm p = Millimetres(it->at);
+            if (std::hypot(p.X - from.X, p.Y - from.Y) <= tangent)
+                return true;
+        }
+        return false;
     };
-    auto fits = [&](const BarEnd& e, double tangent) {
-        const auto other = taken.find({e.bar, Other(e.end)});
-        const double otherTangent = other == taken.end() ? 0.0 : other->second;
-        return tangent + otherTangent <= Length(objects[e.bar]) && !joinedWithin(e, tangent);
+    auto fits = [&](const BarEnd& e, const Leg& leg, TExactPoint corner, double tangent) {
+        return tangent + taken[side(e) ^ 1] <= leg.length && !joinedWithin(e, corner, tangent);
     };
 
     for (const Corner& c : corners) {
         const TPointMm corner = Millimetres(c.at);
-        if (!fits(c.a, c.tangent) || !fits(c.b, c.tangent)) {
+        if (!fits(c.a, c.legA, c.at, c.tangent) || !fits(c.b, c.legB, c.at, c.tangent)) {
             result.Sharp.push_back({c.a.bar, c.b.bar, corner, c.at});
             continue;
         }
         const TProfileObject &a = objects[c.a.bar], &b = objects[c.b.bar];
-        const TPointMm u = Along(a, c.a.end), v = Along(b, c.b.end);
+        const TPointMm u = c.legA.unit, v = c.legB.unit;
         TBend bend;
         bend.BarA = c.a.bar;
         bend.BarB = c.b.bar;

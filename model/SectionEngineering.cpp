@@ -1,6 +1,5 @@
 #include "SectionEngineering.h"
 
-#include "BendSector.h"
 #include "Density.h"
 #include "PerfilError.h"
 
@@ -8,6 +7,7 @@
 #include <cmath>
 #include <iterator>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,8 +37,9 @@ double ReadDensityQuietly(std::string_view materialText, char decimalSeparator, 
 // Product of inertia in drawing axes with the report's weights: a strip's own product
 // t L dx dy / 12 (0 for an axis-parallel bar) plus the parallel-axis term, a bend's
 // sector moved from its centre, and 4 times the offsets for an appendix.
-double DrawingProduct(std::span<const TProfileObject> objects, const TBends& bends, double xg,
+double DrawingProduct(std::span<const TProfileObject> objects, const TSectionPass& pass, double xg,
                       double yg) {
+    const TBends& bends = pass.Bends;
     double product = 0;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
@@ -54,8 +55,9 @@ double DrawingProduct(std::span<const TProfileObject> objects, const TBends& ben
             product += 4 * (p.X - xg) * (p.Y - yg);
         }
     }
-    for (const TBend& bend : bends.Bends) {
-        const TBendSector s = BendSector(bend);
+    for (std::size_t k = 0; k < bends.Bends.size(); ++k) {
+        const TBend& bend = bends.Bends[k];
+        const TBendSector& s = pass.Sectors[k];
         const double ex = bend.Centre.X - xg, ey = bend.Centre.Y - yg;
         product += s.Ixy + ex * s.Sy + ey * s.Sx + s.Area * ex * ey;
     }
@@ -63,9 +65,9 @@ double DrawingProduct(std::span<const TProfileObject> objects, const TBends& ben
 }
 
 void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objects,
-                   const TBends& bends) {
+                   const TSectionPass& pass) {
     const TSectionResults& s = e.Section;
-    e.Jxy = -DrawingProduct(objects, bends, s.Xg, s.Yg);
+    e.Jxy = -DrawingProduct(objects, pass, s.Xg, s.Yg);
     // The product of a symmetric section cancels to rounding noise, which would tilt its
     // axes by a sliver and print as "-0.00".
     if (std::abs(e.Jxy) <= 1e-12 * (s.Jxc + s.Jyc))
@@ -84,20 +86,11 @@ void PrincipalAxes(TEngineeringResults& e, std::span<const TProfileObject> objec
     e.R2 = std::sqrt(std::max(e.I2, 0.0) / s.Area);
 }
 
-} // namespace
-
-TEngineeringResults ComputeEngineering(const TProfile& profile, std::string_view materialText,
-                                       char decimalSeparator) {
-    TEngineeringResults e = ComputeSectionAxes(profile, materialText, decimalSeparator);
-    e.Wall = ComputeThinWall(profile);
-    return e;
-}
-
-TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view materialText,
-                                       char decimalSeparator) {
+// The section's values on the survivors, and the bends found on them for the wall.
+TEngineeringResults SectionAxes(const TProfile& profile, std::span<const TProfileObject> objects,
+                                std::string_view materialText, char decimalSeparator,
+                                TBends& bends) {
     TEngineeringResults e;
-    std::vector<TProfileObject> copy;
-    const std::span<const TProfileObject> objects = Survivors(profile, copy);
     const double density = ReadDensityQuietly(materialText, decimalSeparator, e.DensityOverflow);
     if (objects.empty())
         return e;
@@ -110,7 +103,7 @@ TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view
     }
     e.State = TSectionState::Ready;
     e.Section = pass.Results;
-    PrincipalAxes(e, objects, pass.Bends);
+    PrincipalAxes(e, objects, pass);
     for (const TSharpCorner& corner : pass.Bends.Sharp)
         e.SharpCorners.push_back(corner.At);
     if (std::any_of(objects.begin(), objects.end(),
@@ -120,7 +113,30 @@ TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view
         e.FibreTop = e.Section.Yg - pass.MinY;
         e.FibreBottom = pass.MaxY - e.Section.Yg;
     }
+    bends = std::move(pass.Bends);
     return e;
+}
+
+} // namespace
+
+// The wall takes the survivors too: it leaves out what compaction drops, so its graph is
+// the same, and the bends are found once. A profile without a section keeps its corners
+// sharp.
+TEngineeringResults ComputeEngineering(const TProfile& profile, std::string_view materialText,
+                                       char decimalSeparator) {
+    std::vector<TProfileObject> copy;
+    const std::span<const TProfileObject> objects = Survivors(profile, copy);
+    TBends bends;
+    TEngineeringResults e = SectionAxes(profile, objects, materialText, decimalSeparator, bends);
+    e.Wall = ComputeThinWall(objects, bends);
+    return e;
+}
+
+TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view materialText,
+                                       char decimalSeparator) {
+    std::vector<TProfileObject> copy;
+    TBends bends;
+    return SectionAxes(profile, Survivors(profile, copy), materialText, decimalSeparator, bends);
 }
 
 std::string_view SectionNote(const TEngineeringResults& results) {

@@ -1,6 +1,5 @@
 #include "SectionProperties.h"
 
-#include "BendSector.h"
 #include "Density.h"
 #include "PerfilError.h"
 
@@ -95,8 +94,10 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         maxY = std::max({maxY, a.Y, b.Y});
         minY = std::min({minY, a.Y, b.Y});
     }
+    std::vector<TBendSector> sectors;
+    sectors.reserve(bends.Bends.size());
     for (const TBend& bend : bends.Bends) {
-        const TBendSector s = BendSector(bend);
+        const TBendSector& s = sectors.emplace_back(BendSector(bend));
         r.Perimeter += bend.length();
         r.Area += s.Area;
         r.SumAy += s.Sy + s.Area * bend.Centre.Y;
@@ -133,8 +134,9 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Jxc += b.Ix + b.Area * ey * ey;
         r.Jyc += b.Iy + b.Area * ex * ex;
     }
-    for (const TBend& bend : bends.Bends) {
-        const TBendSector s = BendSector(bend);
+    for (std::size_t k = 0; k < bends.Bends.size(); ++k) {
+        const TBend& bend = bends.Bends[k];
+        const TBendSector& s = sectors[k];
         const double ey = bend.Centre.Y - r.Yg;
         const double ex = bend.Centre.X - r.Xg;
         r.Jxc += s.Iyy + 2 * ey * s.Sy + s.Area * ey * ey;
@@ -151,5 +153,5 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Jyc += 4 * ex * ex;
         r.Perimeter += 2;
     }
-    return {r, minX, maxX, minY, maxY, std::move(bends)};
+    return {r, minX, maxX, minY, maxY, std::move(bends), std::move(sectors)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BendSector.h"
 #include "Bends.h"
 #include "ExactPoint.h"
 #include "Profile.h"
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The section results of one calculation, all float64, in mm-based units. They describe
 // the profile as it was when computed; editing does not update them.
@@ -77,6 +79,7 @@ struct TSectionPass {
     TSectionResults Results;
     double MinX, MaxX, MinY, MaxY;
     TBends Bends;
+    std::vector<TBendSector> Sectors; // of Bends.Bends, in their order
 };
 
 // The calculation on objects that are already compacted (no Number 0 among them), with

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bends.h"
 #include "Profile.h"
 #include "ProfileObject.h"
 
@@ -41,6 +42,8 @@ struct TThinWall {
 // part. Corners are rounded to the inner radius (mm, 0 for sharp): arcs count with their
 // lengths in J and enclose the cell they round. Never throws on any input.
 TThinWall ComputeThinWall(std::span<const TProfileObject> objects, double innerRadius = 0);
+// The same with the bends FindBends found on these objects.
+TThinWall ComputeThinWall(std::span<const TProfileObject> objects, const TBends& bends);
 // The profile's live objects with its own bend radius.
 TThinWall ComputeThinWall(const TProfile& profile);
 

@@ -191,6 +191,10 @@ void Round(TWallGraph& g, const TBends& bends, const std::vector<EdgeRange>& edg
 } // namespace
 
 TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, double innerRadius) {
+    return BuildWallGraph(objects, innerRadius > 0 ? FindBends(objects, innerRadius) : TBends{});
+}
+
+TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, const TBends& bends) {
     TWallGraph g;
     for (const TProfileObject& o : objects)
         if (IsWallBar(o)) {
@@ -218,10 +222,7 @@ TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, double innerR
         }
         edgesOf[i].second = g.Edges.size();
     }
-    if (innerRadius > 0) {
-        const TBends bends = FindBends(objects, innerRadius);
-        if (!bends.Bends.empty())
-            Round(g, bends, edgesOf);
-    }
+    if (!bends.Bends.empty())
+        Round(g, bends, edgesOf);
     return g;
 }

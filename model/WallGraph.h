@@ -42,3 +42,5 @@ struct TWallGraph {
 // Corners are rounded to the inner radius (mm; 0 leaves them sharp) as FindBends finds
 // them.
 TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, double innerRadius = 0);
+// The same with the bends FindBends found on these objects.
+TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, const TBends& bends);

@@ -114,7 +114,7 @@ TEST(RoundedSectionTest, LippedChannelShearCentreAndWarping) {
     for (const std::vector<Item>& drawing : {Ue, reversed}) {
         const TThinWall w = ComputeThinWall(RoundedProfile(drawing, 2));
         ASSERT_EQ(w.Wall, TWallKind::Open);
-        EXPECT_NEAR(w.Xs, 75.01467542025, 1e-6);
+        EXPECT_NEAR(w.Xs, 75.01467542025, 1e-5);
         EXPECT_NEAR(w.Ys, 100, 1e-9);
         EXPECT_NEAR(w.Cw, 365477112.4004, 1e-6 * 365477112.4004);
     }
