@@ -6,13 +6,23 @@
 
 namespace {
 
+// The arc's angles, a < b, with their sines and cosines read off its ends, which lie on
+// the circle: no trigonometry.
 struct AngleRange {
-    double from, to; // radians, from < to
+    double a, b; // radians
+    double sinA, cosA, sinB, cosB;
 };
 
 AngleRange Angles(const TBend& bend) {
-    const double end = bend.StartAngle + bend.Sweep;
-    return {std::min(bend.StartAngle, end), std::max(bend.StartAngle, end)};
+    const double r = bend.Radius;
+    const TPointMm start{(bend.TangentA.X - bend.Centre.X) / r,
+                         (bend.TangentA.Y - bend.Centre.Y) / r};
+    const TPointMm end{(bend.TangentB.X - bend.Centre.X) / r,
+                       (bend.TangentB.Y - bend.Centre.Y) / r};
+    const double endAngle = bend.StartAngle + bend.Sweep;
+    if (bend.Sweep > 0)
+        return {bend.StartAngle, endAngle, start.Y, start.X, end.Y, end.X};
+    return {endAngle, bend.StartAngle, end.Y, end.X, start.Y, start.X};
 }
 
 } // namespace
@@ -26,26 +36,29 @@ AngleRange Angles(const TBend& bend) {
 //   Ixy  = k4 (sin2 b - sin2 a) / 2
 TBendSector BendSector(const TBend& bend) {
     const double r = bend.Radius, t = bend.Thickness;
-    const auto [a, b] = Angles(bend);
+    const AngleRange g = Angles(bend);
     const double k3 = t * (r * r + t * t / 12);
     const double k4 = r * t * (r * r + t * t / 4);
-    const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
-    const double doubleSine = (sb * cb - sa * ca) / 2; // (sin 2b - sin 2a) / 4
-    return {r * t * (b - a),
-            k3 * (sb - sa),
-            k3 * (ca - cb),
-            k4 * ((b - a) / 2 + doubleSine),
-            k4 * ((b - a) / 2 - doubleSine),
-            k4 * (sb * sb - sa * sa) / 2};
+    const double turn = g.b - g.a;
+    const double doubleSine = (g.sinB * g.cosB - g.sinA * g.cosA) / 2; // (sin 2b - sin 2a) / 4
+    return {r * t * turn,
+            k3 * (g.sinB - g.sinA),
+            k3 * (g.cosA - g.cosB),
+            k4 * (turn / 2 + doubleSine),
+            k4 * (turn / 2 - doubleSine),
+            k4 * (g.sinB * g.sinB - g.sinA * g.sinA) / 2};
 }
 
 void WidenToArc(const TBend& bend, double& minX, double& maxX, double& minY, double& maxY) {
-    const auto [a, b] = Angles(bend);
+    const AngleRange g = Angles(bend);
     constexpr double quarter = std::numbers::pi / 2;
-    // Every multiple of a quarter turn within the sweep, wherever the sweep starts.
-    for (double k = std::ceil(a / quarter); k * quarter <= b; ++k) {
-        const double x = bend.Centre.X + bend.Radius * std::cos(k * quarter);
-        const double y = bend.Centre.Y + bend.Radius * std::sin(k * quarter);
+    // Every multiple of a quarter turn within the sweep, wherever the sweep starts: the
+    // points straight right, down, left and up of the centre, in drawing axes.
+    constexpr TPointMm Directions[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+    for (auto k = static_cast<long long>(std::ceil(g.a / quarter)); k * quarter <= g.b; ++k) {
+        const TPointMm d = Directions[((k % 4) + 4) % 4];
+        const double x = bend.Centre.X + bend.Radius * d.X;
+        const double y = bend.Centre.Y + bend.Radius * d.Y;
         minX = std::min(minX, x);
         maxX = std::max(maxX, x);
         minY = std::min(minY, y);

@@ -92,6 +92,8 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     // names. Sorted arrays rather than maps: this runs on every change the window follows.
     std::vector<std::pair<TExactPoint, TExactPoint>> bars;
     std::vector<EndAt> ends;
+    bars.reserve(objects.size());
+    ends.reserve(2 * objects.size());
     for (std::size_t i = 0; i < objects.size(); ++i)
         if (TakesPart(objects[i])) {
             const TExactPoint a = ExactPoint(objects[i], TEnd::P1);
@@ -100,8 +102,13 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
             ends.push_back({a, {i, TEnd::P1}});
             ends.push_back({b, {i, TEnd::P2}});
         }
-    std::ranges::stable_sort(ends, [](const EndAt& p, const EndAt& q) {
-        return p.at.X != q.at.X ? p.at.X < q.at.X : p.at.Y < q.at.Y;
+    // Ties keep the objects' order: the first end at a corner is bar A's.
+    std::ranges::sort(ends, [](const EndAt& p, const EndAt& q) {
+        if (p.at.X != q.at.X)
+            return p.at.X < q.at.X;
+        if (p.at.Y != q.at.Y)
+            return p.at.Y < q.at.Y;
+        return p.end.bar != q.end.bar ? p.end.bar < q.end.bar : p.end.end < q.end.end;
     });
 
     std::vector<Corner> corners;

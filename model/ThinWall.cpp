@@ -189,24 +189,39 @@ ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
     for (std::vector<double>* v : {&s.Excess, &s.Weight, &s.X, &s.Y})
         v->reserve(count);
     s.Edge.reserve(count);
+    // The bends of a profile mostly turn alike: the samples' turns, their cosines and
+    // sines are worked out once for each size of turn, and the sign follows the sweep.
+    double tableSweep = 0;
+    std::vector<double> turns, cosines, sines;
     for (std::size_t i = 0; i < g.Edges.size(); ++i) {
         const Edge& e = g.Edges[i];
         if (!e.isArc())
             continue;
         const int pieces = piecesOf(e);
-        const double piece = e.Sweep / pieces;
+        if (std::abs(e.Sweep) != tableSweep) {
+            tableSweep = std::abs(e.Sweep);
+            turns.clear();
+            for (int k = 0; k < pieces; ++k)
+                for (int q = 0; q < Points; ++q)
+                    turns.push_back(tableSweep / pieces * (k + (1 + Abscissa[q]) / 2));
+            cosines.clear();
+            sines.clear();
+            for (const double turn : turns) {
+                cosines.push_back(std::cos(turn));
+                sines.push_back(std::sin(turn));
+            }
+        }
+        const double sign = e.Sweep > 0 ? 1 : -1;
         // Each sample is node A turned about the centre.
         const double ax = at[e.A].X - e.Centre.X, ay = at[e.A].Y - e.Centre.Y;
-        for (int k = 0; k < pieces; ++k)
-            for (int q = 0; q < Points; ++q) {
-                const double turn = piece * (k + (1 + Abscissa[q]) / 2);
-                const double c = std::cos(turn), sine = std::sin(turn);
-                s.Edge.push_back(static_cast<int>(i));
-                s.Excess.push_back(ArcExcess(e.radius(), turn, sine));
-                s.Weight.push_back(e.Thickness * e.Length / pieces * Weight[q] / 2);
-                s.X.push_back(e.Centre.X + c * ax - sine * ay);
-                s.Y.push_back(e.Centre.Y + sine * ax + c * ay);
-            }
+        for (std::size_t j = 0; j < turns.size(); ++j) {
+            const double c = cosines[j], sine = sign * sines[j];
+            s.Edge.push_back(static_cast<int>(i));
+            s.Excess.push_back(ArcExcess(e.radius(), sign * turns[j], sine));
+            s.Weight.push_back(e.Thickness * e.Length / pieces * Weight[j % Points] / 2);
+            s.X.push_back(e.Centre.X + c * ax - sine * ay);
+            s.Y.push_back(e.Centre.Y + sine * ax + c * ay);
+        }
     }
     return s;
 }
