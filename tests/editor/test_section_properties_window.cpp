@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -46,6 +47,7 @@ class TestSectionPropertiesWindow : public QObject {
     void emptyProfileShowsDashesAndWhy();
     void copyPutsTabSeparatedValuesOnTheClipboard();
     void objectPanelGoesOnTop();
+    void cornersLeftSharpAreSaidBeneathTheTable();
 };
 
 void TestSectionPropertiesWindow::buttonOpensItBesideTheEditor() {
@@ -168,6 +170,22 @@ void TestSectionPropertiesWindow::objectPanelGoesOnTop() {
     w->setObjectPanel(second);
     QVERIFY(replaced.isNull());
     QCOMPARE(w->layout()->itemAt(0)->widget(), second);
+}
+
+// A radius of 60 wants a tangent of 60,5 from each flange of 50: both corners stay sharp.
+void TestSectionPropertiesWindow::cornersLeftSharpAreSaidBeneathTheTable() {
+    WindowFixture f;
+    TProfileInfo info = f.window.profile().info();
+    info.BendRadius = 60;
+    f.window.profile().setInfo(info);
+    f.control<QToolButton>("SpeedButton9")->click();
+    auto* notes = f.window.propertiesWindow()->findChild<QLabel*>("NotesLabel");
+    QVERIFY(!notes->isVisible());
+    DrawChannel(f);
+    QTRY_COMPARE(notes->text(),
+                 QStringLiteral("canto vivo em (100; 50): sem espaço para a dobra\n"
+                                "canto vivo em (100; 150): sem espaço para a dobra"));
+    QVERIFY(notes->isVisible());
 }
 
 QTEST_MAIN(TestSectionPropertiesWindow)
