@@ -69,8 +69,8 @@ struct OptionRow {
 const OptionRow Options[] = {
     {"help", "Mostra esta ajuda.", nullptr, Mode::Help},
     {"version", "Mostra a versão.", nullptr, Mode::Version},
-    {"properties", "Escreve as propriedades da seção de FILE, uma por linha, sem janela.", nullptr,
-     Mode::Properties, nullptr, true},
+    {"properties", "Escreve as propriedades da seção de FILE, uma por linha, sem janela.",
+     nullptr, Mode::Properties, nullptr, true},
     {"all-properties",
      "Escreve as propriedades de FILE e as de engenharia (eixos principais, torção, centro de "
      "cisalhamento, empenamento), uma por linha, sem janela.",

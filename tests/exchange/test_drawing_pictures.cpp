@@ -84,9 +84,9 @@ class TestDrawingPictures : public QObject {
         // A thinner appendix keeps the screen's pen, one millimetre at the least.
         TProfile thin = Profile(1.0);
         thin.Objects(2).Thickness = 0.2;
-        QCOMPARE(
-            At(Rendered(DrawingSvg(thin, false, 10)), 302 * PixelsPerMm - 2, 100 * PixelsPerMm),
-            Blue);
+        QCOMPARE(At(Rendered(DrawingSvg(thin, false, 10)), 302 * PixelsPerMm - 2,
+                    100 * PixelsPerMm),
+                 Blue);
         const QImage grid = Rendered(DrawingSvg(Profile(1.0), true, 25));
         QCOMPARE(At(grid, 50 * PixelsPerMm + 1, 75 * PixelsPerMm + 1), Green);
         QCOMPARE(At(grid, 1, 75 * PixelsPerMm + 1), Green); // the column on the left edge
