@@ -13,6 +13,7 @@ enum class ButtonPicture {
     Print,        // a printer
     Refresh,      // a circular arrow
     Properties,   // the cross-section of an I beam with its centroid
+    StandardSection, // a lipped channel
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

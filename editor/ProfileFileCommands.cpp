@@ -110,6 +110,13 @@ bool ProfileFileCommands::clear() {
     return true;
 }
 
+void ProfileFileCommands::replaceByNew(const QString& text,
+                                       std::span<const TProfileObject> records,
+                                       const TProfileInfo& info) {
+    replace(text, records, m_profile.MaterialIndex(), info, false);
+    m_fileName.clear();
+}
+
 bool ProfileFileCommands::confirmLeaving(const QString& question, bool alwaysAsk) {
     const bool changed = !m_history.unchanged();
     if (!changed && !alwaysAsk)

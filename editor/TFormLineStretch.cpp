@@ -81,6 +81,7 @@ void TFormLineStretch::connectHandlers() {
     clicks(m_ui.SpeedButton7, &TFormLineStretch::SpeedButton7Click);
     clicks(m_ui.SpeedButton8, &TFormLineStretch::SpeedButton8Click);
     clicks(m_ui.SpeedButton9, &TFormLineStretch::SpeedButton9Click);
+    clicks(m_ui.SpeedButton10, &TFormLineStretch::SpeedButton10Click);
     auto* propertiesKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Return), this);
     connect(propertiesKey, &QShortcut::activated, this,
             guarded(&TFormLineStretch::SpeedButton9Click));
@@ -198,6 +199,11 @@ void TFormLineStretch::SpeedButton8Click() {
 
 void TFormLineStretch::SpeedButton9Click() {
     showPropertiesWindow();
+}
+
+// The section replaces the profile through the file commands, which show it.
+void TFormLineStretch::SpeedButton10Click() {
+    m_sectionCommand.run();
 }
 
 void TFormLineStretch::chooseAppendixTool() {
