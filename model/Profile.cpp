@@ -61,6 +61,7 @@ void TProfile::reset() {
     m_objectCount = 0;
     m_currentIndex = 1;
     m_info.Name.clear();
+    m_info.BendRadius = 0;
 }
 
 void TProfile::selectMaterial(std::string text) {

@@ -51,7 +51,7 @@ class TProfile {
     // Drops slots whose Number is 0 and renumbers the survivors 1..ObjectCount.
     void CompactObjects();
 
-    // Empties the profile and drops its name; slots and material stay as they are.
+    // Empties the profile and drops its name and bends; slots and material stay as they are.
     void reset();
 
     // Material box changed to text: the index becomes that of the list item with exactly

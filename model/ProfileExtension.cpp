@@ -97,7 +97,8 @@ bool NeedsExtension(std::span<const TProfileObject> records, std::int32_t materi
     const TMaterial defaults;
     return std::ranges::any_of(records, HasFraction) || !info.Name.empty() ||
            info.Material.Text != MaterialText(materialIndex) || info.Material.E != defaults.E ||
-           info.Material.Nu != defaults.Nu || info.Material.Fy != defaults.Fy;
+           info.Material.Nu != defaults.Nu || info.Material.Fy != defaults.Fy ||
+           info.BendRadius != 0;
 }
 
 void AppendExtension(std::vector<std::uint8_t>& file, std::span<const TProfileObject> records,
@@ -106,7 +107,8 @@ void AppendExtension(std::vector<std::uint8_t>& file, std::span<const TProfileOb
     file.resize(mainSize + HeaderSize + RecordPointsSize * records.size());
     std::uint8_t* out = file.data() + mainSize;
     std::copy(std::begin(ExtensionSignature), std::end(ExtensionSignature), out);
-    PutUInt<4>(out + VersionAt, ExtensionVersion);
+    const bool bends = info.BendRadius != 0;
+    PutUInt<4>(out + VersionAt, bends ? ExtensionVersion : 1);
     out += HeaderSize;
     for (const TProfileObject& o : records)
         for (const TEnd end : {TEnd::P1, TEnd::P2}) {
@@ -121,6 +123,8 @@ void AppendExtension(std::vector<std::uint8_t>& file, std::span<const TProfileOb
     PutFloat64(file, info.Material.E);
     PutFloat64(file, info.Material.Nu);
     PutFloat64(file, info.Material.Fy);
+    if (bends)
+        PutFloat64(file, info.BendRadius);
 
     const std::span<std::uint8_t> block = std::span(file).subspan(mainSize);
     PutUInt<4>(block.data() + LengthAt, block.size());
@@ -166,13 +170,17 @@ std::string ReadExtension(std::span<const std::uint8_t> mainPart,
     std::optional<std::string> name = reader.text(), material = reader.text();
     const std::optional<double> density = reader.float64(), e = reader.float64(),
                                 nu = reader.float64(), fy = reader.float64();
-    if (!name || !material || !density || !e || !nu || !fy ||
-        (version == ExtensionVersion && !reader.atEnd()))
+    const std::optional<double> radius = version >= 2 ? reader.float64() : 0.0;
+    if (!name || !material || !density || !e || !nu || !fy || !radius ||
+        (version <= ExtensionVersion && !reader.atEnd()))
         return "bloco malformado";
     read.Name = std::move(*name);
     read.Material = {std::move(*material), *e, *nu, *fy};
+    read.BendRadius = *radius;
     if (!read.Material.constantsInRange())
         return "material fora do alcance";
+    if (!read.bendRadiusInRange())
+        return "raio de dobra fora do alcance";
     for (std::size_t i = 0; i < records.size(); ++i)
         for (const TEnd end : {TEnd::P1, TEnd::P2})
             SetExactPoint(records[i], end, pointAt(i, end));

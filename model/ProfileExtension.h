@@ -26,13 +26,16 @@
 //   .   8  float64 E, MPa
 //   .   8  float64 Poisson's ratio
 //   .   8  float64 fy, MPa
+//   version 2 and later:
+//   .   8  float64 inner bend radius, mm
 //
 // A later version appends its fields after these and raises the version; a reader takes
 // the fields it knows and passes over the rest, which the length and the checksum still
-// cover.
+// cover. A writer writes the lowest version that holds the profile, so that a profile
+// without the newer data gives the bytes it gave before.
 
 inline constexpr char ExtensionSignature[8] = {'P', 'E', 'R', 'F', 'I', 'L', '-', 'X'};
-inline constexpr std::uint32_t ExtensionVersion = 1;
+inline constexpr std::uint32_t ExtensionVersion = 2;
 // The longest block a file may carry, for a newer version's fields too.
 inline constexpr std::size_t ExtensionMaxSize = 64 * 1024;
 
@@ -40,8 +43,8 @@ inline constexpr std::size_t ExtensionMaxSize = 64 * 1024;
 inline constexpr const char* IgnoredExtensionNotice = "dados estendidos ignorados: ";
 
 // True when the profile holds something the original layout cannot: a point off the whole
-// millimetres, a name, a material text other than the list item at materialIndex, or
-// material constants other than the defaults.
+// millimetres, a name, a material text other than the list item at materialIndex,
+// material constants other than the defaults, or bends.
 bool NeedsExtension(std::span<const TProfileObject> records, std::int32_t materialIndex,
                     const TProfileInfo& info);
 

@@ -31,8 +31,16 @@ struct TProfileInfo {
     // The longest name or material text, in bytes, that a profile holds.
     static constexpr std::size_t MaxTextBytes = 1024;
 
+    // The largest inner bend radius typing and the file accept, mm.
+    static constexpr double MaxBendRadius = 100.0;
+
     std::string Name; // UTF-8; empty when the profile has none
     TMaterial Material;
+    // mm, the inner radius of every corner where two bars meet end to end; 0: sharp corners
+    double BendRadius = 0;
+
+    // Within 0..MaxBendRadius (NaN is not).
+    bool bendRadiusInRange() const { return BendRadius >= 0 && BendRadius <= MaxBendRadius; }
     friend bool operator==(const TProfileInfo&, const TProfileInfo&) = default;
 };
 

@@ -890,6 +890,24 @@ void Reseal(Bytes& file) {
     SetLE(file, MainSize + 16, Crc(covered), 4);
 }
 
+// Bends raise the block to version 2, with the radius after the material's constants.
+TEST(ProfileExtensionTest, SavesABendRadiusAsVersion2) {
+    TempDir dir;
+    TProfile p = ExactProfile();
+    TProfileInfo info = p.info();
+    info.BendRadius = 2.25;
+    p.setInfo(info);
+    SaveProfile(p, dir / "x.per");
+    Bytes expected = ExpectedFile();
+    SetLE(expected, MainSize + 8, 2, 4);
+    PutLE(expected, std::bit_cast<std::uint64_t>(2.25), 8);
+    Reseal(expected);
+    EXPECT_EQ(ReadAll(dir / "x.per"), expected);
+    TProfile loaded;
+    EXPECT_EQ(LoadProfile(loaded, dir / "x.per"), "");
+    EXPECT_EQ(loaded.info().BendRadius, 2.25);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Damages, ProfileExtensionDamageTest,
     testing::Values(
@@ -927,11 +945,25 @@ INSTANTIATE_TEST_SUITE_P(
                        Reseal(f);
                    },
                    "bloco malformado"},
-        // A later version's fields are passed over.
-        DamageCase{"version_2_with_a_field_more",
+        DamageCase{"version_2_without_its_bend_radius",
                    [](Bytes& f) {
                        SetLE(f, MainSize + 8, 2, 4);
+                       Reseal(f);
+                   },
+                   "bloco malformado"},
+        DamageCase{"a_bend_radius_beyond_the_largest",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 8, 2, 4);
+                       PutLE(f, std::bit_cast<std::uint64_t>(100.5), 8);
+                       Reseal(f);
+                   },
+                   "raio de dobra fora do alcance"},
+        // A later version's fields are passed over.
+        DamageCase{"version_3_with_a_field_more",
+                   [](Bytes& f) {
+                       SetLE(f, MainSize + 8, 3, 4);
                        PutLE(f, std::bit_cast<std::uint64_t>(2.25), 8);
+                       PutLE(f, std::bit_cast<std::uint64_t>(7.0), 8);
                        Reseal(f);
                    },
                    ""}),
