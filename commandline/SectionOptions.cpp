@@ -1,21 +1,21 @@
 #include "SectionOptions.h"
 
 #include "PerfilError.h"
+#include "ProfileInfo.h"
 #include "StandardSection.h"
 
 #include <QLocale>
 
 namespace {
 
-// A radius in millimetres from 0 up to the largest dimension, '.' or ',' as the point.
+// A radius in millimetres as a profile holds it, '.' or ',' as the point.
 std::optional<double> RadiusValue(QString text) {
     bool ok = false;
-    const double value =
-        QLocale::c().toDouble(text.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    constexpr double largest = static_cast<double>(LargestDimension) / 100.0;
-    if (!ok || !(value >= 0 && value <= largest))
+    TProfileInfo info;
+    info.BendRadius = QLocale::c().toDouble(text.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    if (!ok || !info.bendRadiusInRange())
         return std::nullopt;
-    return value;
+    return info.BendRadius;
 }
 
 // Why the section does not fit as asked, and whether the other orientation would do.
@@ -48,7 +48,7 @@ std::optional<QString> ReadSectionOptions(const QCommandLineParser& parser, Comm
         const std::optional<double> value = RadiusValue(parser.value(radius));
         if (!value)
             return QStringLiteral("--radius espera o raio interno em mm, de 0 a %1")
-                .arg(static_cast<double>(LargestDimension) / 100.0);
+                .arg(TProfileInfo::MaxBendRadius);
         request.radius = *value;
     }
     request.horizontal = parser.isSet(horizontal);

@@ -1,6 +1,7 @@
 #include "StandardSectionDialog.h"
 
 #include "PerfilError.h"
+#include "ProfileInfo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +69,7 @@ StandardSectionDialog::StandardSectionDialog(const TSectionChoice& proposed, QWi
                 &StandardSectionDialog::dimensionChanged);
     }
     m_radius = MillimetreBox(0);
+    m_radius->setMaximum(TProfileInfo::MaxBendRadius);
     m_radius->setObjectName(QStringLiteral("radius"));
     m_form->addRow(QStringLiteral("Raio interno:"), m_radius);
     m_turned = new QCheckBox(QStringLiteral("Girado 90°"));

@@ -1,6 +1,7 @@
 #include "SectionDesignation.h"
 
 #include "PerfilError.h"
+#include "ProfileInfo.h"
 
 #include <algorithm>
 #include <array>
@@ -227,5 +228,6 @@ std::string MillimetreText(std::int64_t hundredths, bool fixed) {
 double DefaultBendRadius(const TSectionDesignation& section) {
     if (section.Type == TSectionType::I)
         return 0;
-    return static_cast<double>(section.Dimensions.back()) / 100.0;
+    return std::min(static_cast<double>(section.Dimensions.back()) / 100.0,
+                    TProfileInfo::MaxBendRadius);
 }

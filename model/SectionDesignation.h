@@ -59,6 +59,6 @@ std::string DesignationText(const TSectionDesignation& section);
 // always when fixed: "2,00".
 std::string MillimetreText(std::int64_t hundredths, bool fixed = false);
 
-// The inner bend radius a section gets unless told otherwise, in mm: its wall thickness;
-// none for the welded I, whose plates are not bent.
+// The inner bend radius a section gets unless told otherwise, in mm: its wall thickness, up
+// to the largest radius a profile holds; none for the welded I, whose plates are not bent.
 double DefaultBendRadius(const TSectionDesignation& section);
