@@ -54,7 +54,7 @@ struct CommandLine {
     std::optional<QString> material; // --material: the text to read the density from; for
                                      // FromDxf and Section, the material of the profile written
     std::optional<QString> name;     // FromDxf: the name of the profile written
-    std::optional<SectionRequest> section; // Section: the profile written to file
+    std::optional<SectionRequest> section;   // Section: the profile written to file
     std::optional<BucklingRequest> buckling; // Buckling, EngineeringPdf, or Json with
                                              // --buckling
     QString message;                         // Help: the text to print; UsageError: what is wrong

@@ -110,8 +110,7 @@ bool ProfileFileCommands::clear() {
     return true;
 }
 
-void ProfileFileCommands::replaceByNew(const QString& text,
-                                       std::span<const TProfileObject> records,
+void ProfileFileCommands::replaceByNew(const QString& text, std::span<const TProfileObject> records,
                                        const TProfileInfo& info) {
     replace(text, records, m_profile.MaterialIndex(), info, false);
     m_fileName.clear();

@@ -16,8 +16,9 @@ bool StandardSectionCommand::run() {
         if (SectionFitProblem(section, !horizontal))
             throw PerfilError(*problem);
         if (!m_dialogs.confirm(QString::fromStdString(*problem) +
-                               (horizontal ? QStringLiteral(". Sem girar, cabe: desenhar assim?")
-                                           : QStringLiteral(". Girado 90°, cabe: desenhar assim?"))))
+                               (horizontal
+                                    ? QStringLiteral(". Sem girar, cabe: desenhar assim?")
+                                    : QStringLiteral(". Girado 90°, cabe: desenhar assim?"))))
             return false;
         horizontal = !horizontal;
     }

@@ -114,7 +114,8 @@ void StandardSectionDialog::showSection(const TSectionChoice& choice) {
 
 // A new type starts from its example, with its default radius.
 void StandardSectionDialog::typeChosen(int index) {
-    const TSectionDesignation example = Example(SectionShapes()[static_cast<std::size_t>(index)].Type);
+    const TSectionDesignation example =
+        Example(SectionShapes()[static_cast<std::size_t>(index)].Type);
     showSection({example, DefaultBendRadius(example), m_turned->isChecked()});
 }
 
@@ -127,7 +128,8 @@ void StandardSectionDialog::dimensionChanged() {
 }
 
 TSectionDesignation StandardSectionDialog::designation() const {
-    const TSectionType type = SectionShapes()[static_cast<std::size_t>(m_type->currentIndex())].Type;
+    const TSectionType type =
+        SectionShapes()[static_cast<std::size_t>(m_type->currentIndex())].Type;
     TSectionDesignation section{type, {}};
     for (std::size_t i = 0; i < SectionShape(type).Dimensions.size(); ++i)
         section.Dimensions.push_back(std::llround(m_dimensions[i]->value() * 100.0));

@@ -24,16 +24,10 @@ const std::array<TSectionShape, 9> Shapes{{
      "Z45",
      "Z enrijecido a 45°",
      {{"bw", false}, {"bf", false}, {"D", false}, {"t", true}}},
-    {TSectionType::Cr,
-     "Cr",
-     "Cartola",
-     {{"bw", false}, {"bf", false}, {"D", false}, {"t", true}}},
+    {TSectionType::Cr, "Cr", "Cartola", {{"bw", false}, {"bf", false}, {"D", false}, {"t", true}}},
     {TSectionType::L, "L", "Cantoneira", {{"bf1", false}, {"bf2", false}, {"t", true}}},
     {TSectionType::TR, "TR", "Tubo retangular", {{"h", false}, {"b", false}, {"t", true}}},
-    {TSectionType::I,
-     "I",
-     "I soldado",
-     {{"d", false}, {"bf", false}, {"tf", true}, {"tw", true}}},
+    {TSectionType::I, "I", "I soldado", {{"d", false}, {"bf", false}, {"tf", true}, {"tw", true}}},
 }};
 
 // A dimension that must exceed a multiple of a thickness, so that a straight wall is left
@@ -77,23 +71,30 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// The pieces between the separators: 'x' or the multiplication sign.
-std::vector<std::string_view> DimensionTexts(std::string_view text) {
+// The length of the separator that text starts with: 'x' or the multiplication sign; 0
+// for none.
+std::size_t SeparatorLength(std::string_view text) {
     static constexpr std::string_view Times = "\xc3\x97"; // ×
+    if (text.starts_with('x'))
+        return 1;
+    return text.starts_with(Times) ? Times.size() : 0;
+}
+
+// The pieces between the separators.
+std::vector<std::string_view> DimensionTexts(std::string_view text) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size();) {
-        const bool end = i == text.size();
-        const std::size_t separator =
-            end ? 0 : text[i] == 'x' ? 1 : text.substr(i).starts_with(Times) ? Times.size() : 0;
-        if (end || separator > 0) {
-            pieces.push_back(Trimmed(text.substr(start, i - start)));
-            i += std::max<std::size_t>(separator, 1);
-            start = i;
-        } else {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t separator = SeparatorLength(text.substr(i));
+        if (separator == 0) {
             ++i;
+            continue;
         }
+        pieces.push_back(Trimmed(text.substr(start, i - start)));
+        i += separator;
+        start = i;
     }
+    pieces.push_back(Trimmed(text.substr(start)));
     return pieces;
 }
 
@@ -121,7 +122,8 @@ std::int64_t DimensionValue(std::string_view text, const char* name) {
         Refuse(std::string(name) + " tem mais de duas casas decimais: " + Quoted(text) +
                "; as dimensões vão ao centésimo de mm");
     // Leading zeros may make the text long without making the value large.
-    const std::string_view significant = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
+    const std::string_view significant =
+        whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
     if (significant.size() > 6)
         Refuse(std::string(name) + " passa de " + MillimetreText(LargestDimension) + " mm");
     std::int64_t value = 0;
@@ -164,7 +166,8 @@ TSectionDesignation ParseSectionDesignation(std::string_view text) {
         Refuse("designação vazia; por exemplo, \"Ue 200x75x25x2,25\"");
     const std::size_t blank = text.find_first_of(" \t");
     const std::string_view code = text.substr(0, blank);
-    const auto shape = std::ranges::find_if(Shapes, [&](const TSectionShape& s) { return code == s.Code; });
+    const auto shape =
+        std::ranges::find_if(Shapes, [&](const TSectionShape& s) { return code == s.Code; });
     if (shape == Shapes.end())
         Refuse("tipo de perfil desconhecido: " + Quoted(code) + "; os tipos são " + CodeList());
     const std::vector<std::string_view> texts =

@@ -12,8 +12,8 @@ enum class TSectionType { U, Ue, Z, Ze, Z45, Cr, L, TR, I };
 
 // One named dimension of a section type, as catalogues write it.
 struct TSectionDimension {
-    const char* Name;   // "bw", "bf", "D", "t", ...
-    bool IsThickness;   // written with two decimals
+    const char* Name; // "bw", "bf", "D", "t", ...
+    bool IsThickness; // written with two decimals
 };
 
 // What the designation of a type looks like and what the user is told of it.

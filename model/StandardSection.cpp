@@ -117,7 +117,7 @@ struct Extent {
     double size() const { return High - Low; }
 };
 
-Extent ExtentOf(const std::vector<Wall>& walls, double Point::* axis) {
+Extent ExtentOf(const std::vector<Wall>& walls, double Point::*axis) {
     Extent e{walls[0].A.*axis, walls[0].A.*axis};
     for (const Wall& w : walls)
         for (const Point& p : {w.A, w.B}) {
@@ -154,8 +154,7 @@ std::string ExtentText(double hundredths) {
 
 } // namespace
 
-std::optional<std::string> SectionFitProblem(const TSectionDesignation& section,
-                                             bool horizontal) {
+std::optional<std::string> SectionFitProblem(const TSectionDesignation& section, bool horizontal) {
     const std::vector<Wall> walls = Oriented(CentreLines(section), horizontal);
     auto [heightNames, widthNames] = ExtentNames(section.Type);
     if (horizontal)

@@ -23,8 +23,7 @@
 
 // Why the section's bars do not fit the drawing area in that orientation (which extent,
 // which dimensions make it, how much room there is), or nothing when they fit.
-std::optional<std::string> SectionFitProblem(const TSectionDesignation& section,
-                                             bool horizontal);
+std::optional<std::string> SectionFitProblem(const TSectionDesignation& section, bool horizontal);
 
 // The bars, numbered from 1. Throws PerfilError with SectionFitProblem's reason when they
 // do not fit; the section must have passed CheckSection.

@@ -241,19 +241,18 @@ class TestExchangeCommands : public QObject {
         QTest::addColumn<int>("bars");
         QTest::addColumn<double>("height");
         QTest::newRow("radius of the thickness, the first material")
-            << QStringList{"Ue 200x75x25x2,25"} << "Ue 200x75x25x2,25" << 2.25 << "Aço - 7,75"
-            << 0 << 5 << 197.75;
+            << QStringList{"Ue 200x75x25x2,25"} << "Ue 200x75x25x2,25" << 2.25 << "Aço - 7,75" << 0
+            << 5 << 197.75;
         QTest::newRow("points, a radius and a typed material")
             << QStringList{"U 100.5x50x1.5", "--radius", "3,5", "--material", "Aço - 7,85"}
             << "U 100,5x50x1,50" << 3.5 << "Aço - 7,85" << -1 << 3 << 99.0;
-        QTest::newRow("a listed material") << QStringList{"L 50x50x3", "--material", "Cobre - 8,87"}
-                                           << "L 50x50x3,00" << 3.0 << "Cobre - 8,87" << 4 << 2
-                                           << 48.5;
+        QTest::newRow("a listed material")
+            << QStringList{"L 50x50x3", "--material", "Cobre - 8,87"} << "L 50x50x3,00" << 3.0
+            << "Cobre - 8,87" << 4 << 2 << 48.5;
         QTest::newRow("turned") << QStringList{"U 100x50x2", "--horizontal", "--radius", "0"}
                                 << "U 100x50x2,00" << 0.0 << "Aço - 7,75" << 0 << 3 << 49.0;
-        QTest::newRow("welded I, no bends")
-            << QStringList{"I 200x100x8x5"} << "I 200x100x8,00x5,00" << 0.0 << "Aço - 7,75" << 0
-            << 5 << 192.0;
+        QTest::newRow("welded I, no bends") << QStringList{"I 200x100x8x5"} << "I 200x100x8,00x5,00"
+                                            << 0.0 << "Aço - 7,75" << 0 << 5 << 192.0;
     }
     void sectionIsSavedAsAProfile() {
         QFETCH(QStringList, arguments);
@@ -265,7 +264,8 @@ class TestExchangeCommands : public QObject {
         QFETCH(double, height);
         QTemporaryDir dir;
         const QString per = dir.filePath(QStringLiteral("section.per"));
-        const Run run = Perfil(QStringList{QStringLiteral("--section")} + arguments + QStringList{per});
+        const Run run =
+            Perfil(QStringList{QStringLiteral("--section")} + arguments + QStringList{per});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         const TProfileFileContents read = ReadProfileFile(QFile::encodeName(per).toStdString());
@@ -342,7 +342,8 @@ class TestExchangeCommands : public QObject {
                 "de área e largura de 417 mm (h) para 400 mm de área");
         section("radius without a section", {"--png", "OUT", "--radius", "2", "COPY"},
                 "--radius e --horizontal valem só com --section");
-        section("radius beyond the largest", {"--section", "U 100x50x2", "--radius", "100,5", "OUT"},
+        section("radius beyond the largest",
+                {"--section", "U 100x50x2", "--radius", "100,5", "OUT"},
                 "--radius espera o raio interno em mm, de 0 a 100");
     }
     void refusals() {

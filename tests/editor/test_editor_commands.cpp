@@ -9,9 +9,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QPushButton>
 #include <QFile>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -513,7 +513,6 @@ void TestEditorCommands::errorBoxText() {
     QCOMPARE(ErrorBoxText(message), shown);
 }
 
-
 void TestEditorCommands::standardSectionIsOneStep_data() {
     QTest::addColumn<QString>("designation");
     QTest::addColumn<QList<bool>>("answers");
@@ -521,18 +520,17 @@ void TestEditorCommands::standardSectionIsOneStep_data() {
     QTest::addColumn<int>("bars");
     QTest::addColumn<double>("height"); // of the bars, mm
     QTest::addColumn<QString>("error");
-    const QString leave = QStringLiteral("Há alterações não salvas. Confirma zerar o perfil atual ?");
+    const QString leave =
+        QStringLiteral("Há alterações não salvas. Confirma zerar o perfil atual ?");
     const QString tooTall = QStringLiteral("Ue 300x85x25x3,00 não cabe na área de desenho: altura "
                                            "de 297 mm (bw) para 250 mm de área");
     const QString turn = tooTall + QStringLiteral(". Girado 90°, cabe: desenhar assim?");
     QTest::newRow("fits upright") << "Ue 200x75x25x2,25" << QList<bool>{true} << QStringList{leave}
                                   << 5 << 197.75 << "";
-    QTest::newRow("too tall, turned when asked")
-        << "Ue 300x85x25x3" << QList<bool>{true, true} << QStringList{leave, turn} << 5 << 82.0
-        << "";
-    QTest::newRow("too tall, turning declined")
-        << "Ue 300x85x25x3" << QList<bool>{true, false} << QStringList{leave, turn} << 3 << 150.0
-        << "";
+    QTest::newRow("too tall, turned when asked") << "Ue 300x85x25x3" << QList<bool>{true, true}
+                                                 << QStringList{leave, turn} << 5 << 82.0 << "";
+    QTest::newRow("too tall, turning declined") << "Ue 300x85x25x3" << QList<bool>{true, false}
+                                                << QStringList{leave, turn} << 3 << 150.0 << "";
     QTest::newRow("too large either way")
         << "TR 420x300x3" << QList<bool>{true} << QStringList{leave} << 3 << 150.0
         << "TR 420x300x3,00 não cabe na área de desenho: altura de 417 mm (h) para 250 mm de "
@@ -606,8 +604,7 @@ void TestEditorCommands::standardSectionDialogFields() {
     field("dimension2")->setValue(4);
     QCOMPARE(field("radius")->value(), 5.0);
     dialog.findChild<QCheckBox*>(QStringLiteral("turned"))->setChecked(true);
-    QVERIFY(dialog.choice() ==
-            (TSectionChoice{{TSectionType::U, {10000, 5000, 400}}, 5.0, true}));
+    QVERIFY(dialog.choice() == (TSectionChoice{{TSectionType::U, {10000, 5000, 400}}, 5.0, true}));
     QVERIFY(ok->isEnabled());
 
     field("dimension1")->setValue(4);

@@ -38,8 +38,8 @@ struct BarsCase {
 const BarsCase Cases[] = {
     {"U", "U 100x50x2", false, 3, 4, 392, 0, 17550, 7600, 22450, 17400},
     {"U_turned", "U 100x50x2", true, 3, 4, 392, 0, 15100, 10050, 24900, 14950},
-    {"Ue_odd_hundredths", "Ue 200x75x25x2,25", false, 5, 6, 390.99 * 2.25, 0, 16363, 2613,
-     23638, 22388},
+    {"Ue_odd_hundredths", "Ue 200x75x25x2,25", false, 5, 6, 390.99 * 2.25, 0, 16363, 2613, 23638,
+     22388},
     {"Z", "Z 200x75x2", false, 3, 4, 692, 0, 12600, 2600, 27400, 22400},
     {"Ze", "Ze 200x75x20x2", false, 5, 6, 764, 0, 12700, 2600, 27300, 22400},
     {"Z45", "Z45 200x75x20x2", false, 5, 6, 768.686, 0.05, 11256, 2600, 28743, 22400},
@@ -141,8 +141,7 @@ void PrintTo(const TextCase& c, std::ostream* os) {
 class DesignationTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(DesignationTextTest, AsCataloguesWriteIt) {
-    EXPECT_EQ(DesignationText(ParseSectionDesignation(GetParam().written)),
-              GetParam().canonical);
+    EXPECT_EQ(DesignationText(ParseSectionDesignation(GetParam().written)), GetParam().canonical);
 }
 
 INSTANTIATE_TEST_SUITE_P(
