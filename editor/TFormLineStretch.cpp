@@ -306,6 +306,8 @@ void TFormLineStretch::createPropertiesWindow() {
             guarded(&TFormLineStretch::objectPanelEdit));
     connect(m_infoPanel, &ProfileInfoPanel::infoEdited, this,
             guarded(&TFormLineStretch::profileInfoEdit));
+    connect(m_properties, &SectionPropertiesWindow::infoEdited, this,
+            guarded(&TFormLineStretch::profileInfoEdit));
     connect(this, &TFormLineStretch::profileUpdated, m_objectPanel, [this] {
         if (!m_properties->isVisible())
             return;
