@@ -133,6 +133,13 @@ double Over(double value, double divisor) {
     return divisor > 0 ? value / divisor : TThinWall::Missing;
 }
 
+// Across a section's axis of symmetry the offset and the parameter cancel but for
+// rounding, which would print as "-0,00": within rounding of the coordinates' size, 0.
+double WithoutNoise(double value, const TEngineeringResults& results) {
+    const double size = std::abs(results.Section.Xg) + std::abs(results.Section.Yg) + results.R1;
+    return std::abs(value) <= 1e-12 * size ? 0.0 : value;
+}
+
 } // namespace
 
 TFaceExtremes FaceExtremes(std::span<const TProfileObject> objects, const TBends& bends) {
@@ -191,7 +198,8 @@ TSectionTableProperties ComputeSectionTableProperties(std::span<const TProfileOb
 
 TPointMm ShearCentreFromCentroid(const TEngineeringResults& results) {
     const Axes axes({results.Section.Xg, results.Section.Yg}, results.Theta);
-    return axes({results.Wall.Xs, results.Wall.Ys});
+    const TPointMm offset = axes({results.Wall.Xs, results.Wall.Ys});
+    return {WithoutNoise(offset.X, results), WithoutNoise(offset.Y, results)};
 }
 
 double PolarRadiusAboutShearCentre(const TEngineeringResults& results) {
@@ -200,9 +208,11 @@ double PolarRadiusAboutShearCentre(const TEngineeringResults& results) {
 }
 
 double MonosymmetryX(const TEngineeringResults& results) {
-    return Over(results.Table.PolarV, results.I1) - 2 * ShearCentreFromCentroid(results).Y;
+    return WithoutNoise(
+        Over(results.Table.PolarV, results.I1) - 2 * ShearCentreFromCentroid(results).Y, results);
 }
 
 double MonosymmetryY(const TEngineeringResults& results) {
-    return Over(results.Table.PolarU, results.I2) - 2 * ShearCentreFromCentroid(results).X;
+    return WithoutNoise(
+        Over(results.Table.PolarU, results.I2) - 2 * ShearCentreFromCentroid(results).X, results);
 }
