@@ -37,9 +37,8 @@ double HalfThickness(double thickness) {
 void AddBarFaces(Extremes& extremes, const TProfileObject& o, TPointMm a, TPointMm b) {
     const TPointMm p = PointMm(o, TEnd::P1), q = PointMm(o, TEnd::P2);
     const double length = std::hypot(q.X - p.X, q.Y - p.Y);
-    const double half = length > 0 ? HalfThickness(o.Thickness) : 0.0;
-    const double nx = length > 0 ? -(q.Y - p.Y) / length * half : 0.0;
-    const double ny = length > 0 ? (q.X - p.X) / length * half : 0.0;
+    const double across = length > 0 ? HalfThickness(o.Thickness) / length : 0.0;
+    const double nx = -(q.Y - p.Y) * across, ny = (q.X - p.X) * across;
     for (const TPointMm end : {a, b}) {
         extremes.add({end.X + nx, end.Y + ny});
         extremes.add({end.X - nx, end.Y - ny});
