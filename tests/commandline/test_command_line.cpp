@@ -430,6 +430,7 @@ void TestCommandLine::allProperties() {
     const QStringList tubeLines =
         Perfil({QStringLiteral("--all-properties"), tube}).out.split('\n');
     QVERIFY(tubeLines.contains(QStringLiteral("xs:        — mm (seção fechada)")));
+    QVERIFY(tubeLines.contains(QStringLiteral("βy:        — mm (seção fechada)")));
 }
 
 // A first object of zero thickness leaves a zero fibre distance: no finite modulus.
