@@ -102,6 +102,7 @@ TEngineeringResults ComputeSectionAxes(const TProfile& profile, std::string_view
     e.State = TSectionState::Ready;
     e.Section = pass.Results;
     PrincipalAxes(e, objects);
+    e.Table = ComputeSectionTableProperties(objects, profile.info().BendRadius, e.Section, e.Theta);
     if (std::any_of(objects.begin(), objects.end(),
                     [](const TProfileObject& o) { return o.isBar(); })) {
         e.FibreLeft = e.Section.Xg - pass.MinX;
