@@ -175,6 +175,7 @@ void ImportDrawing(const CommandLine& command) {
         profile.selectMaterial(command.material->toStdString());
     TProfileInfo info = profile.info();
     info.Name = command.name.value_or(QString()).toStdString();
+    info.BendRadius = import.BendRadius;
     profile.setInfo(info);
     Write("perfil", command.file,
           [&profile](const std::string& path) { SaveProfile(profile, path); });

@@ -41,6 +41,8 @@ struct TBends {
     TPointMm end(std::size_t object, TEnd which) const {
         return Ends[2 * object + (which == TEnd::P1 ? 0 : 1)];
     }
+    // True when a bend starts at this end of the object, which then ends short of its point.
+    bool bent(std::size_t object, TEnd which) const;
 };
 
 // The bends of the objects for an inner radius (mm). A corner is where the ends of exactly
