@@ -27,6 +27,9 @@ int FirstCentreFrom(double c, int limit) {
     return limit + 1 - static_cast<int>(atLeastOne < top ? atLeastOne : top);
 }
 
+// How far outside an arc's edges a pixel centre may lie and still belong to it: rounding.
+constexpr double Edge = 1e-9; // pixels
+
 // Pixels [from, to) of one row. Spans come in every length, mostly short, so they are
 // covered by four-pixel stores, the last one overlapping its predecessor; one to three
 // pixels take three stores that may coincide.
@@ -143,7 +146,9 @@ void RasterCanvas::drawBand(QPointF a, QPointF b, int width, bool extendA, bool 
 }
 
 // Arcs are a few millimetres across, so every pixel of the bounding square is tested; the
-// sector of less than a half turn is where both its edges' half-planes meet.
+// sector of less than a half turn is where both its edges' half-planes meet. A centre on
+// an edge belongs to the arc, whatever the rounding of the angles: the band that goes on
+// from there leaves it out.
 void RasterCanvas::drawArc(QPointF centre, double radius, double width, double startAngle,
                            double sweep, QRgb colour) {
     const double inner = std::max(0.0, radius - width / 2), outer = radius + width / 2;
@@ -160,8 +165,8 @@ void RasterCanvas::drawArc(QPointF centre, double radius, double width, double s
         for (int x = left; x < right; ++x) {
             const double dx = x + 0.5 - centre.x();
             const double distance = std::hypot(dx, dy);
-            if (distance >= inner && distance <= outer && side * (ax * dy - ay * dx) >= 0 &&
-                side * (dx * by - dy * bx) >= 0)
+            if (distance >= inner && distance <= outer && side * (ax * dy - ay * dx) >= -Edge &&
+                side * (dx * by - dy * bx) >= -Edge)
                 pixels[x] = colour;
         }
     }

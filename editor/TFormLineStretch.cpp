@@ -478,6 +478,8 @@ void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
     edited.BendRadius = info.BendRadius;
     m_history.change(QStringLiteral("Propriedades do perfil"),
                      [&] { m_profile.setInfo(std::move(edited)); });
+    // The radius rounds the drawn corners.
+    redraw();
 }
 
 void TFormLineStretch::showBucklingPanel() {
