@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -114,6 +115,49 @@ TEST(DxfExport, EzdxfReadsLayersCoordinatesAndWidths) {
                                                                "LWPOLYLINE BARRAS 200 1 10 1 0\n");
 }
 
+// A channel of 2 mm walls bent on an inner radius of 3 mm: the centre line turns on 4 mm,
+// 4 mm from each corner.
+TProfile BentChannel() {
+    TProfile profile = ProfileOf({{okBar, {150, 50}, {50, 50}, 2.0},
+                                  {okBar, {50, 50}, {50, 150}, 2.0},
+                                  {okBar, {50, 150}, {150, 150}, 2.0}});
+    for (int i = 1; i <= profile.ObjectCount(); ++i)
+        profile.Objects(i).Number = i;
+    TProfileInfo info = profile.info();
+    info.BendRadius = 3.0;
+    profile.setInfo(info);
+    return profile;
+}
+
+// Each bend after the bar it leaves, turning counter-clockwise in DXF's axes.
+TEST(DxfExport, BendsAreArcsBetweenShortenedBars) {
+    TempDir dir;
+    ExportDxfFile(BentChannel(), dir / "bent.dxf");
+    EXPECT_EQ(Python(PERFIL_READ_EXPORT, dir / "bent.dxf"), "audit 0 0\n"
+                                                            "units 4\n"
+                                                            "LWPOLYLINE BARRAS 150 200 54 200 2\n"
+                                                            "ARC BARRAS 54 196 4 90 180 2\n"
+                                                            "LWPOLYLINE BARRAS 50 196 50 104 2\n"
+                                                            "ARC BARRAS 54 104 4 180 270 2\n"
+                                                            "LWPOLYLINE BARRAS 54 100 150 100 2\n");
+}
+
+TEST(DxfExport, BendsComeBackAsBends) {
+    const TProfile profile = BentChannel();
+    const std::string text = ExportDxf(profile);
+    const TDxfImport back = ImportDxf(
+        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, DefaultThickness);
+    const std::span<const TProfileObject> sent = profile.liveObjects();
+    ASSERT_EQ(back.Records.size(), sent.size());
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        for (const TEnd end : {TEnd::P1, TEnd::P2})
+            EXPECT_EQ(ExactPoint(back.Records[i], end), ExactPoint(sent[i], end)) << i;
+    EXPECT_EQ(back.BendRadius, 3.0);
+    EXPECT_EQ(ImportNotice(back),
+              "3 objetos importados do desenho DXF; 2 arcos importados como dobras (raio "
+              "interno 3,00 mm)");
+}
+
 class DxfImportOfEzdxfFiles : public testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -185,6 +229,58 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
         EXPECT_EQ(result.Skipped, c.skipped);
         for (std::size_t i = 0; i < result.Records.size(); ++i)
             EXPECT_EQ(result.Records[i].Number, static_cast<int>(i + 1));
+    }
+}
+
+// An arc tangent to two bars gives the corner back to them; the wall's thickness, the
+// default's here, takes half of it from the arc's radius.
+TEST_F(DxfImportOfEzdxfFiles, TakesTangentArcsOfOneRadiusAsBends) {
+    const double d = DefaultThickness;
+    const std::tuple<const char*, std::vector<Object>, double, const char*> cases[] = {
+        {"arc_bends",
+         {{okBar, {100, 230}, {20, 230}, d},
+          {okBar, {20, 230}, {20, 120}, d},
+          {okBar, {20, 120}, {100, 120}, d}},
+         3.5,
+         "3 objetos importados do desenho DXF; 2 arcos importados como dobras (raio interno "
+         "3,50 mm)"},
+        {"bulge_bend",
+         {{okBar, {300, 130}, {300, 230}, 2.0}, {okBar, {300, 230}, {380, 230}, 2.0}},
+         2.0,
+         "2 objetos importados do desenho DXF; 1 arco importado como dobra (raio interno "
+         "2,00 mm)"},
+        // A corner that a third bar crosses is no bend: all arcs stay chords.
+        {"crossed_corner",
+         {{okBar, {100, 230}, {24, 230}, d},
+          {okBar, {20, 226}, {24, 230}, d},
+          {okBar, {20, 226}, {20, 124}, d},
+          {okBar, {24, 120}, {20, 124}, d},
+          {okBar, {24, 120}, {100, 120}, d},
+          {okBar, {10, 240}, {30, 220}, d}},
+         0.0,
+         "6 objetos importados do desenho DXF; 2 arcos tomados como barras retas"},
+        {"bar_along_arc",
+         {{okBar, {20, 246}, {20, 226}, d},
+          {okBar, {20, 226}, {24, 230}, d},
+          {okBar, {24, 230}, {100, 230}, d}},
+         0.0,
+         "3 objetos importados do desenho DXF; 1 arco tomado como barra reta"},
+        {"unequal_radii",
+         {{okBar, {100, 230}, {24, 230}, d},
+          {okBar, {20, 226}, {24, 230}, d},
+          {okBar, {20, 226}, {20, 126}, d},
+          {okBar, {26, 120}, {20, 126}, d},
+          {okBar, {26, 120}, {100, 120}, d}},
+         0.0,
+         "5 objetos importados do desenho DXF; 2 arcos importados como cordas: raios "
+         "diferentes"},
+    };
+    for (const auto& [file, objects, radius, notice] : cases) {
+        SCOPED_TRACE(file);
+        const TDxfImport result = Import(file);
+        EXPECT_EQ(Objects(result.Records), objects);
+        EXPECT_EQ(result.BendRadius, radius);
+        EXPECT_EQ(ImportNotice(result), notice);
     }
 }
 
