@@ -217,6 +217,22 @@ Placed Place(const std::vector<TDrawnShape>& shapes, double defaultThickness) {
     return result;
 }
 
+// The drawing with its arcs taken as bends, placed; nothing when a corner they round lies
+// beyond the area, or when, rounded to the hundredth, the corners would not give the arcs
+// back. The arcs then stay chords.
+std::optional<Placed> PlaceBent(const std::vector<TDrawnShape>& bent, const TArcBends& arcs,
+                                double defaultThickness) {
+    try {
+        Placed placed = Place(bent, defaultThickness);
+        if (FindBends(placed.records, arcs.innerRadius).Bends.size() ==
+            static_cast<std::size_t>(arcs.taken))
+            return placed;
+    } catch (const PerfilError&) {
+        // As chords, the drawing may still fit; if not, placing it says why.
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThickness) {
@@ -239,23 +255,22 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
     const std::vector<TDrawnShape> drawn = Drawn(drawing, *scale);
     std::vector<TDrawnShape> bent = drawn;
     TArcBends arcs = TakeArcBends(bent, defaultThickness);
-    Placed placed = Place(bent, defaultThickness);
-    // Rounded to the hundredth, a corner could end up other than the arc drew it; then the
-    // arcs stay chords.
-    if (arcs.taken > 0 &&
-        FindBends(placed.records, arcs.innerRadius).Bends.size() != static_cast<std::size_t>(arcs.taken)) {
-        arcs = {};
+    std::optional<Placed> placed = arcs.taken > 0 ? PlaceBent(bent, arcs, defaultThickness)
+                                                  : std::nullopt;
+    if (!placed) {
+        arcs.taken = 0;
+        arcs.innerRadius = 0;
         placed = Place(drawn, defaultThickness);
     }
     TDxfImport result;
-    result.Records = std::move(placed.records);
+    result.Records = std::move(placed->records);
     if (result.Records.empty())
         throw PerfilError("O desenho não tem linhas, polilinhas, arcos nem pontos");
     result.Bends = arcs.taken;
     result.UnequalRadii = arcs.unequal;
     result.BendRadius = arcs.innerRadius;
     result.Straightened = drawing.straightened - arcs.taken - arcs.unequal;
-    result.Skipped = placed.skipped + drawing.skipped;
+    result.Skipped = placed->skipped + drawing.skipped;
     return result;
 }
 

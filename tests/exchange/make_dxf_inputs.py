@@ -142,6 +142,15 @@ def main(folder):
     msp.add_line((24, 20), (100, 20))
     cases["bar_along_arc"] = doc
     doc, msp = new()
+    # A hairpin: bars tangent to an arc of 179 degrees meet 1146 mm away.
+    start, end = math.radians(90.5), math.radians(269.5)
+    a = (20 + 10 * math.cos(start), 60 + 10 * math.sin(start))
+    b = (20 + 10 * math.cos(end), 60 + 10 * math.sin(end))
+    msp.add_line((a[0] + 80 * math.sin(start), a[1] - 80 * math.cos(start)), a)
+    msp.add_arc((20, 60), 10, 90.5, 269.5)
+    msp.add_line(b, (b[0] - 80 * math.sin(end), b[1] + 80 * math.cos(end)))
+    cases["hairpin"] = doc
+    doc, msp = new()
     bulged_angle(msp)
     cases["bulge_bend"] = doc
     doc, msp = new(units=1)
