@@ -134,9 +134,8 @@ void DrawingSurface::DrawObjects(const TProfile& profile) {
     const std::span<const TProfileObject> objects = profile.liveObjects();
     const TBends bends = FindBends(objects, profile.info().BendRadius);
     for (const TBend& bend : bends.Bends)
-        canvas.drawArc(PixelPoint(bend.Centre), bend.Radius,
-                       std::max(1, PenWidth(bend.Thickness)), bend.StartAngle, bend.Sweep,
-                       BarColour);
+        canvas.drawArc(PixelPoint(bend.Centre), bend.Radius, std::max(1, PenWidth(bend.Thickness)),
+                       bend.StartAngle, bend.Sweep, BarColour);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
         if (o.isBar() && (bends.bent(i, TEnd::P1) || bends.bent(i, TEnd::P2)))

@@ -65,10 +65,10 @@ void ProfileInfoPanel::confirm(QLineEdit* field) {
     } else {
         TMaterial& m = info.Material;
         const auto [value, low, high] =
-            field == m_e      ? std::tuple{&m.E, TMaterial::MinE, TMaterial::MaxE}
-            : field == m_nu   ? std::tuple{&m.Nu, TMaterial::MinNu, TMaterial::MaxNu}
-            : field == m_fy   ? std::tuple{&m.Fy, TMaterial::MinFy, TMaterial::MaxFy}
-                              : std::tuple{&info.BendRadius, 0.0, TProfileInfo::MaxBendRadius};
+            field == m_e    ? std::tuple{&m.E, TMaterial::MinE, TMaterial::MaxE}
+            : field == m_nu ? std::tuple{&m.Nu, TMaterial::MinNu, TMaterial::MaxNu}
+            : field == m_fy ? std::tuple{&m.Fy, TMaterial::MinFy, TMaterial::MaxFy}
+                            : std::tuple{&info.BendRadius, 0.0, TProfileInfo::MaxBendRadius};
         bool ok = false;
         const double typed = QLocale().toDouble(field->text().trimmed(), &ok);
         if (!ok || !(typed >= low && typed <= high)) {

@@ -8,9 +8,10 @@ class QLabel;
 class QLineEdit;
 
 // The profile's own figures: its name, the material's Young's modulus, Poisson's ratio
-// and yield strength, and the inner radius of its bends (to the hundredth of a mm). A value confirmed with Enter is checked against its range; a
-// value outside it is refused where it was typed, with the range shown, and nothing
-// changes. It reads the profile it is given and reports edits.
+// and yield strength, and the inner radius of its bends (to the hundredth of a mm). A
+// value confirmed with Enter is checked against its range; a value outside it is refused
+// where it was typed, with the range shown, and nothing changes. It reads the profile it
+// is given and reports edits.
 class ProfileInfoPanel : public QWidget {
     Q_OBJECT
   public:

@@ -48,6 +48,7 @@ struct Bend {
     std::size_t arc;
     Join a, b;
     double innerRadius;
+    TPointMm corner;
 };
 
 // The one straight bar with an end at p, the end of the arc of shapes[arc] whose other end
@@ -78,6 +79,13 @@ std::optional<Join> TangentBar(const std::vector<TDrawnShape>& shapes, std::size
     return found;
 }
 
+// Where the two bars' lines meet, behind the arc's ends.
+TPointMm Corner(const std::vector<TDrawnShape>& shapes, const Join& a, const Join& b) {
+    const TPointMm p = End(shapes[a.shape], a.end), q = End(shapes[b.shape], b.end);
+    const double back = Cross(Minus(p, q), b.away) / Cross(a.away, b.away);
+    return {p.X - back * a.away.X, p.Y - back * a.away.Y};
+}
+
 std::optional<Bend> ArcBend(const std::vector<TDrawnShape>& shapes, std::size_t arc,
                             double defaultThickness) {
     const TDrawnShape& chord = shapes[arc];
@@ -87,18 +95,14 @@ std::optional<Bend> ArcBend(const std::vector<TDrawnShape>& shapes, std::size_t 
     const std::optional<Join> b = TangentBar(shapes, arc, chord.b, chord.a);
     if (!a || !b || a->shape == b->shape)
         return std::nullopt;
+    // Bars all but in line meet nowhere that a number can say.
+    const TPointMm corner = Corner(shapes, *a, *b);
+    if (!std::isfinite(corner.X) || !std::isfinite(corner.Y))
+        return std::nullopt;
     auto thickness = [&](const Join& j) {
         return shapes[j.shape].width > 0 ? shapes[j.shape].width : defaultThickness;
     };
-    return Bend{arc, *a, *b, chord.radius - std::min(thickness(*a), thickness(*b)) / 2};
-}
-
-// Where the two bars' lines meet, behind the arc's ends.
-TPointMm Corner(const std::vector<TDrawnShape>& shapes, const Bend& bend) {
-    const TPointMm p = End(shapes[bend.a.shape], bend.a.end);
-    const TPointMm q = End(shapes[bend.b.shape], bend.b.end);
-    const double back = Cross(Minus(p, q), bend.b.away) / Cross(bend.a.away, bend.b.away);
-    return {p.X - back * bend.a.away.X, p.Y - back * bend.a.away.Y};
+    return Bend{arc, *a, *b, chord.radius - std::min(thickness(*a), thickness(*b)) / 2, corner};
 }
 
 } // namespace
@@ -119,9 +123,8 @@ TArcBends TakeArcBends(std::vector<TDrawnShape>& shapes, double defaultThickness
         return {};
 
     for (const Bend& bend : bends) {
-        const TPointMm corner = Corner(shapes, bend);
-        End(shapes[bend.a.shape], bend.a.end) = corner;
-        End(shapes[bend.b.shape], bend.b.end) = corner;
+        End(shapes[bend.a.shape], bend.a.end) = bend.corner;
+        End(shapes[bend.b.shape], bend.b.end) = bend.corner;
     }
     std::vector<bool> arc(shapes.size(), false);
     for (const Bend& bend : bends)

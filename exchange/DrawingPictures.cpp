@@ -81,8 +81,7 @@ void AppendObjects(std::string& svg, const TProfile& profile) {
             svg += BarLine(ShortestText(a.X), ShortestText(a.Y), ShortestText(b.X),
                            ShortestText(b.Y), o.Thickness);
         } else if (o.isBar()) {
-            svg += BarLine(Whole(o.P1.X), Whole(o.P1.Y), Whole(o.P2.X), Whole(o.P2.Y),
-                           o.Thickness);
+            svg += BarLine(Whole(o.P1.X), Whole(o.P1.Y), Whole(o.P2.X), Whole(o.P2.Y), o.Thickness);
         } else if (o.isAppendix()) {
             // The screen's pen: the thickness rounded, at least one pixel wide.
             const double width = std::max(1.0, RoundTiesEven(PenWidth(o.Thickness)));

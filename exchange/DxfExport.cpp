@@ -111,8 +111,8 @@ void WriteBlocks(DL_Dxf& dxf, DxfMemoryWriter& dw) {
 }
 
 // One piece of wall: a two-vertex polyline as wide as the wall is thick.
-void WriteWall(DL_Dxf& dxf, DxfMemoryWriter& dw, const DL_VertexData& from,
-               const DL_VertexData& to, double thickness) {
+void WriteWall(DL_Dxf& dxf, DxfMemoryWriter& dw, const DL_VertexData& from, const DL_VertexData& to,
+               double thickness) {
     dxf.writePolyline(dw, DL_PolylineData(2, 0, 0, 0),
                       DL_Attributes(BarLayer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
     // dxflib has no field for the constant width; its group follows the flags.

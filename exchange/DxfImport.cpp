@@ -131,7 +131,8 @@ std::vector<TDrawnShape> Drawn(const DxfDrawing& drawing, double scale) {
     auto at = [scale](double x, double y) { return TPointMm{x * scale, AreaHeight - y * scale}; };
     std::vector<TDrawnShape> shapes;
     for (const DxfShape& s : drawing.shapes) {
-        TDrawnShape shape{.source = &s, .a = at(s.x1, s.y1), .b = at(s.x2, s.y2), .width = s.width * scale};
+        TDrawnShape shape{
+            .source = &s, .a = at(s.x1, s.y1), .b = at(s.x2, s.y2), .width = s.width * scale};
         if (s.isChord) {
             shape.centre = at(s.cx, s.cy);
             shape.radius = s.radius * scale;
@@ -255,8 +256,8 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
     const std::vector<TDrawnShape> drawn = Drawn(drawing, *scale);
     std::vector<TDrawnShape> bent = drawn;
     TArcBends arcs = TakeArcBends(bent, defaultThickness);
-    std::optional<Placed> placed = arcs.taken > 0 ? PlaceBent(bent, arcs, defaultThickness)
-                                                  : std::nullopt;
+    std::optional<Placed> placed =
+        arcs.taken > 0 ? PlaceBent(bent, arcs, defaultThickness) : std::nullopt;
     if (!placed) {
         arcs.taken = 0;
         arcs.innerRadius = 0;
@@ -292,7 +293,8 @@ std::string ImportNotice(const TDxfImport& import) {
         notice += Format("; %d arcos importados como dobras (raio interno %s mm)", import.Bends,
                          RadiusText(import.BendRadius).c_str());
     if (import.UnequalRadii > 0)
-        notice += Format("; %d arcos importados como cordas: raios diferentes", import.UnequalRadii);
+        notice +=
+            Format("; %d arcos importados como cordas: raios diferentes", import.UnequalRadii);
     if (import.Straightened == 1)
         notice += "; 1 arco tomado como barra reta";
     else if (import.Straightened > 1)

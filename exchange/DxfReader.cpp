@@ -123,10 +123,10 @@ class Collector : public DL_CreationAdapter {
         const double a1 = d.angle1 * std::numbers::pi / 180.0;
         const double a2 = d.angle2 * std::numbers::pi / 180.0;
         ++m_drawing.straightened;
-        DxfShape chord = segment(*xSign * (d.cx + d.radius * std::cos(a1)),
-                                 d.cy + d.radius * std::sin(a1),
-                                 *xSign * (d.cx + d.radius * std::cos(a2)),
-                                 d.cy + d.radius * std::sin(a2), 0.0, entityType, entityLine);
+        DxfShape chord =
+            segment(*xSign * (d.cx + d.radius * std::cos(a1)), d.cy + d.radius * std::sin(a1),
+                    *xSign * (d.cx + d.radius * std::cos(a2)), d.cy + d.radius * std::sin(a2), 0.0,
+                    entityType, entityLine);
         // Counter-clockwise from the first angle to the second, in (0, 360] degrees.
         const double turn = std::fmod(std::fmod(d.angle2 - d.angle1, 360.0) + 360.0, 360.0);
         setArc(chord, *xSign * d.cx, d.cy, d.radius,
@@ -193,8 +193,8 @@ class Collector : public DL_CreationAdapter {
         for (std::size_t i = 0; i < segments; ++i) {
             const PendingVertex& a = m_vertices[i];
             const PendingVertex& b = m_vertices[(i + 1) % n];
-            DxfShape piece = segment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width,
-                                     m_polylineType, m_polylineLine);
+            DxfShape piece = segment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width, m_polylineType,
+                                     m_polylineLine);
             if (a.bulge != 0.0) {
                 ++m_drawing.straightened;
                 setBulge(piece, m_xSign * a.bulge);

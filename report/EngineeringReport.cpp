@@ -105,9 +105,8 @@ void EngineeringReport::bind(const TProfile& profile, const QString& name, const
         DecimalSeparator());
     results.Wall = ComputeThinWall(profile.liveObjects());
     m_layout.Section->setImage(
-        Figure(m_layout.Section->frameSize(), [&](QPainter& p, const QRectF& r) {
-            PaintSection(p, r, profile, results);
-        }));
+        Figure(m_layout.Section->frameSize(),
+               [&](QPainter& p, const QRectF& r) { PaintSection(p, r, profile, results); }));
     m_properties.clear();
     for (const SectionPropertyGroup& group : SectionPropertyGroups(results)) {
         m_properties.append({group.title, std::nullopt});
