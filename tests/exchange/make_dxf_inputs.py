@@ -142,7 +142,7 @@ def main(folder):
     msp.add_line((24, 20), (100, 20))
     cases["bar_along_arc"] = doc
     doc, msp = new()
-    # A hairpin: bars tangent to an arc of 179 degrees meet 1146 mm away.
+    # A hairpin: bars tangent to an arc of 179 degrees.
     start, end = math.radians(90.5), math.radians(269.5)
     a = (20 + 10 * math.cos(start), 60 + 10 * math.sin(start))
     b = (20 + 10 * math.cos(end), 60 + 10 * math.sin(end))
