@@ -138,7 +138,7 @@ void DrawingSurface::DrawObjects(const TProfile& profile) {
                        bend.StartAngle, bend.Sweep, BarColour);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
-        if (o.isBar() && (bends.bent(i, TEnd::P1) || bends.bent(i, TEnd::P2)))
+        if (bends.shortened(i))
             DrawBentBar(canvas, bends, i, PenWidth(o.Thickness));
         else if (o.isBar())
             DrawLine(canvas, o.P1, o.P2, PenWidth(o.Thickness), BarColour);

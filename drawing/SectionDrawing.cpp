@@ -78,7 +78,7 @@ void PaintSection(QPainter& p, const QRectF& frame, const TProfile& profile,
         const TProfileObject& o = objects[i];
         if (!Drawn(o))
             continue;
-        if (o.isBar() && (bends.bent(i, TEnd::P1) || bends.bent(i, TEnd::P2))) {
+        if (bends.shortened(i)) {
             const QPen pen = wall(o.Thickness, Qt::FlatCap);
             // Square at an end without a bend, as the bars without any.
             auto end = [&](TEnd which, TEnd other) {

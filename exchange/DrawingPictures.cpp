@@ -76,7 +76,7 @@ void AppendObjects(std::string& svg, const TProfile& profile) {
     const TBends bends = FindBends(objects, profile.info().BendRadius);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
-        if (o.isBar() && (bends.bent(i, TEnd::P1) || bends.bent(i, TEnd::P2))) {
+        if (bends.shortened(i)) {
             const TPointMm a = bends.end(i, TEnd::P1), b = bends.end(i, TEnd::P2);
             svg += BarLine(ShortestText(a.X), ShortestText(a.Y), ShortestText(b.X),
                            ShortestText(b.Y), o.Thickness);

@@ -163,7 +163,7 @@ std::string ExportDxf(const TProfile& profile) {
     const TBends bends = FindBends(objects, profile.info().BendRadius);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& object = objects[i];
-        if (object.isBar() && (bends.bent(i, TEnd::P1) || bends.bent(i, TEnd::P2)))
+        if (bends.shortened(i))
             WriteBends(dxf, dw, bends, i, object);
         else if (object.isBar())
             WriteWall(dxf, dw, Vertex(object, TEnd::P1), Vertex(object, TEnd::P2),
