@@ -186,7 +186,8 @@ void ExportDrawing(const CommandLine& command) {
 void ImportDrawing(const CommandLine& command) {
     const TDxfImport import =
         ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
-    SaveNewProfile(import.Records, command, command.name.value_or(QString()).toStdString(), 0);
+    SaveNewProfile(import.Records, command, command.name.value_or(QString()).toStdString(),
+                   import.BendRadius);
     Print(stderr, QString::fromStdString(ImportNotice(import)));
 }
 

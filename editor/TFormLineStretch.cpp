@@ -475,16 +475,19 @@ void TFormLineStretch::showObjectPanel() {
     m_objectPanel->setFocus();
 }
 
-// The name and the material's constants as one step; the material text stays as the box
-// has it.
+// The name, the material's constants and the bend radius as one step; the material text
+// stays as the box has it.
 void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
     TProfileInfo edited = m_profile.info();
     edited.Name = info.Name;
     edited.Material.E = info.Material.E;
     edited.Material.Nu = info.Material.Nu;
     edited.Material.Fy = info.Material.Fy;
+    edited.BendRadius = info.BendRadius;
     m_history.change(QStringLiteral("Propriedades do perfil"),
                      [&] { m_profile.setInfo(std::move(edited)); });
+    // The radius rounds the drawn corners.
+    redraw();
 }
 
 void TFormLineStretch::showBucklingPanel() {
