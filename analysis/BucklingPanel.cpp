@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -92,6 +93,7 @@ BucklingPanel::BucklingPanel(const TProfile& profile, QWidget* parent)
 
 QWidget* BucklingPanel::buildInputs() {
     const TBucklingInput defaults;
+    const TMaterial& material = m_profile.info().Material;
     auto* inputs = new QWidget(this);
     auto* form = new QFormLayout(inputs);
     form->setContentsMargins(0, 0, 0, 0);
@@ -100,9 +102,11 @@ QWidget* BucklingPanel::buildInputs() {
     for (TBucklingLoad load : Loads)
         m_load->addItem(BucklingLoadText(load));
     m_length = ValueBox(inputs, "LengthBox", 10, 100000, 0, defaults.Length, QStringLiteral(" mm"));
-    m_fy = ValueBox(inputs, "FyBox", 1, 2000, 0, defaults.Fy, QStringLiteral(" MPa"));
-    m_e = ValueBox(inputs, "EBox", 1000, 1e6, 0, defaults.E, QStringLiteral(" MPa"));
-    m_nu = ValueBox(inputs, "NuBox", 0, 0.49, 2, defaults.Nu, QString());
+    m_fy = ValueBox(inputs, "FyBox", TMaterial::MinFy, TMaterial::MaxFy, 0, material.Fy,
+                    QStringLiteral(" MPa"));
+    m_e = ValueBox(inputs, "EBox", TMaterial::MinE, TMaterial::MaxE, 0, material.E,
+                   QStringLiteral(" MPa"));
+    m_nu = ValueBox(inputs, "NuBox", TMaterial::MinNu, TMaterial::MaxNu, 2, material.Nu, QString());
     auto* first = new QHBoxLayout;
     first->addWidget(m_load);
     first->addWidget(new QLabel(QStringLiteral("L"), inputs));
@@ -117,23 +121,54 @@ QWidget* BucklingPanel::buildInputs() {
     form->addRow(QStringLiteral("fy"), second);
 
     connect(m_load, &QComboBox::currentIndexChanged, this, &BucklingPanel::profileChanged);
-    for (QDoubleSpinBox* box : {m_length, m_fy, m_e, m_nu})
-        connect(box, &QDoubleSpinBox::valueChanged, this, &BucklingPanel::profileChanged);
+    connect(m_length, &QDoubleSpinBox::valueChanged, this, &BucklingPanel::profileChanged);
+    for (auto [box, constant] : materialBoxes()) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this, constant](double value) {
+            TProfileInfo info = m_profile.info();
+            info.Material.*constant = value;
+            emit infoEdited(info);
+        });
+        box->installEventFilter(this);
+    }
     return inputs;
 }
 
+std::array<BucklingPanel::MaterialBox, 3> BucklingPanel::materialBoxes() const {
+    return {{{m_fy, &TMaterial::Fy}, {m_e, &TMaterial::E}, {m_nu, &TMaterial::Nu}}};
+}
+
+// Undo and redo belong to the profile, as everywhere in the window, except in a box whose
+// text the user is changing, where they change the text.
+bool BucklingPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* box = static_cast<QDoubleSpinBox*>(watched);
+        const bool history = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (history && box->cleanText() == box->textFromValue(box->value())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A value shown is not an edit.
+void BucklingPanel::showMaterial() {
+    const TMaterial& material = m_profile.info().Material;
+    for (auto [box, constant] : materialBoxes()) {
+        const QSignalBlocker quiet(box);
+        box->setValue(material.*constant);
+    }
+}
+
 TBucklingInput BucklingPanel::input() const {
-    TBucklingInput input;
-    input.Load = Loads[std::max(0, m_load->currentIndex())];
-    input.Length = m_length->value();
-    input.Fy = m_fy->value();
-    input.E = m_e->value();
-    input.Nu = m_nu->value();
-    input.BendRadius = m_profile.info().BendRadius;
-    return input;
+    const TMaterial& material = m_profile.info().Material;
+    return {Loads[std::max(0, m_load->currentIndex())], m_length->value(), material.E, material.Nu,
+            material.Fy, m_profile.info().BendRadius};
 }
 
 void BucklingPanel::profileChanged() {
+    showMaterial();
     m_worker.request(m_profile.liveObjects(), input());
     showUpdating();
 }

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
+#include <utility>
 
 class BucklingShapeView;
 class QComboBox;
@@ -14,21 +16,22 @@ class QTableWidget;
 class SignatureCurveView;
 class TProfile;
 
-// "Flambagem": the load, the member's length and the material to analyse the profile's
-// bars with; their signature curve with the named points, the buckled shape at the point
-// picked on it, and the design strengths. The analysis runs on a worker; the panel shows
-// the last one finished and says "atualizando…" while a newer one runs.
+// "Flambagem": the load and the member's length to analyse the profile's bars with, and the
+// constants of the profile's material; their signature curve with the named points, the
+// buckled shape at the point picked on it, and the design strengths. The analysis runs on
+// a worker; the panel shows the last one finished and says "atualizando…" while a newer
+// one runs. A constant edited here is only reported: the profile changes through whoever
+// owns it, and the boxes show the change when profileChanged() comes.
 class BucklingPanel : public QWidget {
     Q_OBJECT
   public:
     // profile must outlive the panel.
     explicit BucklingPanel(const TProfile& profile, QWidget* parent = nullptr);
 
-    // Asks for an analysis of the profile as it stands now.
+    // Shows the profile's material and asks for an analysis of the profile as it stands now.
     void profileChanged();
 
-    // The load, length and material as the controls give them. E, nu and fy are the
-    // panel's own until the profile's material carries them.
+    // The load and length as the controls give them; E, nu and fy of the profile's material.
     TBucklingInput input() const;
 
     // The outcome shown; nullptr before the first one.
@@ -40,6 +43,8 @@ class BucklingPanel : public QWidget {
     void copyToClipboard();
 
   signals:
+    // The profile's name and material with the one constant the user committed in a box.
+    void infoEdited(TProfileInfo info);
     // A result was shown (for whoever waits for one).
     void outcomeShown();
     // "Relatório de engenharia" with the input as it stands.
@@ -47,9 +52,13 @@ class BucklingPanel : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    using MaterialBox = std::pair<QDoubleSpinBox*, double TMaterial::*>;
     QWidget* buildInputs();
+    std::array<MaterialBox, 3> materialBoxes() const;
+    void showMaterial();
     void display(int number, std::shared_ptr<const BucklingOutcome> outcome);
     void pick(int mark);
     void fillStrengths();

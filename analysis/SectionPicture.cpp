@@ -19,5 +19,5 @@ void SectionPicture::setResults(const TEngineeringResults& results) {
 
 void SectionPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintSection(painter, rect(), m_profile.liveObjects(), m_results);
+    PaintSection(painter, rect(), m_profile, m_results);
 }

@@ -105,6 +105,7 @@ void SectionPropertiesWindow::showBuckling() {
         m_bucklingTab->layout()->addWidget(m_buckling);
         connect(m_buckling, &BucklingPanel::engineeringReportRequested, this,
                 &SectionPropertiesWindow::engineeringReportRequested);
+        connect(m_buckling, &BucklingPanel::infoEdited, this, &SectionPropertiesWindow::infoEdited);
     }
     m_tabs->setCurrentWidget(m_bucklingTab);
 }

@@ -60,6 +60,9 @@ class SectionPropertiesWindow : public QWidget {
     void copyToClipboard();
 
   signals:
+    // A material constant committed on the buckling panel, with the profile's name and
+    // the other constants.
+    void infoEdited(TProfileInfo info);
     // "Relatório de engenharia" pressed on the buckling panel.
     void engineeringReportRequested(const TBucklingInput& input);
 

@@ -51,6 +51,7 @@ bool WritesStandardOutput(const CommandLine& command) {
     case Mode::Png:
         return command.output == QLatin1String("-");
     case Mode::FromDxf:
+    case Mode::Section:
         return command.file == QLatin1String("-");
     default:
         return true;
@@ -74,6 +75,9 @@ bool RunMode(const CommandLine& command, const QLocale& locale) {
         return true;
     case Mode::FromDxf:
         ImportDrawing(command);
+        return true;
+    case Mode::Section:
+        WriteStandardSection(command);
         return true;
     default: // --properties, --all-properties, --pdf, --engineering-pdf, --buckling
         RunProfileCommand(command, locale);

@@ -2,6 +2,7 @@
 
 #include "BucklingOptions.h"
 #include "ProfileInfo.h"
+#include "SectionOptions.h"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -99,6 +100,13 @@ const OptionRow Options[] = {
      &CommandLine::output},
     {"from-dxf", "Importa o desenho IN.dxf e o grava como o perfil FILE, sem janela.", "IN.dxf",
      Mode::FromDxf, &CommandLine::dxfPath, true},
+    {"section",
+     "Grava em FILE o perfil padronizado da designação TEXT, sem janela: o tipo (U, Ue, Z, Ze, "
+     "Z45, Cr, L, TR ou I) e as dimensões externas em mm, como \"Ue 200x75x25x2,25\".",
+     "TEXT", Mode::Section, nullptr, true},
+    {"radius", "Raio interno das dobras em mm (com --section; a espessura se omitido, 0 no I).",
+     "MM"},
+    {"horizontal", "Gira o perfil de --section um quarto de volta, com a alma na horizontal."},
     {"thickness", "Espessura em mm das entidades DXF sem largura (com --from-dxf).", "MM"},
     {"name", "Nome do perfil gravado (com --from-dxf).", "TEXT"},
     // Alone it is a mode of its own, beside --json it adds to that one: BucklingOptions.
@@ -203,7 +211,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (c.material && !(chosen && chosen->readsMaterial))
         return UsageError(
             QStringLiteral("--material vale só com --properties, --all-properties, --json, --csv, "
-                           "--pdf, --engineering-pdf ou --from-dxf"));
+                           "--pdf, --engineering-pdf, --from-dxf ou --section"));
     const QString name = QStringLiteral("name");
     if (parser.isSet(name)) {
         if (c.mode != Mode::FromDxf)
@@ -227,6 +235,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(LargestThickness));
     }
     if (const std::optional<QString> error = ReadBucklingOptions(parser, c))
+        return UsageError(*error);
+    if (const std::optional<QString> error = ReadSectionOptions(parser, c))
         return UsageError(*error);
     if (c.mode == Mode::Editor)
         return c;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BucklingInput.h"
+#include "SectionDesignation.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,13 @@ struct BucklingRequest {
     TBucklingLoad load = TBucklingInput{}.Load;
     double length = TBucklingInput{}.Length; // mm
     std::optional<double> fy;                // MPa: --fy, in place of the material's
+};
+
+// What --section asks for.
+struct SectionRequest {
+    TSectionDesignation designation;
+    double radius = 0;       // mm, the inner radius of the bends
+    bool horizontal = false; // turned a quarter turn
 };
 
 // What the program was asked to do. Without options it is the editor; the other modes
@@ -29,6 +37,7 @@ struct CommandLine {
         Svg,
         Png,
         FromDxf,
+        Section,
         Buckling,
         Help,
         Version,
@@ -43,8 +52,9 @@ struct CommandLine {
     QString dxfPath;                 // FromDxf: the drawing read; file is the .per written
     std::optional<double> thickness; // FromDxf: mm for entities without a width
     std::optional<QString> material; // --material: the text to read the density from; for
-                                     // FromDxf, the material of the profile written
+                                     // FromDxf and Section, the material of the profile written
     std::optional<QString> name;     // FromDxf: the name of the profile written
+    std::optional<SectionRequest> section;   // Section: the profile written to file
     std::optional<BucklingRequest> buckling; // Buckling, EngineeringPdf, or Json with
                                              // --buckling
     QString message;                         // Help: the text to print; UsageError: what is wrong

@@ -11,6 +11,7 @@
 #include "ProfileFile.h"
 #include "ProfileInfo.h"
 #include "ResultsJson.h"
+#include "StandardSection.h"
 #include "StandardStreams.h"
 #include "Utf8Sequence.h"
 
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,6 +82,21 @@ void AppendCsvField(std::string& record, std::string_view field) {
         record += c;
     }
     record += '"';
+}
+
+// Saves a profile made of records as the profile file: the material that --material gives,
+// or the editor's first one.
+void SaveNewProfile(std::span<const TProfileObject> records, const CommandLine& command,
+                    std::string name, double bendRadius) {
+    TProfile profile;
+    if (command.material)
+        profile.selectMaterial(command.material->toStdString());
+    TProfileInfo info = profile.info();
+    info.Name = std::move(name);
+    info.BendRadius = bendRadius;
+    profile.replace(records, profile.MaterialIndex(), info);
+    Write("perfil", command.file,
+          [&profile](const std::string& path) { SaveProfile(profile, path); });
 }
 
 // RFC 4180 ends every record with CR LF.
@@ -170,14 +187,13 @@ void ExportDrawing(const CommandLine& command) {
 void ImportDrawing(const CommandLine& command) {
     const TDxfImport import =
         ImportDxfFile(LocalFileName(command.dxfPath), command.thickness.value_or(DefaultThickness));
-    TProfile profile;
-    profile.replace(import.Records, 0);
-    if (command.material)
-        profile.selectMaterial(command.material->toStdString());
-    TProfileInfo info = profile.info();
-    info.Name = command.name.value_or(QString()).toStdString();
-    profile.setInfo(info);
-    Write("perfil", command.file,
-          [&profile](const std::string& path) { SaveProfile(profile, path); });
+    SaveNewProfile(import.Records, command, command.name.value_or(QString()).toStdString(),
+                   import.BendRadius);
     Print(stderr, QString::fromStdString(ImportNotice(import)));
+}
+
+void WriteStandardSection(const CommandLine& command) {
+    const SectionRequest& section = *command.section;
+    SaveNewProfile(SectionBars(section.designation, section.horizontal), command,
+                   DesignationText(section.designation), section.radius);
 }

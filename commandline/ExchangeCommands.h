@@ -17,3 +17,7 @@ void ExportDrawing(const CommandLine& command);
 // --from-dxf: the drawing imported and saved as the profile file; the import's notice on
 // standard error. Throws PerfilError.
 void ImportDrawing(const CommandLine& command);
+
+// --section: the standard section saved as the profile file, its designation as its name.
+// Throws PerfilError.
+void WriteStandardSection(const CommandLine& command);

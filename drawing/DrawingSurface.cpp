@@ -1,5 +1,6 @@
 #include "DrawingSurface.h"
 
+#include "Bends.h"
 #include "RasterCanvas.h"
 #include "Rounding.h"
 
@@ -69,6 +70,28 @@ void DrawHandle(RasterCanvas& canvas, TPoint p) {
     canvas.frameRect(p.X - h, p.Y - h, 2 * h, 2 * h, BarColour);
 }
 
+// A point in millimetres where the canvas has it: the pixel of whole millimetre k is
+// centred on k + 0.5.
+QPointF PixelPoint(TPointMm p) {
+    return {p.X + 0.5, p.Y + 0.5};
+}
+
+// A bar between the points its bends left it, cut square where an arc takes over. The
+// thinnest line has no ends to cut and runs between the pixels nearest to them.
+void DrawBentBar(RasterCanvas& canvas, const TBends& bends, std::size_t bar, int width) {
+    const TPointMm a = bends.end(bar, TEnd::P1), b = bends.end(bar, TEnd::P2);
+    if (width <= 1) {
+        auto pixel = [](TPointMm p) {
+            return TPoint{static_cast<std::int32_t>(RoundTiesEven(p.X)),
+                          static_cast<std::int32_t>(RoundTiesEven(p.Y))};
+        };
+        canvas.drawThinLine(pixel(a), pixel(b), BarColour);
+        return;
+    }
+    canvas.drawBand(PixelPoint(a), PixelPoint(b), width, !bends.bent(bar, TEnd::P1),
+                    !bends.bent(bar, TEnd::P2), BarColour);
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface()
@@ -108,8 +131,16 @@ void DrawingSurface::ShowBackground() {
 
 void DrawingSurface::DrawObjects(const TProfile& profile) {
     RasterCanvas canvas(m_image);
-    for (const TProfileObject& o : profile.liveObjects()) {
-        if (o.isBar())
+    const std::span<const TProfileObject> objects = profile.liveObjects();
+    const TBends bends = FindBends(objects, profile.info().BendRadius);
+    for (const TBend& bend : bends.Bends)
+        canvas.drawArc(PixelPoint(bend.Centre), bend.Radius, std::max(1, PenWidth(bend.Thickness)),
+                       bend.StartAngle, bend.Sweep, BarColour);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
+        if (bends.shortened(i))
+            DrawBentBar(canvas, bends, i, PenWidth(o.Thickness));
+        else if (o.isBar())
             DrawLine(canvas, o.P1, o.P2, PenWidth(o.Thickness), BarColour);
         else if (o.isAppendix())
             DrawAppendix(canvas, o.P1, PenWidth(o.Thickness));

@@ -27,6 +27,9 @@ int FirstCentreFrom(double c, int limit) {
     return limit + 1 - static_cast<int>(atLeastOne < top ? atLeastOne : top);
 }
 
+// How far outside an arc's edges a pixel centre may lie and still belong to it: rounding.
+constexpr double Edge = 1e-9; // pixels
+
 // Pixels [from, to) of one row. Spans come in every length, mostly short, so they are
 // covered by four-pixel stores, the last one overlapping its predecessor; one to three
 // pixels take three stores that may coincide.
@@ -120,19 +123,53 @@ void RasterCanvas::drawThinLine(TPoint a, TPoint b, QRgb colour) {
 }
 
 void RasterCanvas::drawWideLine(TPoint a, TPoint b, int width, QRgb colour) {
+    drawBand({a.X + 0.5, a.Y + 0.5}, {b.X + 0.5, b.Y + 0.5}, width, true, true, colour);
+}
+
+void RasterCanvas::drawBand(QPointF a, QPointF b, int width, bool extendA, bool extendB,
+                            QRgb colour) {
     if (a == b)
         return;
-    const Vertex from{a.X + 0.5, a.Y + 0.5};
-    const Vertex to{b.X + 0.5, b.Y + 0.5};
+    const Vertex from{a.x(), a.y()};
+    const Vertex to{b.x(), b.y()};
     const double length = std::hypot(to.x - from.x, to.y - from.y);
     const double half = width / 2.0;
     const double ux = (to.x - from.x) / length * half;
     const double uy = (to.y - from.y) / length * half;
-    const std::array<Vertex, 4> corners = {{{from.x - ux - uy, from.y - uy + ux},
-                                            {to.x + ux - uy, to.y + uy + ux},
-                                            {to.x + ux + uy, to.y + uy - ux},
-                                            {from.x - ux + uy, from.y - uy - ux}}};
+    const double backX = extendA ? ux : 0.0, backY = extendA ? uy : 0.0;
+    const double onX = extendB ? ux : 0.0, onY = extendB ? uy : 0.0;
+    const std::array<Vertex, 4> corners = {{{from.x - backX - uy, from.y - backY + ux},
+                                            {to.x + onX - uy, to.y + onY + ux},
+                                            {to.x + onX + uy, to.y + onY - ux},
+                                            {from.x - backX + uy, from.y - backY - ux}}};
     fillQuad(corners, colour);
+}
+
+// Arcs are a few millimetres across, so every pixel of the bounding square is tested; the
+// sector of less than a half turn is where both its edges' half-planes meet. A centre on
+// an edge belongs to the arc, whatever the rounding of the angles: the band that goes on
+// from there leaves it out.
+void RasterCanvas::drawArc(QPointF centre, double radius, double width, double startAngle,
+                           double sweep, QRgb colour) {
+    const double inner = std::max(0.0, radius - width / 2), outer = radius + width / 2;
+    const double side = sweep < 0 ? -1.0 : 1.0;
+    const double ax = std::cos(startAngle), ay = std::sin(startAngle);
+    const double bx = std::cos(startAngle + sweep), by = std::sin(startAngle + sweep);
+    const int top = FirstCentreFrom(centre.y() - outer, m_height);
+    const int bottom = FirstCentreFrom(centre.y() + outer, m_height);
+    const int left = FirstCentreFrom(centre.x() - outer, m_width);
+    const int right = FirstCentreFrom(centre.x() + outer, m_width);
+    for (int y = top; y < bottom; ++y) {
+        QRgb* const pixels = row(y);
+        const double dy = y + 0.5 - centre.y();
+        for (int x = left; x < right; ++x) {
+            const double dx = x + 0.5 - centre.x();
+            const double distance = std::hypot(dx, dy);
+            if (distance >= inner && distance <= outer && side * (ax * dy - ay * dx) >= -Edge &&
+                side * (dx * by - dy * bx) >= -Edge)
+                pixels[x] = colour;
+        }
+    }
 }
 
 // The rectangle is filled row by row as the intersection of the half-planes of its edges:

@@ -3,6 +3,7 @@
 #include "LineLibrary.h"
 
 #include <QImage>
+#include <QPointF>
 
 #include <array>
 #include <cstddef>
@@ -27,6 +28,17 @@ class RasterCanvas {
     // lies in the rectangle around the segment between the centres of the pixels of a and
     // b, widened by width / 2 on every side. A line of zero length paints nothing.
     void drawWideLine(TPoint a, TPoint b, int width, QRgb colour);
+
+    // The same band between two points given in pixel units, where the centre of pixel
+    // (x, y) lies at (x + 0.5, y + 0.5): each end extends by width / 2 when its flag is set
+    // and is cut square at the point otherwise, where the band meets an arc.
+    void drawBand(QPointF a, QPointF b, int width, bool extendA, bool extendB, QRgb colour);
+
+    // The pixels whose centres lie within width / 2 of the circle about centre (pixel units
+    // as above) on its part from direction startAngle turning by sweep (radians, |sweep| <
+    // pi, angles as atan2 gives them in image axes).
+    void drawArc(QPointF centre, double radius, double width, double startAngle, double sweep,
+                 QRgb colour);
 
     // The pixels from (left, top) up to, but not including, (left + width, top + height),
     // filled or as a one-pixel outline.

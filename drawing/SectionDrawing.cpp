@@ -1,12 +1,19 @@
 #include "SectionDrawing.h"
 
+#include "Bends.h"
+
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
+
+// Straight pieces per bend: at a picture's scale a bend's chords then stay well within a
+// pixel of its arc.
+constexpr int ArcSteps = 16;
 
 // Slots awaiting compaction are no part of the section.
 bool Drawn(const TProfileObject& o) {
@@ -37,8 +44,9 @@ void DrawAxis(QPainter& p, QPointF centre, double degrees, double length, const 
 
 } // namespace
 
-void PaintSection(QPainter& p, const QRectF& frame, std::span<const TProfileObject> objects,
+void PaintSection(QPainter& p, const QRectF& frame, const TProfile& profile,
                   const TEngineeringResults& r) {
+    const std::span<const TProfileObject> objects = profile.liveObjects();
     const QRectF extent = Extent(objects);
     if (extent.isNull())
         return;
@@ -51,13 +59,40 @@ void PaintSection(QPainter& p, const QRectF& frame, std::span<const TProfileObje
         return area.center() + (QPointF(x, y) - extent.center()) * scale;
     };
 
-    for (const TProfileObject& o : objects) {
+    auto wall = [&](double thickness, Qt::PenCapStyle cap) {
+        const double width = std::isfinite(thickness) ? std::max(1.0, thickness * scale) : 1.0;
+        return QPen(Qt::darkGray, width, Qt::SolidLine, cap);
+    };
+    const TBends bends = FindBends(objects, profile.info().BendRadius);
+    for (const TBend& bend : bends.Bends) {
+        p.setPen(wall(bend.Thickness, Qt::FlatCap));
+        QPolygonF arc;
+        for (int i = 0; i <= ArcSteps; ++i) {
+            const double angle = bend.StartAngle + bend.Sweep * i / ArcSteps;
+            arc << at(bend.Centre.X + bend.Radius * std::cos(angle),
+                      bend.Centre.Y + bend.Radius * std::sin(angle));
+        }
+        p.drawPolyline(arc);
+    }
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
         if (!Drawn(o))
             continue;
-        if (o.isBar()) {
-            const double width =
-                std::isfinite(o.Thickness) ? std::max(1.0, o.Thickness * scale) : 1.0;
-            p.setPen(QPen(Qt::darkGray, width, Qt::SolidLine, Qt::SquareCap));
+        if (bends.shortened(i)) {
+            const QPen pen = wall(o.Thickness, Qt::FlatCap);
+            // Square at an end without a bend, as the bars without any.
+            auto end = [&](TEnd which, TEnd other) {
+                const TPointMm e = bends.end(i, which), f = bends.end(i, other);
+                const QPointF point = at(e.X, e.Y);
+                if (bends.bent(i, which))
+                    return point;
+                const QPointF away = point - at(f.X, f.Y);
+                return point + away * (pen.widthF() / 2 / std::hypot(away.x(), away.y()));
+            };
+            p.setPen(pen);
+            p.drawLine(end(TEnd::P1, TEnd::P2), end(TEnd::P2, TEnd::P1));
+        } else if (o.isBar()) {
+            p.setPen(wall(o.Thickness, Qt::SquareCap));
             p.drawLine(at(o.P1.X, o.P1.Y), at(o.P2.X, o.P2.Y));
         } else {
             p.setPen(Qt::NoPen);

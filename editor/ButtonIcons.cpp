@@ -82,6 +82,11 @@ void DrawProperties(QPainter& p) {
     p.drawLine(4, 8, 12, 8);
 }
 
+void DrawStandardSection(QPainter& p) {
+    p.setPen(QPen(QColor(64, 64, 64), 2));
+    p.drawPolyline(QPolygon({{12, 6}, {12, 2}, {3, 2}, {3, 13}, {12, 13}, {12, 9}}));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
     case ButtonPicture::BarTool:
@@ -102,6 +107,8 @@ void Draw(QPainter& p, ButtonPicture picture) {
         return DrawRefresh(p);
     case ButtonPicture::Properties:
         return DrawProperties(p);
+    case ButtonPicture::StandardSection:
+        return DrawStandardSection(p);
     }
 }
 

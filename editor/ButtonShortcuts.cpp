@@ -14,6 +14,7 @@ void AddButtonShortcuts(QWidget* form, const LineStretchControls& controls) {
     };
     const Binding bindings[] = {
         {controls.SpeedButton6, QStringLiteral("Ctrl+N"), {}},
+        {controls.SpeedButton10, QStringLiteral("Ctrl+Shift+N"), {}},
         {controls.SpeedButton4, QStringLiteral("Ctrl+O"), {}},
         {controls.SpeedButton5, QStringLiteral("Ctrl+S"), {}},
         {controls.SpeedButton8, QStringLiteral("Ctrl+P"), QStringLiteral("Imprime o perfil")},

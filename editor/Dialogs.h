@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SectionChoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,4 +38,8 @@ class Dialogs {
 
     // A message that stays until the user has read it and pressed OK.
     virtual void inform(const QString& text) = 0;
+
+    // The "Perfil padronizado" dialog, filled with proposed; the section chosen (one that
+    // CheckSection accepts), or nothing when the user cancels.
+    virtual std::optional<TSectionChoice> chooseSection(const TSectionChoice& proposed) = 0;
 };

@@ -37,9 +37,9 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, int left, 
 }
 
 QToolButton* PictureButton(QWidget* panel, const char* name, ButtonPicture picture, int top,
-                           const QString& hint = {}) {
+                           const QString& hint = {}, int left = 8) {
     auto* button = Named(new QToolButton(panel), name);
-    button->setGeometry(8, top, 25, 25);
+    button->setGeometry(left, top, 25, 25);
     button->setIcon(ButtonIcon(picture));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -120,6 +120,9 @@ void LineStretchControls::buildToolPanel(QWidget* form) {
                                  QStringLiteral("Salva perfil atual"));
     SpeedButton6 = PictureButton(Panel1, "SpeedButton6", ButtonPicture::NewProfile, 184,
                                  QStringLiteral("Novo perfil"));
+    // Beside New, in the free column right of the buttons: it too starts a new profile.
+    SpeedButton10 = PictureButton(Panel1, "SpeedButton10", ButtonPicture::StandardSection, 184,
+                                  QStringLiteral("Perfil padronizado"), 30);
     SpeedButton8 = PictureButton(Panel1, "SpeedButton8", ButtonPicture::Print, 208);
     SpeedButton7 = PictureButton(Panel1, "SpeedButton7", ButtonPicture::Refresh, 240,
                                  QStringLiteral("Refresh"));

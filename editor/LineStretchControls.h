@@ -36,6 +36,7 @@ class LineStretchControls {
     QToolButton* SpeedButton4; // load
     QToolButton* SpeedButton5; // save
     QToolButton* SpeedButton6; // new profile
+    QToolButton* SpeedButton10; // standard section
     QToolButton* SpeedButton8; // print
     QToolButton* SpeedButton7; // refresh
     QToolButton* SpeedButton9; // section properties window

@@ -40,11 +40,14 @@ void ProfileFileCommands::load(const QString& fileName) {
 
 // The notice comes after the new drawing is shown, so that it stands over it, and stays
 // until read: straightened or dropped, the profile is not the drawing as drawn. The
-// material and the name stay: a drawing has neither.
+// material and the name stay: a drawing has neither. Its corners are as drawn, rounded by
+// its arcs or sharp.
 void ProfileFileCommands::importDrawing(const QString& fileName, int thicknessTenths) {
     const TDxfImport import = ImportDxfFile(LocalFileName(fileName), thicknessTenths / 10.0);
-    replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(),
-            m_profile.info(), false);
+    TProfileInfo info = m_profile.info();
+    info.BendRadius = import.BendRadius;
+    replace(QStringLiteral("Importa desenho"), import.Records, m_profile.MaterialIndex(), info,
+            false);
     m_fileName = fileName;
     m_dialogs.inform(QString::fromStdString(ImportNotice(import)) +
                      QStringLiteral("; objetos sem largura no desenho com a espessura da "
@@ -108,6 +111,12 @@ bool ProfileFileCommands::clear() {
     m_history.change(QStringLiteral("Novo perfil"), [this] { m_profile.reset(); });
     m_fileName.clear();
     return true;
+}
+
+void ProfileFileCommands::replaceByNew(const QString& text, std::span<const TProfileObject> records,
+                                       const TProfileInfo& info) {
+    replace(text, records, m_profile.MaterialIndex(), info, false);
+    m_fileName.clear();
 }
 
 bool ProfileFileCommands::confirmLeaving(const QString& question, bool alwaysAsk) {

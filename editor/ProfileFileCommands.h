@@ -38,6 +38,11 @@ class ProfileFileCommands {
     // Asks, then empties the profile; false when the user said no.
     bool clear();
 
+    // A profile made in the editor, which no file holds, replaces the current one as one
+    // step named text; the material stays.
+    void replaceByNew(const QString& text, std::span<const TProfileObject> records,
+                      const TProfileInfo& info);
+
     // Drops the slots awaiting compaction and renumbers the objects.
     void compact();
 

@@ -1,5 +1,7 @@
 #include "ProfileInfoPanel.h"
 
+#include "Rounding.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +14,10 @@ namespace {
 // Longer names would not fit the report's line; the file holds more.
 constexpr int LongestName = 100;
 
-QString Number(double value) {
+QString Number(double value, char format = 'g', int precision = 15) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
+    return locale.toString(value, format, precision);
 }
 
 } // namespace
@@ -28,6 +30,7 @@ ProfileInfoPanel::ProfileInfoPanel(QWidget* parent) : QWidget(parent) {
     m_e = addField("e", QStringLiteral("E (MPa):"));
     m_nu = addField("nu", QStringLiteral("ν:"));
     m_fy = addField("fy", QStringLiteral("fy (MPa):"));
+    m_radius = addField("bendRadius", QStringLiteral("Raio interno das dobras (mm):"));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -48,7 +51,8 @@ void ProfileInfoPanel::showInfo(const TProfile& profile) {
     for (auto [field, text] : {std::pair{m_name, QString::fromStdString(m_shown.Name)},
                                {m_e, Number(m.E)},
                                {m_nu, Number(m.Nu)},
-                               {m_fy, Number(m.Fy)}})
+                               {m_fy, Number(m.Fy)},
+                               {m_radius, Number(m_shown.BendRadius, 'f', 2)}})
         if (field->text() != text)
             field->setText(text);
     m_message->clear();
@@ -63,7 +67,8 @@ void ProfileInfoPanel::confirm(QLineEdit* field) {
         const auto [value, low, high] =
             field == m_e    ? std::tuple{&m.E, TMaterial::MinE, TMaterial::MaxE}
             : field == m_nu ? std::tuple{&m.Nu, TMaterial::MinNu, TMaterial::MaxNu}
-                            : std::tuple{&m.Fy, TMaterial::MinFy, TMaterial::MaxFy};
+            : field == m_fy ? std::tuple{&m.Fy, TMaterial::MinFy, TMaterial::MaxFy}
+                            : std::tuple{&info.BendRadius, 0.0, TProfileInfo::MaxBendRadius};
         bool ok = false;
         const double typed = QLocale().toDouble(field->text().trimmed(), &ok);
         if (!ok || !(typed >= low && typed <= high)) {
@@ -73,7 +78,8 @@ void ProfileInfoPanel::confirm(QLineEdit* field) {
             field->selectAll();
             return;
         }
-        *value = typed;
+        // The radius is shown to the hundredth, and a finer one would only look the same.
+        *value = field == m_radius ? RoundTiesEven(typed * 100) / 100 : typed;
     }
     m_message->clear();
     emit infoEdited(info);

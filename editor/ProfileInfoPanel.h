@@ -7,10 +7,11 @@
 class QLabel;
 class QLineEdit;
 
-// The profile's own figures: its name and the material's Young's modulus, Poisson's
-// ratio and yield strength. A value confirmed with Enter is checked against its range; a
-// value outside it is refused where it was typed, with the range shown, and nothing
-// changes. It reads the profile it is given and reports edits.
+// The profile's own figures: its name, the material's Young's modulus, Poisson's ratio
+// and yield strength, and the inner radius of its bends (to the hundredth of a mm). A
+// value confirmed with Enter is checked against its range; a value outside it is refused
+// where it was typed, with the range shown, and nothing changes. It reads the profile it
+// is given and reports edits.
 class ProfileInfoPanel : public QWidget {
     Q_OBJECT
   public:
@@ -19,7 +20,7 @@ class ProfileInfoPanel : public QWidget {
     void showInfo(const TProfile& profile);
 
   signals:
-    // The name and constants as confirmed; the material text as shown.
+    // The name, constants and bend radius as confirmed; the material text as shown.
     void infoEdited(TProfileInfo info);
 
   private:
@@ -27,6 +28,6 @@ class ProfileInfoPanel : public QWidget {
     void confirm(QLineEdit* field);
 
     TProfileInfo m_shown;
-    QLineEdit *m_name, *m_e, *m_nu, *m_fy;
+    QLineEdit *m_name, *m_e, *m_nu, *m_fy, *m_radius;
     QLabel* m_message;
 };

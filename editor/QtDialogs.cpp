@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "StandardSectionDialog.h"
+
 #include <QCursor>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -77,4 +79,11 @@ void QtDialogs::notify(const QString& text) {
 void QtDialogs::inform(const QString& text) {
     QMessageBox box(QMessageBox::Information, m_caption, text, QMessageBox::Ok, m_parent);
     box.exec();
+}
+
+std::optional<TSectionChoice> QtDialogs::chooseSection(const TSectionChoice& proposed) {
+    StandardSectionDialog dialog(proposed, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }

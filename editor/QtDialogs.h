@@ -21,6 +21,7 @@ class QtDialogs : public Dialogs {
     void showError(const QString& message) override;
     void notify(const QString& text) override;
     void inform(const QString& text) override;
+    std::optional<TSectionChoice> chooseSection(const TSectionChoice& proposed) override;
 
   private:
     std::optional<QString> chooseFile(bool save, const QStringList& filters,

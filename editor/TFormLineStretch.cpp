@@ -81,6 +81,7 @@ void TFormLineStretch::connectHandlers() {
     clicks(m_ui.SpeedButton7, &TFormLineStretch::SpeedButton7Click);
     clicks(m_ui.SpeedButton8, &TFormLineStretch::SpeedButton8Click);
     clicks(m_ui.SpeedButton9, &TFormLineStretch::SpeedButton9Click);
+    clicks(m_ui.SpeedButton10, &TFormLineStretch::SpeedButton10Click);
     auto* propertiesKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Return), this);
     connect(propertiesKey, &QShortcut::activated, this,
             guarded(&TFormLineStretch::SpeedButton9Click));
@@ -200,6 +201,11 @@ void TFormLineStretch::SpeedButton9Click() {
     showPropertiesWindow();
 }
 
+// The section replaces the profile through the file commands, which show it.
+void TFormLineStretch::SpeedButton10Click() {
+    m_sectionCommand.run();
+}
+
 void TFormLineStretch::chooseAppendixTool() {
     m_editor.Tool = m_ui.SpeedButton1->isChecked() ? etAddAppendix : etSelect;
     m_editor.invalidateMarker();
@@ -299,6 +305,8 @@ void TFormLineStretch::createPropertiesWindow() {
     connect(m_objectPanel, &ObjectPanel::objectEdited, this,
             guarded(&TFormLineStretch::objectPanelEdit));
     connect(m_infoPanel, &ProfileInfoPanel::infoEdited, this,
+            guarded(&TFormLineStretch::profileInfoEdit));
+    connect(m_properties, &SectionPropertiesWindow::infoEdited, this,
             guarded(&TFormLineStretch::profileInfoEdit));
     connect(this, &TFormLineStretch::profileUpdated, m_objectPanel, [this] {
         if (!m_properties->isVisible())
@@ -467,16 +475,19 @@ void TFormLineStretch::showObjectPanel() {
     m_objectPanel->setFocus();
 }
 
-// The name and the material's constants as one step; the material text stays as the box
-// has it.
+// The name, the material's constants and the bend radius as one step; the material text
+// stays as the box has it.
 void TFormLineStretch::profileInfoEdit(const TProfileInfo& info) {
     TProfileInfo edited = m_profile.info();
     edited.Name = info.Name;
     edited.Material.E = info.Material.E;
     edited.Material.Nu = info.Material.Nu;
     edited.Material.Fy = info.Material.Fy;
+    edited.BendRadius = info.BendRadius;
     m_history.change(QStringLiteral("Propriedades do perfil"),
                      [&] { m_profile.setInfo(std::move(edited)); });
+    // The radius rounds the drawn corners.
+    redraw();
 }
 
 void TFormLineStretch::showBucklingPanel() {

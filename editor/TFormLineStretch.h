@@ -11,6 +11,7 @@
 #include "ProfileFileCommands.h"
 #include "ProfileHistory.h"
 #include "SectionProperties.h"
+#include "StandardSectionCommand.h"
 
 class ObjectPanel;
 class ProfileInfoPanel;
@@ -117,6 +118,7 @@ class TFormLineStretch : public QWidget {
     void SpeedButton7Click();
     void SpeedButton8Click();
     void SpeedButton9Click();
+    void SpeedButton10Click();
     void chooseAppendixTool();
     void chooseBarTool();
     void removeCurrentObject();
@@ -168,6 +170,7 @@ class TFormLineStretch : public QWidget {
     ProfileHistory m_history{m_profile};
     CurrentObjectEdits m_objectEdits{m_profile, m_history};
     ProfileFileCommands m_fileCommands;
+    StandardSectionCommand m_sectionCommand{m_profile, m_fileCommands, *m_dialogs};
     TSectionResults m_results;
     int m_gridStep = 10;
     DrawingSurface m_surface;

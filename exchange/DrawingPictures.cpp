@@ -1,5 +1,6 @@
 #include "DrawingPictures.h"
 
+#include "Bends.h"
 #include "DrawingArea.h"
 #include "FileBytes.h"
 #include "NumberText.h"
@@ -52,13 +53,35 @@ std::string Stroke(std::uint32_t colour, double width) {
            (width > 0.0 ? ShortestText(width) + "\"" : "1\" vector-effect=\"non-scaling-stroke\"");
 }
 
+std::string BarLine(const std::string& x1, const std::string& y1, const std::string& x2,
+                    const std::string& y2, double thickness) {
+    return "<line x1=\"" + x1 + "\" y1=\"" + y1 + "\" x2=\"" + x2 + "\" y2=\"" + y2 + "\" " +
+           Stroke(DrawingArea::BarColour, PenWidth(thickness)) + " stroke-linecap=\"butt\"/>\n";
+}
+
+// The arc of a bend as wide as its thickness; it turns less than half a circle, and in
+// these axes a positive sweep is SVG's positive direction.
+std::string BendPath(const TBend& bend) {
+    const TPointMm a = bend.TangentA, b = bend.TangentB;
+    const std::string radius = ShortestText(bend.Radius);
+    return "<path d=\"M" + ShortestText(a.X) + " " + ShortestText(a.Y) + "A" + radius + " " +
+           radius + " 0 0 " + (bend.Sweep > 0 ? "1 " : "0 ") + ShortestText(b.X) + " " +
+           ShortestText(b.Y) + "\" fill=\"none\" " +
+           Stroke(DrawingArea::BarColour, PenWidth(bend.Thickness)) +
+           " stroke-linecap=\"butt\"/>\n";
+}
+
 void AppendObjects(std::string& svg, const TProfile& profile) {
-    for (const TProfileObject& o : profile.liveObjects()) {
-        if (o.isBar()) {
-            svg += "<line x1=\"" + Whole(o.P1.X) + "\" y1=\"" + Whole(o.P1.Y) + "\" x2=\"" +
-                   Whole(o.P2.X) + "\" y2=\"" + Whole(o.P2.Y) + "\" " +
-                   Stroke(DrawingArea::BarColour, PenWidth(o.Thickness)) +
-                   " stroke-linecap=\"butt\"/>\n";
+    const std::span<const TProfileObject> objects = profile.liveObjects();
+    const TBends bends = FindBends(objects, profile.info().BendRadius);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
+        if (bends.shortened(i)) {
+            const TPointMm a = bends.end(i, TEnd::P1), b = bends.end(i, TEnd::P2);
+            svg += BarLine(ShortestText(a.X), ShortestText(a.Y), ShortestText(b.X),
+                           ShortestText(b.Y), o.Thickness);
+        } else if (o.isBar()) {
+            svg += BarLine(Whole(o.P1.X), Whole(o.P1.Y), Whole(o.P2.X), Whole(o.P2.Y), o.Thickness);
         } else if (o.isAppendix()) {
             // The screen's pen: the thickness rounded, at least one pixel wide.
             const double width = std::max(1.0, RoundTiesEven(PenWidth(o.Thickness)));
@@ -69,11 +92,13 @@ void AppendObjects(std::string& svg, const TProfile& profile) {
                    " stroke-linecap=\"square\" stroke-linejoin=\"miter\"/>\n";
         }
     }
+    for (const TBend& bend : bends.Bends)
+        svg += BendPath(bend);
 }
 
 } // namespace
 
-// Written directly: the drawing is lines and squares, and a vector painter would bring a
+// Written directly: the drawing is lines, arcs and squares, and a vector painter would bring a
 // library into the program's start for this one command.
 QByteArray DrawingSvg(const TProfile& profile, bool drawGrid, int gridStep) {
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -12,7 +12,8 @@
 
 // The profile as scalable vector graphics, one unit one millimetre on a 400 x 250 mm
 // page: white ground, the grid dots when drawGrid is set, each bar a black line as wide
-// as its thickness, each appendix the blue square outline the drawing shows.
+// as its thickness (short of its ends where a bend rounds the corner, each bend an arc as
+// wide as its thickness), each appendix the blue square outline the drawing shows.
 QByteArray DrawingSvg(const TProfile& profile, bool drawGrid, int gridStep);
 
 // The drawing pixel for pixel, as PNG.

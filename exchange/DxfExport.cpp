@@ -1,5 +1,6 @@
 #include "DxfExport.h"
 
+#include "Bends.h"
 #include "DrawingArea.h"
 #include "DxfMemoryWriter.h"
 #include "ExactPoint.h"
@@ -22,10 +23,14 @@ double Width(double thickness) {
     return std::isfinite(thickness) && thickness > 0.0 ? thickness : 0.0;
 }
 
-// DXF y grows upwards.
+// DXF y grows upwards; bulge: the tangent of a quarter of the turn to the next vertex,
+// counter-clockwise positive.
+DL_VertexData Vertex(TPointMm p, double bulge = 0.0) {
+    return DL_VertexData(p.X, DrawingArea::Height - p.Y, 0.0, bulge);
+}
+
 DL_VertexData Vertex(const TProfileObject& o, TEnd end) {
-    const TPointMm p = PointMm(o, end);
-    return DL_VertexData(p.X, DrawingArea::Height - p.Y);
+    return Vertex(PointMm(o, end));
 }
 
 // dxflib's block records add a second paper space and point to layouts that only its
@@ -105,14 +110,28 @@ void WriteBlocks(DL_Dxf& dxf, DxfMemoryWriter& dw) {
     dw.sectionEnd();
 }
 
-void WriteBar(DL_Dxf& dxf, DxfMemoryWriter& dw, const TProfileObject& bar) {
+// One piece of wall: a two-vertex polyline as wide as the wall is thick.
+void WriteWall(DL_Dxf& dxf, DxfMemoryWriter& dw, const DL_VertexData& from, const DL_VertexData& to,
+               double thickness) {
     dxf.writePolyline(dw, DL_PolylineData(2, 0, 0, 0),
                       DL_Attributes(BarLayer, DL_Codes::bylayer, -1, "BYLAYER", 1.0));
     // dxflib has no field for the constant width; its group follows the flags.
-    dw.dxfReal(43, Width(bar.Thickness));
-    dxf.writeVertex(dw, Vertex(bar, TEnd::P1));
-    dxf.writeVertex(dw, Vertex(bar, TEnd::P2));
+    dw.dxfReal(43, Width(thickness));
+    dxf.writeVertex(dw, from);
+    dxf.writeVertex(dw, to);
     dxf.writePolylineEnd(dw);
+}
+
+// A bar short of the corners its bends round, then each bend as a bulged piece: the
+// drawing's y points down, so its sweep turns the other way in DXF.
+void WriteBends(DL_Dxf& dxf, DxfMemoryWriter& dw, const TBends& bends, std::size_t bar,
+                const TProfileObject& o) {
+    WriteWall(dxf, dw, Vertex(bends.end(bar, TEnd::P1)), Vertex(bends.end(bar, TEnd::P2)),
+              o.Thickness);
+    for (const TBend& bend : bends.Bends)
+        if (bend.BarA == bar)
+            WriteWall(dxf, dw, Vertex(bend.TangentA, std::tan(-bend.Sweep / 4)),
+                      Vertex(bend.TangentB), bend.Thickness);
 }
 
 // dxflib's POINT writer has no thickness, so the entity is written group by group.
@@ -140,9 +159,15 @@ std::string ExportDxf(const TProfile& profile) {
     WriteTables(dxf, dw);
     WriteBlocks(dxf, dw);
     dw.sectionEntities();
-    for (const TProfileObject& object : profile.liveObjects()) {
-        if (object.isBar())
-            WriteBar(dxf, dw, object);
+    const std::span<const TProfileObject> objects = profile.liveObjects();
+    const TBends bends = FindBends(objects, profile.info().BendRadius);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& object = objects[i];
+        if (bends.shortened(i))
+            WriteBends(dxf, dw, bends, i, object);
+        else if (object.isBar())
+            WriteWall(dxf, dw, Vertex(object, TEnd::P1), Vertex(object, TEnd::P2),
+                      object.Thickness);
         else if (object.isAppendix())
             WriteAppendix(dw, object);
     }

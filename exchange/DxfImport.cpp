@@ -1,5 +1,7 @@
 #include "DxfImport.h"
 
+#include "ArcBends.h"
+#include "Bends.h"
 #include "DrawingArea.h"
 #include "DxfReader.h"
 #include "ExactPoint.h"
@@ -68,6 +70,16 @@ std::string NumberText(double value) {
     return std::string(buffer, error == std::errc() ? end : buffer);
 }
 
+// "2,25": a radius as the notice gives it, to the hundredth with a decimal comma.
+std::string RadiusText(double millimetres) {
+    char buffer[32];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, millimetres, std::chars_format::fixed, 2);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    std::ranges::replace(text, '.', ',');
+    return text;
+}
+
 // A width is a wall's thickness: none can be wider than the whole area. No width, or one
 // of zero or less, stands for none, as CAD programs write them.
 void CheckWidth(const DxfShape& shape, double millimetres) {
@@ -113,28 +125,36 @@ std::int64_t Room(std::int64_t greatest, std::int64_t limit) {
 
 } // namespace
 
-TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThickness) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    const DxfDrawing drawing = ReadDxf(text, TProfile::Capacity);
-    if (!drawing.fault.empty())
-        throw PerfilError(drawing.fault);
-    if (!drawing.complete)
-        throw PerfilError("O arquivo não é um desenho DXF completo");
-    const std::optional<double> scale = UnitScale(drawing.insUnits);
-    if (!scale)
-        throw PerfilError(
-            Format("Unidade de desenho não suportada ($INSUNITS %lld)", drawing.insUnits));
-    if (drawing.shapeCount > static_cast<std::size_t>(TProfile::Capacity))
-        throw PerfilError(Format("O desenho tem %zu objetos; um perfil tem no máximo %d",
-                                 drawing.shapeCount, TProfile::Capacity));
-    if (drawing.shapes.empty())
-        throw PerfilError("O desenho não tem linhas, polilinhas, arcos nem pontos");
+namespace {
 
-    std::vector<Point> points;
+std::vector<TDrawnShape> Drawn(const DxfDrawing& drawing, double scale) {
+    auto at = [scale](double x, double y) { return TPointMm{x * scale, AreaHeight - y * scale}; };
+    std::vector<TDrawnShape> shapes;
     for (const DxfShape& s : drawing.shapes) {
-        points.push_back({s.x1 * *scale, AreaHeight - s.y1 * *scale});
-        if (!s.isPoint)
-            points.push_back({s.x2 * *scale, AreaHeight - s.y2 * *scale});
+        TDrawnShape shape{
+            .source = &s, .a = at(s.x1, s.y1), .b = at(s.x2, s.y2), .width = s.width * scale};
+        if (s.isChord) {
+            shape.centre = at(s.cx, s.cy);
+            shape.radius = s.radius * scale;
+            shape.sweep = s.sweep;
+        }
+        shapes.push_back(shape);
+    }
+    return shapes;
+}
+
+struct Placed {
+    std::vector<TProfileObject> records; // numbered 1..n
+    int skipped = 0;
+};
+
+// The shapes as records in the area, as the import describes.
+Placed Place(const std::vector<TDrawnShape>& shapes, double defaultThickness) {
+    std::vector<Point> points;
+    for (const TDrawnShape& s : shapes) {
+        points.push_back({s.a.X, s.a.Y});
+        if (!s.source->isPoint)
+            points.push_back({s.b.X, s.b.Y});
     }
     const Extents extents = ExtentsOf(points);
     const std::string tooLarge =
@@ -176,30 +196,82 @@ TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThicknes
     for (TExactPoint& p : exact)
         p = {p.X + shiftX * HundredthsPerMm, p.Y + shiftY * HundredthsPerMm};
 
-    TDxfImport result;
+    Placed result;
     std::size_t next = 0;
-    for (const DxfShape& s : drawing.shapes) {
+    for (const TDrawnShape& s : shapes) {
         TProfileObject o;
-        o.Number = static_cast<std::int32_t>(result.Records.size() + 1);
-        o.Kind = s.isPoint ? okAppendix : okBar;
-        const double width = s.width * *scale;
-        CheckWidth(s, width);
-        o.Thickness = width > 0.0 ? width : defaultThickness;
+        o.Number = static_cast<std::int32_t>(result.records.size() + 1);
+        o.Kind = s.source->isPoint ? okAppendix : okBar;
+        CheckWidth(*s.source, s.width);
+        o.Thickness = s.width > 0.0 ? s.width : defaultThickness;
         SetExactPoint(o, TEnd::P1, exact[next++]);
-        if (!s.isPoint) {
+        if (!s.source->isPoint) {
             SetExactPoint(o, TEnd::P2, exact[next++]);
             // A bar whose ends meet once rounded is no bar; the editor drops such bars too.
             if (ExactPoint(o, TEnd::P1) == ExactPoint(o, TEnd::P2)) {
-                ++result.Skipped;
+                ++result.skipped;
                 continue;
             }
         }
-        result.Records.push_back(o);
+        result.records.push_back(o);
     }
+    return result;
+}
+
+// The drawing with its arcs taken as bends, placed; nothing when a corner they round lies
+// beyond the area, or when, rounded to the hundredth, the corners would not give the arcs
+// back. The arcs then stay chords.
+std::optional<Placed> PlaceBent(const std::vector<TDrawnShape>& bent, const TArcBends& arcs,
+                                double defaultThickness) {
+    try {
+        Placed placed = Place(bent, defaultThickness);
+        if (FindBends(placed.records, arcs.innerRadius).Bends.size() ==
+            static_cast<std::size_t>(arcs.taken))
+            return placed;
+    } catch (const PerfilError&) {
+        // As chords, the drawing may still fit; if not, placing it says why.
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TDxfImport ImportDxf(std::span<const std::uint8_t> bytes, double defaultThickness) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const DxfDrawing drawing = ReadDxf(text, TProfile::Capacity);
+    if (!drawing.fault.empty())
+        throw PerfilError(drawing.fault);
+    if (!drawing.complete)
+        throw PerfilError("O arquivo não é um desenho DXF completo");
+    const std::optional<double> scale = UnitScale(drawing.insUnits);
+    if (!scale)
+        throw PerfilError(
+            Format("Unidade de desenho não suportada ($INSUNITS %lld)", drawing.insUnits));
+    if (drawing.shapeCount > static_cast<std::size_t>(TProfile::Capacity))
+        throw PerfilError(Format("O desenho tem %zu objetos; um perfil tem no máximo %d",
+                                 drawing.shapeCount, TProfile::Capacity));
+    if (drawing.shapes.empty())
+        throw PerfilError("O desenho não tem linhas, polilinhas, arcos nem pontos");
+
+    const std::vector<TDrawnShape> drawn = Drawn(drawing, *scale);
+    std::vector<TDrawnShape> bent = drawn;
+    TArcBends arcs = TakeArcBends(bent, defaultThickness);
+    std::optional<Placed> placed =
+        arcs.taken > 0 ? PlaceBent(bent, arcs, defaultThickness) : std::nullopt;
+    if (!placed) {
+        arcs.taken = 0;
+        arcs.innerRadius = 0;
+        placed = Place(drawn, defaultThickness);
+    }
+    TDxfImport result;
+    result.Records = std::move(placed->records);
     if (result.Records.empty())
         throw PerfilError("O desenho não tem linhas, polilinhas, arcos nem pontos");
-    result.Straightened = drawing.straightened;
-    result.Skipped += drawing.skipped;
+    result.Bends = arcs.taken;
+    result.UnequalRadii = arcs.unequal;
+    result.BendRadius = arcs.innerRadius;
+    result.Straightened = drawing.straightened - arcs.taken - arcs.unequal;
+    result.Skipped = placed->skipped + drawing.skipped;
     return result;
 }
 
@@ -214,6 +286,15 @@ std::string ImportNotice(const TDxfImport& import) {
     const std::size_t made = import.Records.size();
     std::string notice = made == 1 ? "1 objeto importado do desenho DXF"
                                    : Format("%zu objetos importados do desenho DXF", made);
+    if (import.Bends == 1)
+        notice += Format("; 1 arco importado como dobra (raio interno %s mm)",
+                         RadiusText(import.BendRadius).c_str());
+    else if (import.Bends > 1)
+        notice += Format("; %d arcos importados como dobras (raio interno %s mm)", import.Bends,
+                         RadiusText(import.BendRadius).c_str());
+    if (import.UnequalRadii > 0)
+        notice +=
+            Format("; %d arcos importados como cordas: raios diferentes", import.UnequalRadii);
     if (import.Straightened == 1)
         notice += "; 1 arco tomado como barra reta";
     else if (import.Straightened > 1)

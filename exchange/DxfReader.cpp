@@ -108,7 +108,7 @@ class Collector : public DL_CreationAdapter {
     void addLine(const DL_LineData& d) override {
         finishPolyline();
         if (inEntities)
-            addSegment(d.x1, d.y1, d.x2, d.y2, 0.0);
+            add(segment(d.x1, d.y1, d.x2, d.y2, 0.0, entityType, entityLine));
     }
 
     void addArc(const DL_ArcData& d) override {
@@ -123,8 +123,15 @@ class Collector : public DL_CreationAdapter {
         const double a1 = d.angle1 * std::numbers::pi / 180.0;
         const double a2 = d.angle2 * std::numbers::pi / 180.0;
         ++m_drawing.straightened;
-        addSegment(*xSign * (d.cx + d.radius * std::cos(a1)), d.cy + d.radius * std::sin(a1),
-                   *xSign * (d.cx + d.radius * std::cos(a2)), d.cy + d.radius * std::sin(a2), 0.0);
+        DxfShape chord =
+            segment(*xSign * (d.cx + d.radius * std::cos(a1)), d.cy + d.radius * std::sin(a1),
+                    *xSign * (d.cx + d.radius * std::cos(a2)), d.cy + d.radius * std::sin(a2), 0.0,
+                    entityType, entityLine);
+        // Counter-clockwise from the first angle to the second, in (0, 360] degrees.
+        const double turn = std::fmod(std::fmod(d.angle2 - d.angle1, 360.0) + 360.0, 360.0);
+        setArc(chord, *xSign * d.cx, d.cy, d.radius,
+               (turn == 0.0 ? 360.0 : turn) * std::numbers::pi / 180.0);
+        add(chord);
     }
 
     void addPoint(const DL_PointData& d) override {
@@ -186,10 +193,13 @@ class Collector : public DL_CreationAdapter {
         for (std::size_t i = 0; i < segments; ++i) {
             const PendingVertex& a = m_vertices[i];
             const PendingVertex& b = m_vertices[(i + 1) % n];
-            if (a.bulge != 0.0)
+            DxfShape piece = segment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width, m_polylineType,
+                                     m_polylineLine);
+            if (a.bulge != 0.0) {
                 ++m_drawing.straightened;
-            addSegment(m_xSign * a.x, a.y, m_xSign * b.x, b.y, width, m_polylineType,
-                       m_polylineLine);
+                setBulge(piece, m_xSign * a.bulge);
+            }
+            add(piece);
         }
     }
 
@@ -218,12 +228,8 @@ class Collector : public DL_CreationAdapter {
         entityWidths.clear();
     }
 
-    void addSegment(double x1, double y1, double x2, double y2, double width) {
-        addSegment(x1, y1, x2, y2, width, entityType, entityLine);
-    }
-
-    void addSegment(double x1, double y1, double x2, double y2, double width,
-                    const std::string& type, std::size_t line) {
+    static DxfShape segment(double x1, double y1, double x2, double y2, double width,
+                            const std::string& type, std::size_t line) {
         DxfShape shape;
         shape.entity = type;
         shape.line = line;
@@ -232,7 +238,27 @@ class Collector : public DL_CreationAdapter {
         shape.x2 = x2;
         shape.y2 = y2;
         shape.width = width;
-        add(shape);
+        return shape;
+    }
+
+    static void setArc(DxfShape& chord, double cx, double cy, double radius, double sweep) {
+        chord.isChord = true;
+        chord.cx = cx;
+        chord.cy = cy;
+        chord.radius = radius;
+        chord.sweep = sweep;
+    }
+
+    // A bulge is the tangent of a quarter of the arc's turn, positive counter-clockwise;
+    // the centre lies off the chord's middle, to the left for a positive bulge of less than
+    // a half turn.
+    static void setBulge(DxfShape& chord, double bulge) {
+        const double dx = chord.x2 - chord.x1, dy = chord.y2 - chord.y1;
+        const double offset = (1 - bulge * bulge) / (4 * bulge);
+        setArc(chord, (chord.x1 + chord.x2) / 2 - dy * offset,
+               (chord.y1 + chord.y2) / 2 + dx * offset,
+               std::hypot(dx, dy) * (1 + bulge * bulge) / (4 * std::abs(bulge)),
+               4 * std::atan(std::abs(bulge)));
     }
 
     void add(const DxfShape& shape) {

@@ -12,6 +12,10 @@ struct DxfShape {
     double x1 = 0.0, y1 = 0.0; // the point, or the segment's start
     double x2 = 0.0, y2 = 0.0; // the segment's end
     double width = 0.0;        // constant width (segment) or thickness (point); 0 = none
+    // A chord: the arc it stands for, its centre in the same axes and its turn (radians,
+    // unsigned).
+    bool isChord = false;
+    double cx = 0.0, cy = 0.0, radius = 0.0, sweep = 0.0;
     std::string entity;        // the DXF entity it came from, and the line naming it
     std::size_t line = 0;
 };

@@ -77,6 +77,12 @@ double TBend::length() const {
     return Radius * std::abs(Sweep);
 }
 
+bool TBends::bent(std::size_t object, TEnd which) const {
+    return std::ranges::any_of(Bends, [&](const TBend& b) {
+        return (b.BarA == object && b.EndA == which) || (b.BarB == object && b.EndB == which);
+    });
+}
+
 TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     TBends result;
     result.Ends.reserve(2 * objects.size());

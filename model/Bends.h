@@ -45,6 +45,12 @@ struct TBends {
     TPointMm end(std::size_t object, TEnd which) const {
         return Ends[2 * object + (which == TEnd::P1 ? 0 : 1)];
     }
+    // True when a bend starts at this end of the object, which then ends short of its point.
+    bool bent(std::size_t object, TEnd which) const;
+    // True when a bend starts at either end: the object is a bar drawn short of its points.
+    bool shortened(std::size_t object) const {
+        return bent(object, TEnd::P1) || bent(object, TEnd::P2);
+    }
 };
 
 // The bends of the objects for an inner radius (mm). A corner is where the ends of exactly

@@ -74,13 +74,36 @@ constexpr ResultField Fields[] = {
     {"E", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.E; }},
     {"Nu", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.Nu; }},
     {"Fy", "", "", "", [](S s) -> ResultValue { return s.profile.info().Material.Fy; }},
+    {"WxTop", "Wx sup.", "mm3", "módulo resistente à face superior",
+     [](S s) -> ResultValue { return s.engineering.Table.WxTop; }},
+    {"WxBottom", "Wx inf.", "mm3", "módulo resistente à face inferior",
+     [](S s) -> ResultValue { return s.engineering.Table.WxBottom; }},
+    {"WyLeft", "Wy esq.", "mm3", "módulo resistente à face esquerda",
+     [](S s) -> ResultValue { return s.engineering.Table.WyLeft; }},
+    {"WyRight", "Wy dir.", "mm3", "módulo resistente à face direita",
+     [](S s) -> ResultValue { return s.engineering.Table.WyRight; }},
+    {"X0", "x0", "mm", "centro de cisalhamento menos centroide, eixo maior (θ)",
+     [](S s) -> ResultValue { return ShearCentreFromCentroid(s.engineering).X; }, true, false,
+     Wall},
+    {"Y0", "y0", "mm", "centro de cisalhamento menos centroide, eixo menor (θ + 90°)",
+     [](S s) -> ResultValue { return ShearCentreFromCentroid(s.engineering).Y; }, true, false,
+     Wall},
+    {"R0", "r0", "mm", "raio de giração polar em torno do centro de cisalhamento",
+     [](S s) -> ResultValue { return PolarRadiusAboutShearCentre(s.engineering); }, true, false,
+     Wall},
+    {"BetaX", "βx", "mm", "monossimetria, flexão no eixo maior (j do AISI = βx/2)",
+     [](S s) -> ResultValue { return MonosymmetryX(s.engineering); }, true, false, Wall},
+    {"BetaY", "βy", "mm", "monossimetria, flexão no eixo menor (j do AISI = βy/2)",
+     [](S s) -> ResultValue { return MonosymmetryY(s.engineering); }, true, false, Wall},
 };
 
 constexpr std::string_view ReportKeys[] = {"Weight", "Perimeter", "Area", "Jxc", "Jyc",
                                            "Xg",     "Yg",        "Wx",   "Wy"};
 constexpr std::string_view AxesKeys[] = {"Jxy", "I1", "I2", "Theta", "Rx", "Ry", "R1", "R2",
-                                         "FibreLeft", "FibreRight", "FibreTop", "FibreBottom"};
-constexpr std::string_view TorsionKeys[] = {"Wall", "J", "Xs", "Ys", "Cw"};
+                                         "FibreLeft", "FibreRight", "FibreTop", "FibreBottom",
+                                         "WxTop", "WxBottom", "WyLeft", "WyRight"};
+constexpr std::string_view TorsionKeys[] = {"Wall", "J", "Xs", "Ys", "Cw", "X0", "Y0", "R0",
+                                            "BetaX", "BetaY"};
 // clang-format on
 
 constexpr ResultGroup Groups[] = {

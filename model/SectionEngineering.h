@@ -2,6 +2,7 @@
 
 #include "Profile.h"
 #include "SectionProperties.h"
+#include "SectionTableProperties.h"
 #include "ThinWall.h"
 
 #include <string_view>
@@ -41,6 +42,7 @@ struct TEngineeringResults {
     double FibreRight = TThinWall::Missing;
     double FibreTop = TThinWall::Missing;    // towards smaller drawing y
     double FibreBottom = TThinWall::Missing; // towards larger drawing y
+    TSectionTableProperties Table; // with the rounded corners of the profile's bend radius
 
     TThinWall Wall;
     // Corners the bend radius could not round for want of room on a bar: they stay sharp.

@@ -9,6 +9,7 @@
 #include "ReportError.h"
 #include "ReportImage.h"
 #include "ReportLabel.h"
+#include "ReportTexts.h"
 #include "SectionDrawing.h"
 #include "SectionEngineering.h"
 #include "SignatureCurvePlot.h"
@@ -87,7 +88,9 @@ void EngineeringReport::bind(const TProfile& profile, const QString& name, const
     const QString shown = !own.isEmpty()    ? own
                           : !name.isEmpty() ? name
                                             : QStringLiteral("sem nome");
-    m_layout.Name->setText(QStringLiteral("Perfil: %1").arg(shown));
+    const QString bends = ReportTexts::bends(profile.info().BendRadius, l);
+    m_layout.Name->setText(QStringLiteral("Perfil: %1").arg(shown) +
+                           (bends.isEmpty() ? QString() : QStringLiteral("; ") + bends));
     m_layout.Material->setText(QStringLiteral("Material: %1; E = %2 MPa, ν = %3, fy = %4 MPa")
                                    .arg(material, l.toString(input.E, 'g', 10),
                                         l.toString(input.Nu, 'g', 4),
@@ -102,9 +105,8 @@ void EngineeringReport::bind(const TProfile& profile, const QString& name, const
         DecimalSeparator());
     results.Wall = ComputeThinWall(profile);
     m_layout.Section->setImage(
-        Figure(m_layout.Section->frameSize(), [&](QPainter& p, const QRectF& r) {
-            PaintSection(p, r, profile.liveObjects(), results);
-        }));
+        Figure(m_layout.Section->frameSize(),
+               [&](QPainter& p, const QRectF& r) { PaintSection(p, r, profile, results); }));
     m_properties.clear();
     for (const SectionPropertyGroup& group : SectionPropertyGroups(results)) {
         m_properties.append({group.title, std::nullopt});

@@ -118,6 +118,8 @@ std::vector<ReportLabel*> buildDetailBand(ReportBand& band, ProfileReportLayout&
         {"RepLabel17", 152.4, 12.7, "wy: xxx mm3"},
     };
     const std::vector<ReportLabel*> labels = addLabels(band, results);
+    // Under the moments of inertia, the one free place of the results' block.
+    layout.RepLabelBends = addLabel(band, {"RepLabelBends", 57.1, 16.9, ""});
     const LabelPlace fixed[] = {
         {"RepLabel18", 2.1, 23.3, "Coordenadas:", true},
         {"RepLabel33", 1.6, 29.1, "Barras:", true},

@@ -29,6 +29,7 @@ struct ProfileReportLayout {
     ReportBand* RepAppendixHeads = nullptr;
 
     ReportLabel* RepLabel5 = nullptr; // the profile's name
+    ReportLabel* RepLabelBends = nullptr; // the bends' inner radius; empty for sharp corners
     // RepLabel8, 10, 11, 12 .. 17: the result lines in their band order.
     std::array<ReportLabel*, 9> resultLabels{};
     std::array<Slot, 3> barSlots;      // number, P1, P2, thickness

@@ -72,6 +72,7 @@ void TPrtForm::ProfileReportNeedData(bool& MoreData) {
 
 void TPrtForm::RepBand3BeforePrint([[maybe_unused]] bool& PrintBand) {
     m_layout.RepLabel5->setText(ReportTexts::profileName(m_profile->info().Name, m_fileName));
+    m_layout.RepLabelBends->setText(ReportTexts::bends(m_profile->info().BendRadius, m_locale));
     const QStringList texts = ReportTexts::sectionResults(m_results, m_locale);
     for (std::size_t i = 0; i < m_layout.resultLabels.size(); ++i)
         m_layout.resultLabels[i]->setText(texts[static_cast<qsizetype>(i)]);

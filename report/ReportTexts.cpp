@@ -56,6 +56,12 @@ QString ReportTexts::profileName(const std::string& name, const QString& fileNam
     return QStringLiteral("Nome do perfil: ") + shown;
 }
 
+QString ReportTexts::bends(double innerRadius, const QLocale& locale) {
+    if (!(innerRadius > 0))
+        return {};
+    return QStringLiteral("dobras com raio interno %1 mm").arg(thickness(innerRadius, locale));
+}
+
 QStringList ReportTexts::barTexts(const TProfileObject& bar, const QLocale& locale) {
     return {QString::number(bar.Number), PointText(ExactPoint(bar, TEnd::P1), locale),
             PointText(ExactPoint(bar, TEnd::P2), locale), thickness(bar.Thickness, locale)};

@@ -29,6 +29,10 @@ QString thickness(double millimetres, const QLocale& locale);
 // came from (fileName, which may be empty); without either, the form's fixed text.
 QString profileName(const std::string& name, const QString& fileName);
 
+// "dobras com raio interno 2,25 mm" for an inner bend radius in mm, the radius written as a
+// thickness; empty for sharp corners (0).
+QString bends(double innerRadius, const QLocale& locale);
+
 // A bar's slot texts: number, P1, P2, thickness.
 QStringList barTexts(const TProfileObject& bar, const QLocale& locale);
 

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <limits>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -449,13 +450,18 @@ void TestCommandLine::allProperties() {
     QVERIFY(all.out.startsWith(nine.out));
     const QStringList extra =
         all.out.mid(nine.out.size()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // The shear centre 3 b2 / (h + 6 b) behind the web, which lies b2 / (h + 2 b) from the
+    // centroid; the left face 1 beyond the web, Jyc = h t3 / 12 + 2 b3 t / 12 + (h + 2 b) t (b/4)2.
     const double xs = 100 - 3.0 * 50 * 50 / (100 + 6 * 50);
-    QVERIFY2(
-        extra.contains(
-            QStringLiteral("xs: ") +
-            QLocale(QLocale::Portuguese, QLocale::Brazil).toString(xs, 'f', 2).rightJustified(8) +
-            QStringLiteral(" mm")),
-        qPrintable(all.out));
+    const double jyc = 100 * 8 / 12.0 + 2 * 125000 * 2 / 12.0 + 4 * 100 * 12.5 * 12.5;
+    QLocale locale(QLocale::Portuguese, QLocale::Brazil);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (const auto& [symbol, value, unit] :
+         {std::tuple{"xs", xs, "mm"}, {"x0", xs - 112.5, "mm"}, {"Wy esq.", jyc / 13.5, "mm3"}})
+        QVERIFY2(extra.contains(QLatin1String(symbol) + QStringLiteral(": ") +
+                                locale.toString(value, 'f', 2).rightJustified(8) +
+                                QLatin1Char(' ') + QLatin1String(unit)),
+                 qPrintable(all.out));
     QVERIFY(extra.contains(QStringLiteral("Parede:   aberta")));
 
     const QString tube =
@@ -464,6 +470,7 @@ void TestCommandLine::allProperties() {
     const QStringList tubeLines =
         Perfil({QStringLiteral("--all-properties"), tube}).out.split('\n');
     QVERIFY(tubeLines.contains(QStringLiteral("xs:        — mm (seção fechada)")));
+    QVERIFY(tubeLines.contains(QStringLiteral("βy:        — mm (seção fechada)")));
 }
 
 // A first object of zero thickness leaves a zero fibre distance: no finite modulus.

@@ -1,4 +1,5 @@
 // The exchange modes of the command line, run as a script runs them.
+#include "ExactPoint.h"
 #include "PerfilProcess.h"
 #include "ProfileFile.h"
 
@@ -229,6 +230,59 @@ class TestExchangeCommands : public QObject {
         QCOMPARE(Int32At(bytes, 4 + 3 * 72), -1); // a typed material
     }
 
+    // Read back as the editor loads it: the name, the bend radius, the material and the
+    // bars' height, which --horizontal makes the flanges' centre-line.
+    void sectionIsSavedAsAProfile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<int>("materialIndex");
+        QTest::addColumn<int>("bars");
+        QTest::addColumn<double>("height");
+        QTest::newRow("radius of the thickness, the first material")
+            << QStringList{"Ue 200x75x25x2,25"} << "Ue 200x75x25x2,25" << 2.25 << "Aço - 7,75" << 0
+            << 5 << 197.75;
+        QTest::newRow("points, a radius and a typed material")
+            << QStringList{"U 100.5x50x1.5", "--radius", "3,5", "--material", "Aço - 7,85"}
+            << "U 100,5x50x1,50" << 3.5 << "Aço - 7,85" << -1 << 3 << 99.0;
+        QTest::newRow("a listed material")
+            << QStringList{"L 50x50x3", "--material", "Cobre - 8,87"} << "L 50x50x3,00" << 3.0
+            << "Cobre - 8,87" << 4 << 2 << 48.5;
+        QTest::newRow("turned") << QStringList{"U 100x50x2", "--horizontal", "--radius", "0"}
+                                << "U 100x50x2,00" << 0.0 << "Aço - 7,75" << 0 << 3 << 49.0;
+        QTest::newRow("welded I, no bends") << QStringList{"I 200x100x8x5"} << "I 200x100x8,00x5,00"
+                                            << 0.0 << "Aço - 7,75" << 0 << 5 << 192.0;
+    }
+    void sectionIsSavedAsAProfile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, name);
+        QFETCH(double, radius);
+        QFETCH(QString, material);
+        QFETCH(int, materialIndex);
+        QFETCH(int, bars);
+        QFETCH(double, height);
+        QTemporaryDir dir;
+        const QString per = dir.filePath(QStringLiteral("section.per"));
+        const Run run =
+            Perfil(QStringList{QStringLiteral("--section")} + arguments + QStringList{per});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const TProfileFileContents read = ReadProfileFile(QFile::encodeName(per).toStdString());
+        QCOMPARE(QString::fromStdString(read.Info.Name), name);
+        QCOMPARE(read.Info.BendRadius, radius);
+        QCOMPARE(QString::fromStdString(read.Info.Material.Text), material);
+        QCOMPARE(read.MaterialIndex, materialIndex);
+        QCOMPARE(static_cast<int>(read.Records.size()), bars);
+        std::int64_t top = INT64_MAX, bottom = INT64_MIN;
+        for (const TProfileObject& o : read.Records)
+            for (const TEnd end : {TEnd::P1, TEnd::P2}) {
+                top = std::min(top, ExactPoint(o, end).Y);
+                bottom = std::max(bottom, ExactPoint(o, end).Y);
+            }
+        QCOMPARE(static_cast<double>(bottom - top) / 100.0, height);
+    }
+
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -246,6 +300,51 @@ class TestExchangeCommands : public QObject {
             << QStringList{"--png", "OUT", "--name", "x", "COPY"} << 2 << QString();
         QTest::newRow("two profiles to one drawing")
             << QStringList{"--dxf", "OUT", "COPY", "COPY"} << 2 << QString();
+        const auto section = [](const char* name, QStringList arguments, const char* message) {
+            QTest::newRow(name) << arguments << 2
+                                << QStringLiteral("perfil: %1\nperfil --help mostra o uso.\n")
+                                       .arg(QString::fromUtf8(message));
+        };
+        section("unknown type", {"--section", "Q 100x50x2", "OUT"},
+                "--section: tipo de perfil desconhecido: \"Q\"; os tipos são U, Ue, Z, Ze, Z45, "
+                "Cr, L, TR e I");
+        section("type in another case", {"--section", "UE 200x75x25x2", "OUT"},
+                "--section: tipo de perfil desconhecido: \"UE\"; os tipos são U, Ue, Z, Ze, Z45, "
+                "Cr, L, TR e I");
+        section("a dimension short", {"--section", "Ue 200x75x2,25", "OUT"},
+                "--section: Ue tem 4 dimensões (bw x bf x D x t); foram dadas 3");
+        section("no dimensions", {"--section", "L", "OUT"},
+                "--section: L tem 3 dimensões (bf1 x bf2 x t); foram dadas 0");
+        section("zero thickness", {"--section", "U 100x50x0", "OUT"},
+                "--section: t deve ser maior que zero");
+        section("negative flange", {"--section", "U 100x-50x2", "OUT"},
+                "--section: bf deve ser maior que zero");
+        section("not a number", {"--section", "Z 200x7,5,0x2", "OUT"},
+                "--section: bf não é um número: \"7,5,0\"");
+        section("a dimension left empty", {"--section", "TR 100xx2", "OUT"},
+                "--section: falta o valor de b");
+        section("thousandths", {"--section", "L 50x50x2,255", "OUT"},
+                "--section: t tem mais de duas casas decimais: \"2,255\"; as dimensões vão ao "
+                "centésimo de mm");
+        section("flange within the wall", {"--section", "U 100x2x2", "OUT"},
+                "--section: bf deve ser maior que t (2 mm)");
+        section("lip within the wall", {"--section", "Ze 100x50x2x2", "OUT"},
+                "--section: D deve ser maior que t (2 mm)");
+        section("lips that meet", {"--section", "Ue 100x50x50x2", "OUT"},
+                "--section: D deve ser menor que bw/2: os enrijecedores se encontrariam");
+        section("web within the flanges", {"--section", "I 16x100x8x5", "OUT"},
+                "--section: d deve ser maior que 2tf (16 mm)");
+        section("too tall upright", {"--section", "Ue 300x85x25x3", "OUT"},
+                "Ue 300x85x25x3,00 não cabe na área de desenho: altura de 297 mm (bw) para 250 "
+                "mm de área; com --horizontal, cabe");
+        section("too wide turned too", {"--section", "TR 420x300x3", "--horizontal", "OUT"},
+                "TR 420x300x3,00 não cabe na área de desenho: altura de 297 mm (b) para 250 mm "
+                "de área e largura de 417 mm (h) para 400 mm de área");
+        section("radius without a section", {"--png", "OUT", "--radius", "2", "COPY"},
+                "--radius e --horizontal valem só com --section");
+        section("radius beyond the largest",
+                {"--section", "U 100x50x2", "--radius", "100,5", "OUT"},
+                "--radius espera o raio interno em mm, de 0 a 100");
     }
     void refusals() {
         QFETCH(QStringList, arguments);

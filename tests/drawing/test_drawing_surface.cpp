@@ -51,6 +51,8 @@ class TestDrawingSurface : public QObject {
     void thinBarLeavesItsEndPoint_data();
     void thinBarLeavesItsEndPoint();
     void endPointKeepsWhatLayUnderIt();
+    void bentCorner_data();
+    void bentCorner();
     void appendixIsAFiveByFiveOutline();
     void markerHandles_data();
     void markerHandles();
@@ -137,6 +139,33 @@ void TestDrawingSurface::thinBarLeavesItsEndPoint() {
     QCOMPARE(CountColour(image, Black), pixels);
     if (pixels > 0)
         QCOMPARE(At(image, p1.X, p1.Y), Black);
+}
+
+// An L of 4 mm walls meeting at (100, 100), up and to the right. With an inner radius of
+// 6 mm the centre line turns on a radius of 8 mm about (108, 92), so the wall fills the
+// ring 6..10 mm from the pixel centre (108.5, 92.5).
+void TestDrawingSurface::bentCorner_data() {
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<TPoint>("pixel");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("sharp: the square end fills the corner") << 0.0 << TPoint{99, 101} << Black;
+    QTest::newRow("bent: the corner is cut away") << 6.0 << TPoint{99, 101} << White;
+    QTest::newRow("bent: the arc at 45 degrees") << 6.0 << TPoint{102, 98} << Black;
+    QTest::newRow("bent: the bar stops at the arc") << 6.0 << TPoint{99, 92} << Black;
+    QTest::newRow("bent: no square end past the arc") << 6.0 << TPoint{98, 93} << White;
+}
+
+void TestDrawingSurface::bentCorner() {
+    QFETCH(double, radius);
+    QFETCH(TPoint, pixel);
+    QFETCH(QRgb, colour);
+    TProfile profile;
+    AddBar(profile, {100, 50}, {100, 100}, 4.0);
+    AddBar(profile, {100, 100}, {150, 100}, 4.0);
+    TProfileInfo info = profile.info();
+    info.BendRadius = radius;
+    profile.setInfo(info);
+    QCOMPARE(At(Drawn(profile), pixel.X, pixel.Y), colour);
 }
 
 void TestDrawingSurface::endPointKeepsWhatLayUnderIt() {

@@ -39,3 +39,8 @@ void ScriptedDialogs::notify(const QString& text) {
 void ScriptedDialogs::inform(const QString& text) {
     messages.append(text);
 }
+
+std::optional<TSectionChoice> ScriptedDialogs::chooseSection(const TSectionChoice& proposed) {
+    proposedSections.append(proposed);
+    return sectionAnswers.isEmpty() ? std::nullopt : sectionAnswers.takeFirst();
+}

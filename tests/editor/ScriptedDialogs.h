@@ -15,6 +15,7 @@ class ScriptedDialogs : public Dialogs {
     QList<bool> confirmAnswers; // to confirm() and ask() alike
     QList<std::optional<QString>> fileAnswers;
     int filterAnswer = 0; // the filter every file choice is made with
+    QList<std::optional<TSectionChoice>> sectionAnswers; // none left: cancel
 
     QStringList questions;
     QStringList errors;
@@ -22,6 +23,7 @@ class ScriptedDialogs : public Dialogs {
     QStringList messages;      // inform()
     QStringList proposedNames; // initialName of each file choice
     QList<QStringList> fileFilters;
+    QList<TSectionChoice> proposedSections;
 
     bool confirm(const QString& question) override;
     bool ask(const QString& question) override;
@@ -33,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
     void showError(const QString& message) override;
     void notify(const QString& text) override;
     void inform(const QString& text) override;
+    std::optional<TSectionChoice> chooseSection(const TSectionChoice& proposed) override;
 
   private:
     std::optional<QString> nextFile(const QStringList& filters, const QString& initialName);

@@ -3,11 +3,16 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 namespace {
 
@@ -51,6 +56,12 @@ BucklingPanel* OpenPanel(WindowFixture& f, const QString& file) {
     return panel;
 }
 
+// Until the analysis asked for by the changes made so far is shown.
+void Settle(BucklingPanel* panel) {
+    QCoreApplication::processEvents();
+    QTRY_VERIFY_WITH_TIMEOUT(!panel->updating(), 20000);
+}
+
 } // namespace
 
 class TestBucklingPanel : public QObject {
@@ -63,6 +74,8 @@ class TestBucklingPanel : public QObject {
     void showsTheAnalysisOfTheProfile_data();
     void showsTheAnalysisOfTheProfile();
     void followsTheUndoHistory();
+    void fyEditedInTheTabIsOneUndoStep();
+    void showsAConstantFinerThanItsBoxWithoutRoundingIt();
 };
 
 void TestBucklingPanel::workerDropsStaleRequestsAndNeverGoesBack() {
@@ -85,24 +98,47 @@ void TestBucklingPanel::showsTheAnalysisOfTheProfile_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("load"); // index in the load box
     QTest::addColumn<QString>("loadName");
-    QTest::newRow("lipped C in compression") << QStringLiteral("lipped-c.per") << 0 << "P";
-    QTest::newRow("lipped C, top compressed") << QStringLiteral("lipped-c.per") << 1 << "Mx";
-    QTest::newRow("plain channel in compression") << QStringLiteral("c-channel.per") << 0 << "P";
+    QTest::addColumn<double>("fy"); // MPa, set in the tab
+    QTest::addColumn<double>("e");  // MPa, likewise
+    QTest::newRow("lipped C in compression")
+        << QStringLiteral("lipped-c.per") << 0 << "P" << 250.0 << 200000.0;
+    QTest::newRow("lipped C, top compressed")
+        << QStringLiteral("lipped-c.per") << 1 << "Mx" << 250.0 << 200000.0;
+    QTest::newRow("plain channel in compression")
+        << QStringLiteral("c-channel.per") << 0 << "P" << 250.0 << 200000.0;
+    QTest::newRow("lipped C of another steel")
+        << QStringLiteral("lipped-c.per") << 0 << "P" << 350.0 << 205000.0;
 }
 
-// Against the command line's analysis of the same file and load.
+// Against the command line's analysis of the profile as saved, and the engineering
+// report's input likewise.
 void TestBucklingPanel::showsTheAnalysisOfTheProfile() {
     QFETCH(QString, file);
     QFETCH(int, load);
     QFETCH(QString, loadName);
+    QFETCH(double, fy);
+    QFETCH(double, e);
     WindowFixture f;
     BucklingPanel* panel = OpenPanel(f, file);
-    if (load != 0) {
-        QSignalSpy shown(panel, &BucklingPanel::outcomeShown);
-        panel->findChild<QComboBox*>(QStringLiteral("LoadBox"))->setCurrentIndex(load);
-        QVERIFY(shown.wait(20000));
-    }
-    const QJsonObject b = CommandLineBuckling(Examples + QLatin1Char('/') + file, loadName);
+    panel->findChild<QComboBox*>(QStringLiteral("LoadBox"))->setCurrentIndex(load);
+    panel->findChild<QDoubleSpinBox*>(QStringLiteral("FyBox"))->setValue(fy);
+    panel->findChild<QDoubleSpinBox*>(QStringLiteral("EBox"))->setValue(e);
+    Settle(panel);
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("perfil.per"));
+    f.dialogs->fileAnswers = {saved};
+    f.control<QToolButton>("SpeedButton5")->click();
+    const QJsonObject b = CommandLineBuckling(saved, loadName);
+    QCOMPARE(b.value("Fy").toDouble(), fy);
+    QCOMPARE(b.value("E").toDouble(), e);
+    TBucklingInput reported;
+    f.window.setEngineeringReportHook(
+        [&reported](const TProfile&, const QString&, const QString&, const TBucklingInput& input) {
+            reported = input;
+        });
+    panel->findChild<QPushButton*>(QStringLiteral("EngineeringReportButton"))->click();
+    QCOMPARE(reported.Fy, fy);
+    QCOMPARE(reported.E, e);
     const bool moment = load != 0;
     const QString s = moment ? QStringLiteral("M") : QStringLiteral("P");
     const QJsonObject dsm = b.value("Dsm").toObject();
@@ -126,6 +162,51 @@ void TestBucklingPanel::followsTheUndoHistory() {
     QVERIFY(shown.wait(20000));
     QVERIFY(panel->shown()->Result.Curve.Points.empty());
     QCOMPARE(Shown(panel->strengthTable(), "Pn"), QStringLiteral("—"));
+}
+
+// Undone with the keys in the box just committed: the old value in the tab, in the profile
+// panel above and in the profile.
+void TestBucklingPanel::fyEditedInTheTabIsOneUndoStep() {
+    WindowFixture f;
+    BucklingPanel* panel = OpenPanel(f, QStringLiteral("lipped-c.per"));
+    SectionPropertiesWindow* window = f.window.propertiesWindow();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* fy = panel->findChild<QDoubleSpinBox*>(QStringLiteral("FyBox"));
+    auto* profileFy = window->findChild<QLineEdit*>(QStringLiteral("fy"));
+    const int steps = f.window.undoStack().index();
+    fy->setFocus();
+    fy->selectAll();
+    QTest::keyClicks(fy, QStringLiteral("350"));
+    QTest::keyClick(fy, Qt::Key_Return);
+    Settle(panel);
+    QCOMPARE(f.window.undoStack().index(), steps + 1);
+    QCOMPARE(f.window.profile().info().Material.Fy, 350.0);
+    QCOMPARE(profileFy->text(), QStringLiteral("350"));
+    QCOMPARE(panel->shown()->Result.Input.Fy, 350.0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    Settle(panel);
+    QCOMPARE(f.window.undoStack().index(), steps);
+    QCOMPARE(f.window.profile().info().Material.Fy, 250.0);
+    QCOMPARE(fy->value(), 250.0);
+    QCOMPARE(profileFy->text(), QStringLiteral("250"));
+    QCOMPARE(panel->shown()->Result.Input.Fy, 250.0);
+}
+
+// The box shows ν to two decimals; the profile and the analysis keep the value as typed
+// in the profile panel.
+void TestBucklingPanel::showsAConstantFinerThanItsBoxWithoutRoundingIt() {
+    WindowFixture f;
+    BucklingPanel* panel = OpenPanel(f, QStringLiteral("lipped-c.per"));
+    auto* nu = f.window.propertiesWindow()->findChild<QLineEdit*>(QStringLiteral("nu"));
+    const int steps = f.window.undoStack().index();
+    nu->setText(QStringLiteral("0,285"));
+    QTest::keyClick(nu, Qt::Key_Return);
+    Settle(panel);
+    QCOMPARE(f.window.undoStack().index(), steps + 1);
+    QCOMPARE(f.window.profile().info().Material.Nu, 0.285);
+    QCOMPARE(panel->shown()->Result.Input.Nu, 0.285);
 }
 
 QTEST_MAIN(TestBucklingPanel)

@@ -2,11 +2,16 @@
 #include "EditorFonts.h"
 #include "ImagePixels.h"
 #include "ProfileFile.h"
+#include "StandardSectionDialog.h"
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -90,6 +95,9 @@ class TestEditorCommands : public QObject {
     void saveOverAFileAsksFirst();
     void errorBoxText_data();
     void errorBoxText();
+    void standardSectionIsOneStep_data();
+    void standardSectionIsOneStep();
+    void standardSectionDialogFields();
 };
 
 void TestEditorCommands::newProfile_data() {
@@ -422,6 +430,8 @@ void TestEditorCommands::questionsSayThatChangesAreUnsaved_data() {
     QTest::newRow("New after an edit") << "new" << 1 << unsaved + clear;
     QTest::newRow("Open, saved: no question") << "open" << 0 << "";
     QTest::newRow("Open after an edit") << "open" << 1 << unsaved + open;
+    QTest::newRow("Standard section, saved: no question") << "section" << 0 << "";
+    QTest::newRow("Standard section after an edit") << "section" << 1 << unsaved + clear;
 }
 
 // Every command asked is answered Cancel: the profile stays.
@@ -443,6 +453,8 @@ void TestEditorCommands::questionsSayThatChangesAreUnsaved() {
     f.dialogs->confirmAnswers = {false};
     if (command == "leave")
         f.window.close();
+    else if (command == "section")
+        f.control<QToolButton>("SpeedButton10")->click();
     else
         f.control<QToolButton>(command == "new" ? "SpeedButton6" : "SpeedButton4")->click();
     QCOMPARE(f.dialogs->questions, question.isEmpty() ? QStringList() : QStringList{question});
@@ -499,6 +511,105 @@ void TestEditorCommands::errorBoxText() {
     QFETCH(QString, message);
     QFETCH(QString, shown);
     QCOMPARE(ErrorBoxText(message), shown);
+}
+
+void TestEditorCommands::standardSectionIsOneStep_data() {
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<int>("bars");
+    QTest::addColumn<double>("height"); // of the bars, mm
+    QTest::addColumn<QString>("error");
+    const QString leave =
+        QStringLiteral("Há alterações não salvas. Confirma zerar o perfil atual ?");
+    const QString tooTall = QStringLiteral("Ue 300x85x25x3,00 não cabe na área de desenho: altura "
+                                           "de 297 mm (bw) para 250 mm de área");
+    const QString turn = tooTall + QStringLiteral(". Girado 90°, cabe: desenhar assim?");
+    QTest::newRow("fits upright") << "Ue 200x75x25x2,25" << QList<bool>{true} << QStringList{leave}
+                                  << 5 << 197.75 << "";
+    QTest::newRow("too tall, turned when asked") << "Ue 300x85x25x3" << QList<bool>{true, true}
+                                                 << QStringList{leave, turn} << 5 << 82.0 << "";
+    QTest::newRow("too tall, turning declined") << "Ue 300x85x25x3" << QList<bool>{true, false}
+                                                << QStringList{leave, turn} << 3 << 150.0 << "";
+    QTest::newRow("too large either way")
+        << "TR 420x300x3" << QList<bool>{true} << QStringList{leave} << 3 << 150.0
+        << "TR 420x300x3,00 não cabe na área de desenho: altura de 417 mm (h) para 250 mm de "
+           "área.";
+}
+
+// Ctrl+Shift+N on a drawn profile: the section replaces it, the material stays, and one
+// undo gives the drawn profile back whole.
+void TestEditorCommands::standardSectionIsOneStep() {
+    QFETCH(QString, designation);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(int, bars);
+    QFETCH(double, height);
+    QFETCH(QString, error);
+    WindowFixture f;
+    DrawThreeBars(f);
+    f.control<QComboBox>("ComboBox1")->setCurrentIndex(6);
+    const TProfile before = f.window.profile();
+    const TSectionChoice choice{ParseSectionDesignation(designation.toStdString()), 3.0, false};
+    f.dialogs->sectionAnswers = {choice};
+    f.dialogs->confirmAnswers = answers;
+    QTest::keyClick(&f.window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+
+    QCOMPARE(f.dialogs->questions, questions);
+    QCOMPARE(f.dialogs->errors, error.isEmpty() ? QStringList() : QStringList{error});
+    const TProfile& profile = f.window.profile();
+    QCOMPARE(profile.ObjectCount(), bars);
+    QCOMPARE(f.text("Label5"), QString::number(bars));
+    std::int64_t top = INT64_MAX, bottom = INT64_MIN;
+    for (const TProfileObject& o : profile.liveObjects())
+        for (const TEnd end : {TEnd::P1, TEnd::P2}) {
+            top = std::min(top, ExactPoint(o, end).Y);
+            bottom = std::max(bottom, ExactPoint(o, end).Y);
+        }
+    QCOMPARE(static_cast<double>(bottom - top) / 100.0, height);
+    QCOMPARE(profile.MaterialIndex(), 6);
+    QCOMPARE(profile.info().Material.Text, std::string("Latão - 8,42"));
+    if (bars == before.ObjectCount())
+        return;
+    QCOMPARE(QString::fromStdString(profile.info().Name),
+             QString::fromStdString(DesignationText(choice.Designation)));
+    QCOMPARE(profile.info().BendRadius, 3.0);
+    const TProfile after = profile;
+
+    f.window.undo();
+    QCOMPARE(Objects(f.window.profile()), Objects(before));
+    QVERIFY(f.window.profile().info() == before.info());
+    QCOMPARE(f.text("Label5"), QStringLiteral("3"));
+    f.window.redo();
+    QCOMPARE(Objects(f.window.profile()), Objects(after));
+    QVERIFY(f.window.profile().info() == after.info());
+}
+
+// The fields follow the type; the radius follows the thickness until the user types one.
+void TestEditorCommands::standardSectionDialogFields() {
+    StandardSectionDialog dialog{TSectionChoice{}};
+    const auto field = [&](const char* name) {
+        return dialog.findChild<QDoubleSpinBox*>(QString::fromLatin1(name));
+    };
+    auto* name = dialog.findChild<QLabel*>(QStringLiteral("name"));
+    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(name->text(), QStringLiteral("Ue 200x75x25x2,25"));
+
+    dialog.findChild<QComboBox*>(QStringLiteral("type"))->setCurrentIndex(0); // U
+    QCOMPARE(name->text(), QStringLiteral("U 100x50x2,00"));
+    QVERIFY(field("dimension3")->isHidden());
+    field("dimension2")->setValue(3);
+    QCOMPARE(field("radius")->value(), 3.0);
+    field("radius")->setValue(5);
+    field("dimension2")->setValue(4);
+    QCOMPARE(field("radius")->value(), 5.0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("turned"))->setChecked(true);
+    QVERIFY(dialog.choice() == (TSectionChoice{{TSectionType::U, {10000, 5000, 400}}, 5.0, true}));
+    QVERIFY(ok->isEnabled());
+
+    field("dimension1")->setValue(4);
+    QCOMPARE(name->text(), QStringLiteral("bf deve ser maior que t (4 mm)"));
+    QVERIFY(!ok->isEnabled());
 }
 
 QTEST_MAIN(TestEditorCommands)

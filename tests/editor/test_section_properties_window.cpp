@@ -47,6 +47,8 @@ class TestSectionPropertiesWindow : public QObject {
     void emptyProfileShowsDashesAndWhy();
     void copyPutsTabSeparatedValuesOnTheClipboard();
     void objectPanelGoesOnTop();
+    void bendRadiusIsOneStepOfTheDrawing_data();
+    void bendRadiusIsOneStepOfTheDrawing();
     void cornersLeftSharpAreSaidBeneathTheTable();
 };
 
@@ -170,6 +172,47 @@ void TestSectionPropertiesWindow::objectPanelGoesOnTop() {
     w->setObjectPanel(second);
     QVERIFY(replaced.isNull());
     QCOMPARE(w->layout()->itemAt(0)->widget(), second);
+}
+
+void TestSectionPropertiesWindow::bendRadiusIsOneStepOfTheDrawing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("radius"); // 0: refused
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("two and a half") << "2,5" << 2.5 << "2,50";
+    QTest::newRow("to the hundredth") << "2,257" << 2.26 << "2,26";
+    QTest::newRow("past the largest") << "100,01" << 0.0 << "100,01";
+}
+
+// The channel's corner pixel (100, 50) is the web's first; a bend of the 1 mm wall turns
+// on 3 mm or more about (103, 53) and more than 3,5 mm away from that pixel's centre.
+void TestSectionPropertiesWindow::bendRadiusIsOneStepOfTheDrawing() {
+    QFETCH(QString, typed);
+    QFETCH(double, radius);
+    QFETCH(QString, shown);
+    WindowFixture f;
+    f.control<QToolButton>("SpeedButton9")->click();
+    DrawChannel(f);
+    SectionPropertiesWindow* w = f.window.propertiesWindow();
+    auto* field = w->findChild<QLineEdit*>(QStringLiteral("bendRadius"));
+    QVERIFY(field);
+    QCOMPARE(field->text(), QStringLiteral("0,00"));
+    field->selectAll();
+    QTest::keyClicks(field, typed);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(f.window.profile().info().BendRadius, radius);
+    QCOMPARE(field->text(), shown);
+    // Black where the wall passes; the grid's dot shows through a rounded corner.
+    const auto corner = [&] { return f.imageArea()->image().pixel(100, 50) == qRgb(0, 0, 0); };
+    QCOMPARE(corner(), radius == 0);
+    if (radius == 0)
+        return;
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.window.profile().info().BendRadius, 0.0);
+    QCOMPARE(f.window.profile().ObjectCount(), 3);
+    QCOMPARE(field->text(), QStringLiteral("0,00"));
+    QVERIFY(corner());
+    QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(f.window.profile().info().BendRadius, radius);
 }
 
 // A radius of 60 wants a tangent of 60,5 from each flange of 50: both corners stay sharp.

@@ -42,6 +42,26 @@ def points(msp):
     msp.add_arc((200, 100), 20, 0, 90)
 
 
+def bent_channel(msp, upper_radius):
+    """A channel of LINEs, its web at x 20, its corners rounded by ARCs tangent to them: 4
+    at the bottom, upper_radius at the top."""
+    top = 130 - upper_radius
+    msp.add_line((100, 20), (24, 20))
+    msp.add_arc((24, 24), 4, 180, 270)
+    msp.add_line((20, 24), (20, top))
+    msp.add_arc((20 + upper_radius, top), upper_radius, 90, 180)
+    msp.add_line((20 + upper_radius, 130), (100, 130))
+
+
+def bulged_angle(msp):
+    """An angle as one polyline 2 wide, its corner a quarter turn of radius 3."""
+    msp.add_lwpolyline(
+        [(300, 120, 0), (300, 23, math.tan(math.pi / 8)), (303, 20, 0), (380, 20, 0)],
+        format="xyb",
+        dxfattribs={"const_width": 2},
+    )
+
+
 def by_hand(*pairs):
     return "".join(f"{code}\n{value}\n" for code, value in pairs)
 
@@ -106,6 +126,33 @@ def main(folder):
     msp.add_lwpolyline([(-10, 10), (-60, 10)], dxfattribs=behind)
     msp.add_arc((0, 0), 5, 0, 90, dxfattribs={"extrusion": (1, 0, 0)})
     cases["mirrored"] = doc
+    doc, msp = new()
+    bent_channel(msp, 4)
+    cases["arc_bends"] = doc
+    doc, msp = new()
+    bent_channel(msp, 4)
+    msp.add_line((10, 10), (30, 30))  # through the corner the lower arc rounds
+    cases["crossed_corner"] = doc
+    doc, msp = new()
+    bent_channel(msp, 6)
+    cases["unequal_radii"] = doc
+    doc, msp = new()
+    msp.add_line((20, 4), (20, 24))  # tangent, but back along the arc's side
+    msp.add_arc((24, 24), 4, 180, 270)
+    msp.add_line((24, 20), (100, 20))
+    cases["bar_along_arc"] = doc
+    doc, msp = new()
+    # A hairpin: bars tangent to an arc of 179 degrees.
+    start, end = math.radians(90.5), math.radians(269.5)
+    a = (20 + 10 * math.cos(start), 60 + 10 * math.sin(start))
+    b = (20 + 10 * math.cos(end), 60 + 10 * math.sin(end))
+    msp.add_line((a[0] + 80 * math.sin(start), a[1] - 80 * math.cos(start)), a)
+    msp.add_arc((20, 60), 10, 90.5, 269.5)
+    msp.add_line(b, (b[0] - 80 * math.sin(end), b[1] + 80 * math.cos(end)))
+    cases["hairpin"] = doc
+    doc, msp = new()
+    bulged_angle(msp)
+    cases["bulge_bend"] = doc
     doc, msp = new(units=1)
     msp.add_lwpolyline([(1, 1), (3, 1)], dxfattribs={"const_width": 0.1})
     cases["inch"] = doc

@@ -4,10 +4,13 @@
 #include "ImagePixels.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -25,6 +28,36 @@ TProfile Profile(double barThickness) {
     profile.Objects(1).Thickness = barThickness;
     profile.createObject(okAppendix, {300, 100}, 30);
     return profile;
+}
+
+// An L of 4 mm walls meeting at (100, 100), one bar up, one to the right, with 6 mm bends;
+// verticalFirst decides which bar the bend leaves.
+TProfile BentL(bool verticalFirst) {
+    TProfile profile;
+    const std::pair<TPoint, TPoint> vertical{{100, 50}, {100, 100}},
+        horizontal{{100, 100}, {150, 100}};
+    for (const auto& [p1, p2] :
+         verticalFirst ? std::array{vertical, horizontal} : std::array{horizontal, vertical}) {
+        profile.createObject(okBar, p1, 10);
+        profile.Objects(profile.ObjectCount()).P2 = p2;
+        profile.Objects(profile.ObjectCount()).Thickness = 4.0;
+    }
+    TProfileInfo info = profile.info();
+    info.BendRadius = 6.0;
+    profile.setInfo(info);
+    return profile;
+}
+
+// The numbers of the SVG's one arc path ("M x y A ..."), its letters left out.
+QList<double> ArcNumbers(const QByteArray& svg) {
+    const QString d = QRegularExpression(QStringLiteral("<path d=\"([^\"]*)\""))
+                          .match(QString::fromUtf8(svg))
+                          .captured(1);
+    QList<double> numbers;
+    for (const QString& n :
+         d.split(QRegularExpression(QStringLiteral("[MA ]")), Qt::SkipEmptyParts))
+        numbers << n.toDouble();
+    return numbers;
 }
 
 QImage Rendered(const QByteArray& svg) {
@@ -84,13 +117,41 @@ class TestDrawingPictures : public QObject {
         // A thinner appendix keeps the screen's pen, one millimetre at the least.
         TProfile thin = Profile(1.0);
         thin.Objects(2).Thickness = 0.2;
-        QCOMPARE(At(Rendered(DrawingSvg(thin, false, 10)), 302 * PixelsPerMm - 2,
-                    100 * PixelsPerMm),
-                 Blue);
+        QCOMPARE(
+            At(Rendered(DrawingSvg(thin, false, 10)), 302 * PixelsPerMm - 2, 100 * PixelsPerMm),
+            Blue);
         const QImage grid = Rendered(DrawingSvg(Profile(1.0), true, 25));
         QCOMPARE(At(grid, 50 * PixelsPerMm + 1, 75 * PixelsPerMm + 1), Green);
         QCOMPARE(At(grid, 1, 75 * PixelsPerMm + 1), Green); // the column on the left edge
         QCOMPARE(At(grid, 60 * PixelsPerMm + 1, 75 * PixelsPerMm + 1), White);
+    }
+
+    // The centre line turns on 6 + 4 / 2 = 8 mm about (108, 92), from (100, 92) on the upright
+    // bar to (108, 100) on the other: counter-clockwise on the page, SVG's sweep flag 0.
+    void svgBendIsAnArcOfItsThickness_data() {
+        QTest::addColumn<bool>("verticalFirst");
+        QTest::addColumn<QList<double>>("arc"); // from, radii, rotation, flags, to
+        QTest::newRow("from the upright bar")
+            << true << QList<double>{100, 92, 8, 8, 0, 0, 0, 108, 100};
+        QTest::newRow("from the lying bar")
+            << false << QList<double>{108, 100, 8, 8, 0, 0, 1, 100, 92};
+    }
+    void svgBendIsAnArcOfItsThickness() {
+        QFETCH(bool, verticalFirst);
+        QFETCH(QList<double>, arc);
+        const QByteArray svg = DrawingSvg(BentL(verticalFirst), false, 10);
+        const QList<double> numbers = ArcNumbers(svg);
+        QCOMPARE(numbers.size(), arc.size());
+        for (qsizetype i = 0; i < arc.size(); ++i)
+            QVERIFY2(std::abs(numbers[i] - arc[i]) < 1e-9, qPrintable(QString::number(i)));
+        const QImage image = Rendered(svg);
+        const auto at = [&](double x, double y) {
+            return At(image, static_cast<int>(x * PixelsPerMm), static_cast<int>(y * PixelsPerMm));
+        };
+        QCOMPARE(at(108 - 8 * M_SQRT1_2, 92 + 8 * M_SQRT1_2), Black); // the arc's middle
+        QCOMPARE(at(99, 101), White);                                 // the corner, cut
+        QCOMPARE(at(101, 91), Black);                                 // the bar to the arc
+        QCOMPARE(at(98.3, 97), White); // where the bar would run on to the corner
     }
 
     void pngIsTheDrawingPixelForPixel() {

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -114,6 +115,49 @@ TEST(DxfExport, EzdxfReadsLayersCoordinatesAndWidths) {
                                                                "LWPOLYLINE BARRAS 200 1 10 1 0\n");
 }
 
+// A channel of 2 mm walls bent on an inner radius of 3 mm: the centre line turns on 4 mm,
+// 4 mm from each corner.
+TProfile BentChannel() {
+    TProfile profile = ProfileOf({{okBar, {150, 50}, {50, 50}, 2.0},
+                                  {okBar, {50, 50}, {50, 150}, 2.0},
+                                  {okBar, {50, 150}, {150, 150}, 2.0}});
+    for (int i = 1; i <= profile.ObjectCount(); ++i)
+        profile.Objects(i).Number = i;
+    TProfileInfo info = profile.info();
+    info.BendRadius = 3.0;
+    profile.setInfo(info);
+    return profile;
+}
+
+// Each bend after the bar it leaves, turning counter-clockwise in DXF's axes.
+TEST(DxfExport, BendsAreArcsBetweenShortenedBars) {
+    TempDir dir;
+    ExportDxfFile(BentChannel(), dir / "bent.dxf");
+    EXPECT_EQ(Python(PERFIL_READ_EXPORT, dir / "bent.dxf"), "audit 0 0\n"
+                                                            "units 4\n"
+                                                            "LWPOLYLINE BARRAS 150 200 54 200 2\n"
+                                                            "ARC BARRAS 54 196 4 90 180 2\n"
+                                                            "LWPOLYLINE BARRAS 50 196 50 104 2\n"
+                                                            "ARC BARRAS 54 104 4 180 270 2\n"
+                                                            "LWPOLYLINE BARRAS 54 100 150 100 2\n");
+}
+
+TEST(DxfExport, BendsComeBackAsBends) {
+    const TProfile profile = BentChannel();
+    const std::string text = ExportDxf(profile);
+    const TDxfImport back = ImportDxf(
+        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, DefaultThickness);
+    const std::span<const TProfileObject> sent = profile.liveObjects();
+    ASSERT_EQ(back.Records.size(), sent.size());
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        for (const TEnd end : {TEnd::P1, TEnd::P2})
+            EXPECT_EQ(ExactPoint(back.Records[i], end), ExactPoint(sent[i], end)) << i;
+    EXPECT_EQ(back.BendRadius, 3.0);
+    EXPECT_EQ(ImportNotice(back),
+              "3 objetos importados do desenho DXF; 2 arcos importados como dobras (raio "
+              "interno 3,00 mm)");
+}
+
 class DxfImportOfEzdxfFiles : public testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -169,6 +213,17 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
          {{okBar, {80, 150}, {100, 130}, d}, {okBar, {10, 240}, {60, 240}, d}},
          1,
          1}, // the arc in a side plane is skipped
+        // The bars meet where the arcs' tangents do.
+        {"arc_bends",
+         {{okBar, {100, 230}, {20, 230}, d},
+          {okBar, {20, 230}, {20, 120}, d},
+          {okBar, {20, 120}, {100, 120}, d}},
+         0,
+         0},
+        {"bulge_bend",
+         {{okBar, {300, 130}, {300, 230}, 2.0}, {okBar, {300, 230}, {380, 230}, 2.0}},
+         0,
+         0},
         {"inch", {{okBar, {25, 225}, {76, 225}, 2.54}}, 0, 0},
         {"foot", {{okBar, {10, 239}, {315, 239}, 3.048}}, 0, 0},
         {"right_edge", {{okBar, {300, 100}, {399, 100}, d}}, 0, 0},
@@ -185,6 +240,30 @@ TEST_F(DxfImportOfEzdxfFiles, MakesBarsAndAppendices) {
         EXPECT_EQ(result.Skipped, c.skipped);
         for (std::size_t i = 0; i < result.Records.size(); ++i)
             EXPECT_EQ(result.Records[i].Number, static_cast<int>(i + 1));
+    }
+}
+
+// Arcs that join two bars tangentially with one radius become bends, which the notice
+// gives with the radius; any others stay chords, and the notice says why.
+TEST_F(DxfImportOfEzdxfFiles, NoticeSaysHowArcsWereTaken) {
+    const std::pair<const char*, const char*> cases[] = {
+        // The centre line turns on 4 mm, less half the default thickness.
+        {"arc_bends", "3 objetos importados do desenho DXF; 2 arcos importados como dobras "
+                      "(raio interno 3,50 mm)"},
+        {"bulge_bend", "2 objetos importados do desenho DXF; 1 arco importado como dobra "
+                       "(raio interno 2,00 mm)"},
+        {"unequal_radii", "5 objetos importados do desenho DXF; 2 arcos importados como "
+                          "cordas: raios diferentes"},
+        {"bar_along_arc", "3 objetos importados do desenho DXF; 1 arco tomado como barra reta"},
+        // Its corner lies 1146 mm away.
+        {"hairpin", "3 objetos importados do desenho DXF; 1 arco tomado como barra reta"},
+        // A corner that a third bar crosses is no bend: all arcs stay chords.
+        {"crossed_corner", "6 objetos importados do desenho DXF; 2 arcos tomados como barras "
+                           "retas"},
+    };
+    for (const auto& [file, notice] : cases) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(ImportNotice(Import(file)), notice);
     }
 }
 

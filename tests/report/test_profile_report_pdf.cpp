@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Dpi = 96; // one drawing pixel is one page pixel
@@ -66,6 +68,8 @@ class TestProfileReportPdf : public QObject {
     void textsInReadingOrder();
     void wordsWhereTheLayoutPutsThem_data();
     void wordsWhereTheLayoutPutsThem();
+    void bendsUnderTheMoments_data();
+    void bendsUnderTheMoments();
     void drawingSitsInItsFrame_data();
     void drawingSitsInItsFrame();
     void longTablesReadableAndUncovered_data();
@@ -160,6 +164,34 @@ void TestProfileReportPdf::wordsWhereTheLayoutPutsThem() {
         QStringLiteral("found at %1, %2").arg(nearest->box.left()).arg(nearest->box.top());
     QVERIFY2(qAbs(nearest->box.left() - topLeft.x()) < 0.5, qPrintable(where));
     QVERIFY2(qAbs(nearest->box.top() - topLeft.y()) < 0.5, qPrintable(where));
+}
+
+void TestProfileReportPdf::bendsUnderTheMoments_data() {
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<QString>("line"); // empty: none
+    QTest::newRow("sharp corners: no line") << 0.0 << QString();
+    QTest::newRow("2,25 mm") << 2.25 << QStringLiteral("dobras com raio interno 2,25 mm");
+}
+
+void TestProfileReportPdf::bendsUnderTheMoments() {
+    QFETCH(double, radius);
+    QFETCH(QString, line);
+    TProfile bent = profile();
+    TProfileInfo info = bent.info();
+    info.BendRadius = radius;
+    bent.setInfo(info);
+    const QString pdf = m_dir.filePath(QStringLiteral("bent.pdf"));
+    TPrtForm(PtBr).writePdf(bent, results(), drawing(), QFile::encodeName(pdf).toStdString());
+    const QString text = PdfTools::text(pdf);
+    QCOMPARE(text.count(QStringLiteral("dobras")), line.isEmpty() ? 0 : 1);
+    if (line.isEmpty())
+        return;
+    QVERIFY2(text.simplified().contains(line), qPrintable(text));
+    // Under "jxc:", where the results leave a line free.
+    const QList<PdfTools::Word> words = PdfTools::words(pdf, 1);
+    const auto word = std::ranges::find(words, QStringLiteral("dobras"), &PdfTools::Word::text);
+    QVERIFY(word != words.end());
+    QVERIFY(qAbs(word->box.left() - 67.1) < 0.5 && qAbs(word->box.top() - 48.9) < 0.5);
 }
 
 void TestProfileReportPdf::drawingSitsInItsFrame_data() {

@@ -1,0 +1,217 @@
+#include "SectionTableProperties.h"
+
+#include "SectionEngineering.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+// The weight of an appendix in the moments of inertia, which the third moments share so
+// that their quotients stay consistent.
+constexpr double AppendixWeight = 4;
+
+class Extremes {
+  public:
+    void add(TPointMm p) {
+        m_box.MinX = std::min(m_box.MinX, p.X);
+        m_box.MaxX = std::max(m_box.MaxX, p.X);
+        m_box.MinY = std::min(m_box.MinY, p.Y);
+        m_box.MaxY = std::max(m_box.MaxY, p.Y);
+    }
+    const TFaceExtremes& box() const { return m_box; }
+
+  private:
+    static constexpr double Inf = std::numeric_limits<double>::infinity();
+    TFaceExtremes m_box{Inf, -Inf, Inf, -Inf};
+};
+
+double HalfThickness(double thickness) {
+    return std::isfinite(thickness) && thickness > 0 ? thickness / 2 : 0.0;
+}
+
+// The four corners of the bar's rectangle between its ends as the bends left them; the
+// bar's own direction holds where a bend took the whole bar.
+void AddBarFaces(Extremes& extremes, const TProfileObject& o, TPointMm a, TPointMm b) {
+    const TPointMm p = PointMm(o, TEnd::P1), q = PointMm(o, TEnd::P2);
+    const double length = std::hypot(q.X - p.X, q.Y - p.Y);
+    const double across = length > 0 ? HalfThickness(o.Thickness) / length : 0.0;
+    const double nx = -(q.Y - p.Y) * across, ny = (q.X - p.X) * across;
+    for (const TPointMm end : {a, b}) {
+        extremes.add({end.X + nx, end.Y + ny});
+        extremes.add({end.X - nx, end.Y - ny});
+    }
+}
+
+// The annular sector's four corners and the outer arc's points at the four axis
+// directions that lie within the sweep.
+void AddBendFaces(Extremes& extremes, const TBend& bend) {
+    const double half = HalfThickness(bend.Thickness);
+    auto at = [&](double radius, double angle) {
+        return TPointMm{bend.Centre.X + radius * std::cos(angle),
+                        bend.Centre.Y + radius * std::sin(angle)};
+    };
+    for (const double angle : {bend.StartAngle, bend.StartAngle + bend.Sweep})
+        for (const double radius : {bend.Radius - half, bend.Radius + half})
+            extremes.add(at(radius, angle));
+    const double from = std::min(bend.StartAngle, bend.StartAngle + bend.Sweep);
+    constexpr double Turn = 2 * std::numbers::pi;
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const double angle = quarter * std::numbers::pi / 2;
+        const double beyond = std::fmod(std::fmod(angle - from, Turn) + Turn, Turn);
+        if (beyond <= std::abs(bend.Sweep))
+            extremes.add(at(bend.Radius + half, angle));
+    }
+}
+
+// Drawing coordinates to the axes of the integrals: y up from the origin, then turned.
+class Axes {
+  public:
+    Axes(TPointMm origin, double thetaDegrees)
+        : m_origin(origin), m_radians(thetaDegrees * std::numbers::pi / 180),
+          m_cos(std::cos(m_radians)), m_sin(std::sin(m_radians)) {}
+
+    TPointMm operator()(TPointMm p) const {
+        const double x = p.X - m_origin.X, y = m_origin.Y - p.Y;
+        return {x * m_cos + y * m_sin, -x * m_sin + y * m_cos};
+    }
+    double radians() const { return m_radians; }
+
+  private:
+    TPointMm m_origin;
+    double m_radians, m_cos, m_sin;
+};
+
+// u (u2 + v2) and v (u2 + v2) at a point.
+TPointMm Integrands(TPointMm p) {
+    const double squared = p.X * p.X + p.Y * p.Y;
+    return {p.X * squared, p.Y * squared};
+}
+
+// Along a straight piece the integrands are cubics of the arc length, which Simpson's
+// rule integrates exactly.
+TPointMm StraightPiece(TPointMm a, TPointMm b, double thickness) {
+    const TPointMm fa = Integrands(a), fb = Integrands(b),
+                   fm = Integrands({(a.X + b.X) / 2, (a.Y + b.Y) / 2});
+    const double weight = thickness * std::hypot(b.X - a.X, b.Y - a.Y) / 6;
+    return {weight * (fa.X + 4 * fm.X + fb.X), weight * (fa.Y + 4 * fm.Y + fb.Y)};
+}
+
+// Along an arc u = a + R cos t, v = b + R sin t for t from lo to hi:
+//   u (u2 + v2) = a K + (2 a2 R + R K) cos t + 2 a b R sin t + 2 a R2 cos2 t + 2 b R2 cos t sin t
+//   v (u2 + v2) = b K + 2 a b R cos t + (2 b2 R + R K) sin t + 2 a R2 cos t sin t + 2 b R2 sin2 t
+// with K = a2 + b2 + R2, each term integrated in closed form; ds = R dt.
+TPointMm ArcPiece(TPointMm centre, double radius, double lo, double hi, double thickness) {
+    const double a = centre.X, b = centre.Y, r = radius;
+    const double k = a * a + b * b + r * r;
+    const double span = hi - lo;
+    const double c = std::sin(hi) - std::sin(lo);
+    const double s = std::cos(lo) - std::cos(hi);
+    const double cc = span / 2 + (std::sin(2 * hi) - std::sin(2 * lo)) / 4;
+    const double ss = span - cc;
+    const double cs = (std::sin(hi) * std::sin(hi) - std::sin(lo) * std::sin(lo)) / 2;
+    const double u = a * k * span + (2 * a * a * r + r * k) * c + 2 * a * b * r * s +
+                     2 * a * r * r * cc + 2 * b * r * r * cs;
+    const double v = b * k * span + 2 * a * b * r * c + (2 * b * b * r + r * k) * s +
+                     2 * a * r * r * cs + 2 * b * r * r * ss;
+    return {thickness * r * u, thickness * r * v};
+}
+
+// A bend's arc in the turned axes. Its drawing angle phi becomes -(phi + theta) there,
+// the drawing's y pointing down.
+TPointMm BendPiece(const TBend& bend, const Axes& axes) {
+    const double start = -(bend.StartAngle + axes.radians());
+    const double end = start - bend.Sweep;
+    return ArcPiece(axes(bend.Centre), bend.Radius, std::min(start, end), std::max(start, end),
+                    bend.Thickness);
+}
+
+double Over(double value, double divisor) {
+    return divisor > 0 ? value / divisor : TThinWall::Missing;
+}
+
+// Across a section's axis of symmetry the offset and the parameter cancel but for
+// rounding, which would print as "-0,00": within rounding of the coordinates' size, 0.
+double WithoutNoise(double value, const TEngineeringResults& results) {
+    const double size = std::abs(results.Section.Xg) + std::abs(results.Section.Yg) + results.R1;
+    return std::abs(value) <= 1e-12 * size ? 0.0 : value;
+}
+
+} // namespace
+
+TFaceExtremes FaceExtremes(std::span<const TProfileObject> objects, const TBends& bends) {
+    Extremes extremes;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
+        if (o.isBar())
+            AddBarFaces(extremes, o, bends.end(i, TEnd::P1), bends.end(i, TEnd::P2));
+        else if (o.isAppendix())
+            extremes.add(PointMm(o, TEnd::P1));
+    }
+    for (const TBend& bend : bends.Bends)
+        AddBendFaces(extremes, bend);
+    return extremes.box();
+}
+
+TPointMm PolarMoments(std::span<const TProfileObject> objects, const TBends& bends, TPointMm origin,
+                      double thetaDegrees) {
+    const Axes axes(origin, thetaDegrees);
+    TPointMm sum;
+    auto add = [&sum](TPointMm piece) {
+        sum.X += piece.X;
+        sum.Y += piece.Y;
+    };
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TProfileObject& o = objects[i];
+        if (o.isBar()) {
+            add(StraightPiece(axes(bends.end(i, TEnd::P1)), axes(bends.end(i, TEnd::P2)),
+                              o.Thickness));
+        } else if (o.isAppendix()) {
+            const TPointMm f = Integrands(axes(PointMm(o, TEnd::P1)));
+            add({AppendixWeight * f.X, AppendixWeight * f.Y});
+        }
+    }
+    for (const TBend& bend : bends.Bends)
+        add(BendPiece(bend, axes));
+    return sum;
+}
+
+TSectionTableProperties ComputeSectionTableProperties(std::span<const TProfileObject> objects,
+                                                      double bendRadius,
+                                                      const TSectionResults& section,
+                                                      double thetaDegrees) {
+    const TBends bends = FindBends(objects, bendRadius);
+    const TFaceExtremes faces = FaceExtremes(objects, bends);
+    const TPointMm polar = PolarMoments(objects, bends, {section.Xg, section.Yg}, thetaDegrees);
+    TSectionTableProperties t;
+    t.WxTop = Over(section.Jxc, section.Yg - faces.MinY);
+    t.WxBottom = Over(section.Jxc, faces.MaxY - section.Yg);
+    t.WyLeft = Over(section.Jyc, section.Xg - faces.MinX);
+    t.WyRight = Over(section.Jyc, faces.MaxX - section.Xg);
+    t.PolarU = polar.X;
+    t.PolarV = polar.Y;
+    return t;
+}
+
+TPointMm ShearCentreFromCentroid(const TEngineeringResults& results) {
+    const Axes axes({results.Section.Xg, results.Section.Yg}, results.Theta);
+    const TPointMm offset = axes({results.Wall.Xs, results.Wall.Ys});
+    return {WithoutNoise(offset.X, results), WithoutNoise(offset.Y, results)};
+}
+
+double PolarRadiusAboutShearCentre(const TEngineeringResults& results) {
+    const TPointMm s = ShearCentreFromCentroid(results);
+    return std::sqrt(results.R1 * results.R1 + results.R2 * results.R2 + s.X * s.X + s.Y * s.Y);
+}
+
+double MonosymmetryX(const TEngineeringResults& results) {
+    return WithoutNoise(
+        Over(results.Table.PolarV, results.I1) - 2 * ShearCentreFromCentroid(results).Y, results);
+}
+
+double MonosymmetryY(const TEngineeringResults& results) {
+    return WithoutNoise(
+        Over(results.Table.PolarU, results.I2) - 2 * ShearCentreFromCentroid(results).X, results);
+}
