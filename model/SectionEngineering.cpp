@@ -104,7 +104,7 @@ TEngineeringResults SectionAxes(const TProfile& profile, std::span<const TProfil
     e.State = TSectionState::Ready;
     e.Section = pass.Results;
     PrincipalAxes(e, objects, pass);
-    e.Table = ComputeSectionTableProperties(objects, profile.info().BendRadius, e.Section, e.Theta);
+    e.Table = ComputeSectionTableProperties(objects, pass.Bends, e.Section, e.Theta);
     for (const TSharpCorner& corner : pass.Bends.Sharp)
         e.SharpCorners.push_back(corner.At);
     if (std::any_of(objects.begin(), objects.end(),

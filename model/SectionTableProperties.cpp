@@ -179,10 +179,9 @@ TPointMm PolarMoments(std::span<const TProfileObject> objects, const TBends& ben
 }
 
 TSectionTableProperties ComputeSectionTableProperties(std::span<const TProfileObject> objects,
-                                                      double bendRadius,
+                                                      const TBends& bends,
                                                       const TSectionResults& section,
                                                       double thetaDegrees) {
-    const TBends bends = FindBends(objects, bendRadius);
     const TFaceExtremes faces = FaceExtremes(objects, bends);
     const TPointMm polar = PolarMoments(objects, bends, {section.Xg, section.Yg}, thetaDegrees);
     TSectionTableProperties t;

@@ -41,11 +41,10 @@ TFaceExtremes FaceExtremes(std::span<const TProfileObject> objects, const TBends
 TPointMm PolarMoments(std::span<const TProfileObject> objects, const TBends& bends, TPointMm origin,
                       double thetaDegrees);
 
-// From the objects (none awaiting compaction), the inner bend radius and the section
-// already computed from them, with its major axis at thetaDegrees. Needs a section with
-// an area.
+// From the objects (none awaiting compaction), their bends and the section already
+// computed from them, with its major axis at thetaDegrees. Needs a section with an area.
 TSectionTableProperties ComputeSectionTableProperties(std::span<const TProfileObject> objects,
-                                                      double bendRadius,
+                                                      const TBends& bends,
                                                       const TSectionResults& section,
                                                       double thetaDegrees);
 
