@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -75,8 +76,11 @@ SectionPropertiesWindow::SectionPropertiesWindow(const TProfile& profile,
             refresh();
     });
     m_layout->addWidget(m_tabs);
-    // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide.
-    resize(356, 640);
+    // Narrow enough to stand beside the editor, which is centred, on a screen 1280 wide;
+    // tall enough for the profile's and the object's fields above a page of results, as
+    // far as the screen allows.
+    const int tall = 880;
+    resize(356, screen() ? std::min(tall, screen()->availableGeometry().height() - 48) : tall);
 
     m_wallTimer.setSingleShot(true);
     connect(&m_wallTimer, &QTimer::timeout, this, &SectionPropertiesWindow::refresh);
