@@ -6,6 +6,7 @@
 #include "DxfReader.h"
 #include "ExactPoint.h"
 #include "FileBytes.h"
+#include "NumberText.h"
 #include "PerfilError.h"
 #include "Profile.h"
 #include "Rounding.h"
@@ -63,13 +64,6 @@ std::string Format(const char* format, auto... values) {
     return text;
 }
 
-// The shortest text that reads back as value, with '.' whatever the process locale.
-std::string NumberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, error == std::errc() ? end : buffer);
-}
-
 // "2,25": a radius as the notice gives it, to the hundredth with a decimal comma.
 std::string RadiusText(double millimetres) {
     char buffer[32];
@@ -87,7 +81,7 @@ void CheckWidth(const DxfShape& shape, double millimetres) {
         return;
     throw PerfilError(Format("A entidade %s da linha %zu tem a largura de %s mm, maior que os "
                              "%d mm da área",
-                             shape.entity.c_str(), shape.line, NumberText(millimetres).c_str(),
+                             shape.entity.c_str(), shape.line, ShortestText(millimetres).c_str(),
                              DrawingArea::Width));
 }
 
