@@ -57,16 +57,14 @@ class NodeTable {
     std::size_t m_mask = 0;
 };
 
-// Strictly between the ends of segment a-b and on it. Products of differences of
-// hundredths need more than 64 bits.
+// Strictly between the ends of segment a-b and on it, for a point already within the
+// segment's X range.
 bool InsideSegment(TExactPoint p, TExactPoint a, TExactPoint b) {
     if (p == a || p == b)
         return false;
     if (p.Y < std::min(a.Y, b.Y) || p.Y > std::max(a.Y, b.Y))
         return false;
-    const __int128 cross = static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) -
-                           static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
-    return cross == 0;
+    return Collinear(p, a, b);
 }
 
 double Distance(TExactPoint a, TExactPoint b) {
