@@ -103,6 +103,14 @@ double TBend::length() const {
     return Radius * std::abs(Sweep);
 }
 
+TPointMm TBend::startDirection() const {
+    return {(TangentA.X - Centre.X) / Radius, (TangentA.Y - Centre.Y) / Radius};
+}
+
+TPointMm TBend::endDirection() const {
+    return {(TangentB.X - Centre.X) / Radius, (TangentB.Y - Centre.Y) / Radius};
+}
+
 bool TBends::bent(std::size_t object, TEnd which) const {
     return std::ranges::any_of(Bends, [&](const TBend& b) {
         return (b.BarA == object && b.EndA == which) || (b.BarB == object && b.EndB == which);
