@@ -150,7 +150,9 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         return p.end.bar != q.end.bar ? p.end.bar < q.end.bar : p.end.end < q.end.end;
     });
 
+    // At most one corner for every two ends.
     std::vector<Corner> corners;
+    corners.reserve(ends.size() / 2);
     for (std::size_t first = 0, next = 0; first < ends.size(); first = next) {
         while (next < ends.size() && ends[next].at == ends[first].at)
             ++next;
@@ -191,6 +193,7 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
                !JoinedWithin(ends, corner, leg, tangent);
     };
 
+    result.Bends.reserve(corners.size());
     for (const Corner& c : corners) {
         const TPointMm corner = Millimetres(c.at);
         if (!fits(c.a, c.legA, c.at, c.tangent) || !fits(c.b, c.legB, c.at, c.tangent)) {
