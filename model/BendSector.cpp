@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 // With sin and cos at a and b read off the unit vectors:
 //   cos:     sin b - sin a
@@ -37,14 +36,19 @@ TBendSector BendSector(const TBend& bend) {
 
 void WidenToArc(const TBend& bend, double radius, double& minX, double& maxX, double& minY,
                 double& maxY) {
-    const double a = std::min(bend.StartAngle, bend.StartAngle + bend.Sweep);
-    const double b = std::max(bend.StartAngle, bend.StartAngle + bend.Sweep);
-    constexpr double quarter = std::numbers::pi / 2;
-    // Every multiple of a quarter turn within the sweep, wherever the sweep starts: the
-    // points straight right, down, left and up of the centre, in drawing axes.
+    // An axis direction lies within the sweep, which is under half a turn, when turning
+    // from the arc's start to it and from it to the arc's end both go the sweep's way.
+    const TPointMm start{bend.TangentA.X - bend.Centre.X, bend.TangentA.Y - bend.Centre.Y};
+    const TPointMm end{bend.TangentB.X - bend.Centre.X, bend.TangentB.Y - bend.Centre.Y};
+    auto sweepsFrom = [&](TPointMm a, TPointMm b) {
+        const double cross = a.X * b.Y - a.Y * b.X;
+        return bend.Sweep > 0 ? cross >= 0 : cross <= 0;
+    };
+    // The points straight right, down, left and up of the centre, in drawing axes.
     constexpr TPointMm Directions[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-    for (auto k = static_cast<long long>(std::ceil(a / quarter)); k * quarter <= b; ++k) {
-        const TPointMm d = Directions[((k % 4) + 4) % 4];
+    for (const TPointMm d : Directions) {
+        if (!sweepsFrom(start, d) || !sweepsFrom(d, end))
+            continue;
         const double x = bend.Centre.X + radius * d.X;
         const double y = bend.Centre.Y + radius * d.Y;
         minX = std::min(minX, x);

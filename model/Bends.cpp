@@ -84,13 +84,12 @@ bool JoinedWithin(const std::vector<EndAt>& ends, TExactPoint corner, const Leg&
     const TExactPoint beyond{towards(corner.X, leg.far.X), towards(corner.Y, leg.far.Y)};
     const TExactPoint low{std::min(corner.X, beyond.X), std::min(corner.Y, beyond.Y)};
     const TExactPoint high{std::max(corner.X, beyond.X), std::max(corner.Y, beyond.Y)};
-    const TPointMm from = Millimetres(corner);
     auto it = std::lower_bound(ends.begin(), ends.end(), low,
                                [](const EndAt& e, TExactPoint p) { return PointBefore(e.at, p); });
     for (; it != ends.end() && !PointBefore(high, it->at); ++it) {
         if (it->at.Y < low.Y || it->at.Y > high.Y || !Inside(it->at, corner, leg.far))
             continue;
-        const TPointMm p = Millimetres(it->at);
+        const TPointMm p = Millimetres(it->at), from = Millimetres(corner);
         if (std::hypot(p.X - from.X, p.Y - from.Y) <= reach)
             return true;
     }
