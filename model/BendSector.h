@@ -2,6 +2,14 @@
 
 #include "Bends.h"
 
+// The integrals over an arc's angles a..b (radians, a < b) that integrating it in closed
+// form needs, of 1, cos, sin, cos2, sin2 and cos sin, worked out from the turn b - a and
+// the unit vectors at a and b rather than from the angles.
+struct TArcTerms {
+    double Turn, Cos, Sin, CosCos, SinSin, CosSin;
+};
+TArcTerms ArcTerms(double turn, TPointMm atA, TPointMm atB);
+
 // A bend as the section weighs it: the annular sector of its thickness about its
 // centre-line arc, integrated exactly. Moments are taken about the bend's centre, in
 // drawing axes, so that a caller moves them to any axis by the parallel-axis rule.
@@ -12,6 +20,8 @@ struct TBendSector {
 };
 TBendSector BendSector(const TBend& bend);
 
-// The centre-line arc's extremes, widened into the bounds given: the points where it
-// runs parallel to an axis within its sweep (its ends are the bars' trimmed ends).
-void WidenToArc(const TBend& bend, double& minX, double& maxX, double& minY, double& maxY);
+// The extremes of the arc of the given radius about the bend's centre, over the bend's
+// sweep, widened into the bounds given: the points where it runs parallel to an axis (its
+// ends are the caller's to add).
+void WidenToArc(const TBend& bend, double radius, double& minX, double& maxX, double& minY,
+                double& maxY);

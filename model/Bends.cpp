@@ -9,31 +9,29 @@
 
 namespace {
 
-bool TakesPart(const TProfileObject& o) {
-    return o.Number != 0 && o.isBar() && ExactPoint(o, TEnd::P1) != ExactPoint(o, TEnd::P2) &&
-           std::isfinite(o.Thickness) && o.Thickness > 0.0;
+bool TakesPart(const TProfileObject& o, TExactPoint p1, TExactPoint p2) {
+    return o.Number != 0 && o.isBar() && p1 != p2 && std::isfinite(o.Thickness) &&
+           o.Thickness > 0.0;
 }
+
+// Strictly between the ends of segment a-b and on it, in exact arithmetic. Most segments
+// are far from the point: their box settles it without products. A lambda, so that the
+// searches below inline it.
+constexpr auto Inside = [](TExactPoint p, TExactPoint a, TExactPoint b) {
+    if (p.X < std::min(a.X, b.X) || p.X > std::max(a.X, b.X) || p.Y < std::min(a.Y, b.Y) ||
+        p.Y > std::max(a.Y, b.Y) || p == a || p == b)
+        return false;
+    // On the line and within the box: on the segment.
+    return Collinear(p, a, b);
+};
 
 TEnd Other(TEnd end) {
     return end == TEnd::P1 ? TEnd::P2 : TEnd::P1;
 }
 
-// Strictly between the ends of segment a-b and on it, in exact arithmetic.
-bool Inside(TExactPoint p, TExactPoint a, TExactPoint b) {
-    if (p == a || p == b)
-        return false;
-    // Most segments are far from the point: their box settles it without products.
-    if (p.X < std::min(a.X, b.X) || p.X > std::max(a.X, b.X) || p.Y < std::min(a.Y, b.Y) ||
-        p.Y > std::max(a.Y, b.Y))
-        return false;
-    const __int128 cross = static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) -
-                           static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
-    const __int128 dot = static_cast<__int128>(p.X - a.X) * (b.X - a.X) +
-                         static_cast<__int128>(p.Y - a.Y) * (b.Y - a.Y);
-    const __int128 squared = static_cast<__int128>(b.X - a.X) * (b.X - a.X) +
-                             static_cast<__int128>(b.Y - a.Y) * (b.Y - a.Y);
-    return cross == 0 && dot > 0 && dot < squared;
-}
+constexpr auto PointBefore = [](TExactPoint p, TExactPoint q) {
+    return p.X != q.X ? p.X < q.X : p.Y < q.Y;
+};
 
 struct BarEnd {
     std::size_t bar;
@@ -45,9 +43,10 @@ struct EndAt {
     BarEnd end;
 };
 
-// A bar seen from its end at a corner: the unit vector towards its other end, and its
-// length.
+// A bar seen from its end at a corner: its other end, the unit vector towards it, and
+// its length.
 struct Leg {
+    TExactPoint far;
     TPointMm unit;
     double length;
 };
@@ -58,23 +57,57 @@ struct Corner {
     Leg legA, legB;
     TExactPoint at;
     double tangent = 0; // the length the arc takes from each bar
-    double halfAngle = 0; // half the angle between the bars
+    double angle = 0;   // between the bars, and its sine
+    double sine = 0;
 };
 
-Leg LegFrom(const TProfileObject& o, TEnd atCorner) {
-    const TPointMm from = PointMm(o, atCorner), to = PointMm(o, Other(atCorner));
-    const double length = std::hypot(to.X - from.X, to.Y - from.Y);
-    return {{(to.X - from.X) / length, (to.Y - from.Y) / length}, length};
+Leg LegBetween(TExactPoint corner, TExactPoint far) {
+    const TPointMm from = Millimetres(corner), to = Millimetres(far);
+    const double dx = to.X - from.X, dy = to.Y - from.Y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    return {far, {dx / length, dy / length}, length};
 }
 
 TPointMm Offset(TPointMm p, TPointMm direction, double distance) {
     return {p.X + distance * direction.X, p.Y + distance * direction.Y};
 }
 
+// True when an end of another bar meets the leg strictly inside it within reach (mm) of
+// the corner: the arc would cut that joint off. Such an end lies in the box that the
+// leg's first reach spans, whose ends bound it in the order of the ends.
+bool JoinedWithin(const std::vector<EndAt>& ends, TExactPoint corner, const Leg& leg,
+                  double reach) {
+    const auto steps = static_cast<std::int64_t>(std::ceil(reach * HundredthsPerMm));
+    auto towards = [steps](std::int64_t from, std::int64_t to) {
+        return to > from ? from + steps : to < from ? from - steps : from;
+    };
+    const TExactPoint beyond{towards(corner.X, leg.far.X), towards(corner.Y, leg.far.Y)};
+    const TExactPoint low{std::min(corner.X, beyond.X), std::min(corner.Y, beyond.Y)};
+    const TExactPoint high{std::max(corner.X, beyond.X), std::max(corner.Y, beyond.Y)};
+    auto it = std::lower_bound(ends.begin(), ends.end(), low,
+                               [](const EndAt& e, TExactPoint p) { return PointBefore(e.at, p); });
+    for (; it != ends.end() && !PointBefore(high, it->at); ++it) {
+        if (it->at.Y < low.Y || it->at.Y > high.Y || !Inside(it->at, corner, leg.far))
+            continue;
+        const TPointMm p = Millimetres(it->at), from = Millimetres(corner);
+        if (std::hypot(p.X - from.X, p.Y - from.Y) <= reach)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 double TBend::length() const {
     return Radius * std::abs(Sweep);
+}
+
+TPointMm TBend::startDirection() const {
+    return {(TangentA.X - Centre.X) / Radius, (TangentA.Y - Centre.Y) / Radius};
+}
+
+TPointMm TBend::endDirection() const {
+    return {(TangentB.X - Centre.X) / Radius, (TangentB.Y - Centre.Y) / Radius};
 }
 
 bool TBends::bent(std::size_t object, TEnd which) const {
@@ -100,24 +133,25 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     std::vector<EndAt> ends;
     bars.reserve(objects.size());
     ends.reserve(2 * objects.size());
-    for (std::size_t i = 0; i < objects.size(); ++i)
-        if (TakesPart(objects[i])) {
-            const TExactPoint a = ExactPoint(objects[i], TEnd::P1);
-            const TExactPoint b = ExactPoint(objects[i], TEnd::P2);
-            bars.emplace_back(a, b);
-            ends.push_back({a, {i, TEnd::P1}});
-            ends.push_back({b, {i, TEnd::P2}});
-        }
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TExactPoint a = ExactPoint(objects[i], TEnd::P1);
+        const TExactPoint b = ExactPoint(objects[i], TEnd::P2);
+        if (!TakesPart(objects[i], a, b))
+            continue;
+        bars.emplace_back(a, b);
+        ends.push_back({a, {i, TEnd::P1}});
+        ends.push_back({b, {i, TEnd::P2}});
+    }
     // Ties keep the objects' order: the first end at a corner is bar A's.
     std::ranges::sort(ends, [](const EndAt& p, const EndAt& q) {
-        if (p.at.X != q.at.X)
-            return p.at.X < q.at.X;
-        if (p.at.Y != q.at.Y)
-            return p.at.Y < q.at.Y;
+        if (p.at != q.at)
+            return PointBefore(p.at, q.at);
         return p.end.bar != q.end.bar ? p.end.bar < q.end.bar : p.end.end < q.end.end;
     });
 
+    // At most one corner for every two ends.
     std::vector<Corner> corners;
+    corners.reserve(ends.size() / 2);
     for (std::size_t first = 0, next = 0; first < ends.size(); first = next) {
         while (next < ends.size() && ends[next].at == ends[first].at)
             ++next;
@@ -129,17 +163,19 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         if (crossed)
             continue;
         const BarEnd e0 = ends[first].end, e1 = ends[first + 1].end;
-        const Leg legA = LegFrom(objects[e0.bar], e0.end), legB = LegFrom(objects[e1.bar], e1.end);
-        const TPointMm u = legA.unit, v = legB.unit;
-        const double angle = std::atan2(std::abs(u.X * v.Y - u.Y * v.X), u.X * v.X + u.Y * v.Y);
+        auto legOf = [&](const BarEnd& e) {
+            return LegBetween(at, ExactPoint(objects[e.bar], Other(e.end)));
+        };
+        Corner c{e0, e1, legOf(e0), legOf(e1), at};
+        const TPointMm u = c.legA.unit, v = c.legB.unit;
+        c.sine = std::abs(u.X * v.Y - u.Y * v.X);
+        c.angle = std::atan2(c.sine, u.X * v.X + u.Y * v.Y);
         // In line, or folded back: there is no corner to round.
-        if (angle <= 0 || angle >= std::numbers::pi)
+        if (c.angle <= 0 || c.angle >= std::numbers::pi)
             continue;
-        Corner c{e0, e1, legA, legB, at};
-        c.halfAngle = angle / 2;
         const double thickness =
             std::min(objects[c.a.bar].Thickness, objects[c.b.bar].Thickness);
-        c.tangent = (innerRadius + thickness / 2) / std::tan(c.halfAngle);
+        c.tangent = (innerRadius + thickness / 2) / std::tan(c.angle / 2);
         corners.push_back(c);
     }
 
@@ -151,28 +187,12 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         taken[side(c.a)] = c.tangent;
         taken[side(c.b)] = c.tangent;
     }
-    // A bar that another bar's end meets within the arc's reach would lose that joint.
-    // Only the ends within the tangent's reach in X, of those ordered by X, can.
-    auto joinedWithin = [&](const BarEnd& e, TExactPoint corner, double tangent) {
-        const TProfileObject& bar = objects[e.bar];
-        const TExactPoint far = ExactPoint(bar, Other(e.end));
-        const TPointMm from = Millimetres(corner);
-        const auto reach = static_cast<std::int64_t>(std::ceil(tangent * HundredthsPerMm));
-        auto byX = [](const EndAt& end, std::int64_t x) { return end.at.X < x; };
-        for (auto it = std::lower_bound(ends.begin(), ends.end(), corner.X - reach, byX);
-             it != ends.end() && it->at.X <= corner.X + reach; ++it) {
-            if (!Inside(it->at, corner, far))
-                continue;
-            const TPointMm p = Millimetres(it->at);
-            if (std::hypot(p.X - from.X, p.Y - from.Y) <= tangent)
-                return true;
-        }
-        return false;
-    };
     auto fits = [&](const BarEnd& e, const Leg& leg, TExactPoint corner, double tangent) {
-        return tangent + taken[side(e) ^ 1] <= leg.length && !joinedWithin(e, corner, tangent);
+        return tangent + taken[side(e) ^ 1] <= leg.length &&
+               !JoinedWithin(ends, corner, leg, tangent);
     };
 
+    result.Bends.reserve(corners.size());
     for (const Corner& c : corners) {
         const TPointMm corner = Millimetres(c.at);
         if (!fits(c.a, c.legA, c.at, c.tangent) || !fits(c.b, c.legB, c.at, c.tangent)) {
@@ -191,18 +211,18 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
         bend.Radius = innerRadius + bend.Thickness / 2;
         bend.TangentA = Offset(corner, u, c.tangent);
         bend.TangentB = Offset(corner, v, c.tangent);
-        const double bisectorLength = std::hypot(u.X + v.X, u.Y + v.Y);
-        const TPointMm bisector{(u.X + v.X) / bisectorLength, (u.Y + v.Y) / bisectorLength};
-        bend.Centre = Offset(corner, bisector, bend.Radius / std::sin(c.halfAngle));
+        // On the bisector u + v, whose length is 2 cos(angle / 2), at R / sin(angle / 2)
+        // from the corner: u + v times R / sin(angle).
+        bend.Centre = Offset(corner, {u.X + v.X, u.Y + v.Y}, bend.Radius / c.sine);
         bend.StartAngle =
             std::atan2(bend.TangentA.Y - bend.Centre.Y, bend.TangentA.X - bend.Centre.X);
         // The arc turns the way the path A -> corner -> B turns, through the supplement of
         // the angle between the bars.
-        const double turn = std::numbers::pi - 2 * c.halfAngle;
+        const double turn = std::numbers::pi - c.angle;
         const double cross = (-u.X) * v.Y - (-u.Y) * v.X;
         bend.Sweep = cross > 0 ? turn : -turn;
-        result.Ends[2 * bend.BarA + (bend.EndA == TEnd::P1 ? 0 : 1)] = bend.TangentA;
-        result.Ends[2 * bend.BarB + (bend.EndB == TEnd::P1 ? 0 : 1)] = bend.TangentB;
+        result.Ends[side(c.a)] = bend.TangentA;
+        result.Ends[side(c.b)] = bend.TangentB;
         result.Bends.push_back(bend);
     }
     return result;

@@ -24,6 +24,10 @@ struct TBend {
     double Sweep;      // radians, signed, from TangentA to TangentB about Centre (|Sweep| < pi)
 
     double length() const;
+    // The unit vectors from Centre towards TangentA and TangentB: the arc's ends read off
+    // its points, without trigonometry.
+    TPointMm startDirection() const;
+    TPointMm endDirection() const;
 };
 
 // A corner that stays sharp because a bar has no room for the arc: its tangent length

@@ -20,6 +20,13 @@ struct TPointMm {
     double Y = 0;
 };
 
+// True when p lies on the line through a and b. Exact: products of differences of
+// hundredths need more than 64 bits.
+inline bool Collinear(TExactPoint p, TExactPoint a, TExactPoint b) {
+    return static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) ==
+           static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
+}
+
 // Which point of a record.
 enum class TEnd { P1, P2 };
 

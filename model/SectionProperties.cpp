@@ -102,7 +102,7 @@ TSectionPass ComputeSectionOf(std::span<const TProfileObject> objects, double de
         r.Area += s.Area;
         r.SumAy += s.Sy + s.Area * bend.Centre.Y;
         r.SumAx += s.Sx + s.Area * bend.Centre.X;
-        WidenToArc(bend, minX, maxX, minY, maxY);
+        WidenToArc(bend, bend.Radius, minX, maxX, minY, maxY);
     }
     // Pass 2: appendices as concentrated areas of t + 4.
     for (const TProfileObject& o : objects) {

@@ -21,6 +21,10 @@ class Extremes {
         m_box.MinY = std::min(m_box.MinY, p.Y);
         m_box.MaxY = std::max(m_box.MaxY, p.Y);
     }
+    // The arc of this radius about the bend's centre, but for its ends.
+    void addArc(const TBend& bend, double radius) {
+        WidenToArc(bend, radius, m_box.MinX, m_box.MaxX, m_box.MinY, m_box.MaxY);
+    }
     const TFaceExtremes& box() const { return m_box; }
 
   private:
@@ -49,39 +53,31 @@ void AddBarFaces(Extremes& extremes, const TProfileObject& o, TPointMm a, TPoint
 // directions that lie within the sweep.
 void AddBendFaces(Extremes& extremes, const TBend& bend) {
     const double half = HalfThickness(bend.Thickness);
-    auto at = [&](double radius, double angle) {
-        return TPointMm{bend.Centre.X + radius * std::cos(angle),
-                        bend.Centre.Y + radius * std::sin(angle)};
-    };
-    for (const double angle : {bend.StartAngle, bend.StartAngle + bend.Sweep})
+    for (const TPointMm d : {bend.startDirection(), bend.endDirection()})
         for (const double radius : {bend.Radius - half, bend.Radius + half})
-            extremes.add(at(radius, angle));
-    const double from = std::min(bend.StartAngle, bend.StartAngle + bend.Sweep);
-    constexpr double Turn = 2 * std::numbers::pi;
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        const double angle = quarter * std::numbers::pi / 2;
-        const double beyond = std::fmod(std::fmod(angle - from, Turn) + Turn, Turn);
-        if (beyond <= std::abs(bend.Sweep))
-            extremes.add(at(bend.Radius + half, angle));
-    }
+            extremes.add({bend.Centre.X + radius * d.X, bend.Centre.Y + radius * d.Y});
+    extremes.addArc(bend, bend.Radius + half);
 }
 
 // Drawing coordinates to the axes of the integrals: y up from the origin, then turned.
 class Axes {
   public:
-    Axes(TPointMm origin, double thetaDegrees)
-        : m_origin(origin), m_radians(thetaDegrees * std::numbers::pi / 180),
-          m_cos(std::cos(m_radians)), m_sin(std::sin(m_radians)) {}
+    Axes(TPointMm origin, double thetaDegrees) : m_origin(origin) {
+        const double radians = thetaDegrees * std::numbers::pi / 180;
+        m_cos = std::cos(radians);
+        m_sin = std::sin(radians);
+    }
 
-    TPointMm operator()(TPointMm p) const {
-        const double x = p.X - m_origin.X, y = m_origin.Y - p.Y;
+    TPointMm operator()(TPointMm p) const { return turn({p.X - m_origin.X, p.Y - m_origin.Y}); }
+    // A vector of the drawing, such as a direction: flipped and turned, not moved.
+    TPointMm turn(TPointMm v) const {
+        const double x = v.X, y = -v.Y;
         return {x * m_cos + y * m_sin, -x * m_sin + y * m_cos};
     }
-    double radians() const { return m_radians; }
 
   private:
     TPointMm m_origin;
-    double m_radians, m_cos, m_sin;
+    double m_cos = 1, m_sin = 0;
 };
 
 // u (u2 + v2) and v (u2 + v2) at a point.
@@ -99,33 +95,26 @@ TPointMm StraightPiece(TPointMm a, TPointMm b, double thickness) {
     return {weight * (fa.X + 4 * fm.X + fb.X), weight * (fa.Y + 4 * fm.Y + fb.Y)};
 }
 
-// Along an arc u = a + R cos t, v = b + R sin t for t from lo to hi:
+// Along an arc u = a + R cos t, v = b + R sin t for t over the terms' angles:
 //   u (u2 + v2) = a K + (2 a2 R + R K) cos t + 2 a b R sin t + 2 a R2 cos2 t + 2 b R2 cos t sin t
 //   v (u2 + v2) = b K + 2 a b R cos t + (2 b2 R + R K) sin t + 2 a R2 cos t sin t + 2 b R2 sin2 t
 // with K = a2 + b2 + R2, each term integrated in closed form; ds = R dt.
-TPointMm ArcPiece(TPointMm centre, double radius, double lo, double hi, double thickness) {
+TPointMm ArcPiece(TPointMm centre, double radius, const TArcTerms& g, double thickness) {
     const double a = centre.X, b = centre.Y, r = radius;
     const double k = a * a + b * b + r * r;
-    const double span = hi - lo;
-    const double c = std::sin(hi) - std::sin(lo);
-    const double s = std::cos(lo) - std::cos(hi);
-    const double cc = span / 2 + (std::sin(2 * hi) - std::sin(2 * lo)) / 4;
-    const double ss = span - cc;
-    const double cs = (std::sin(hi) * std::sin(hi) - std::sin(lo) * std::sin(lo)) / 2;
-    const double u = a * k * span + (2 * a * a * r + r * k) * c + 2 * a * b * r * s +
-                     2 * a * r * r * cc + 2 * b * r * r * cs;
-    const double v = b * k * span + 2 * a * b * r * c + (2 * b * b * r + r * k) * s +
-                     2 * a * r * r * cs + 2 * b * r * r * ss;
+    const double u = a * k * g.Turn + (2 * a * a * r + r * k) * g.Cos + 2 * a * b * r * g.Sin +
+                     2 * a * r * r * g.CosCos + 2 * b * r * r * g.CosSin;
+    const double v = b * k * g.Turn + 2 * a * b * r * g.Cos + (2 * b * b * r + r * k) * g.Sin +
+                     2 * a * r * r * g.CosSin + 2 * b * r * r * g.SinSin;
     return {thickness * r * u, thickness * r * v};
 }
 
-// A bend's arc in the turned axes. Its drawing angle phi becomes -(phi + theta) there,
-// the drawing's y pointing down.
+// A bend's arc in the turned axes, where its angles run the other way round, the
+// drawing's y pointing down: from its end B to its end A for a positive sweep.
 TPointMm BendPiece(const TBend& bend, const Axes& axes) {
-    const double start = -(bend.StartAngle + axes.radians());
-    const double end = start - bend.Sweep;
-    return ArcPiece(axes(bend.Centre), bend.Radius, std::min(start, end), std::max(start, end),
-                    bend.Thickness);
+    const TPointMm a = axes.turn(bend.startDirection()), b = axes.turn(bend.endDirection());
+    const TArcTerms g = bend.Sweep > 0 ? ArcTerms(bend.Sweep, b, a) : ArcTerms(-bend.Sweep, a, b);
+    return ArcPiece(axes(bend.Centre), bend.Radius, g, bend.Thickness);
 }
 
 double Over(double value, double divisor) {

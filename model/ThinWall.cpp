@@ -166,15 +166,15 @@ double TorsionConstant(const TWallGraph& g, const std::vector<int>& part, int pa
 // (7 (6!)^3) times the sixth derivative, leaves under 1e-6 of a quarter turn's share, and a
 // lipped channel's shear centre and Cw agree with a 20 000-chord integration to 1e-6. The
 // straight pieces are integrated exactly.
-struct ArcSamples {
-    std::vector<int> Edge;       // the arc edge each sample lies on
-    std::vector<double> Excess;  // mm2, the sectorial coordinate's excess over the chord
-                                 // from the edge's node A (see ArcExcess)
-    std::vector<double> Weight;  // mm2, thickness times the length the sample stands for
-    std::vector<double> X, Y, W; // position about the centroid, sectorial coordinate
+struct ArcSample {
+    int Edge;       // the arc edge it lies on
+    double Excess;  // mm2, the sectorial coordinate's excess over the chord from the edge's
+                    // node A (see ArcExcess)
+    double Weight;  // mm2, thickness times the length the sample stands for
+    double X, Y, W; // position about the centroid, sectorial coordinate
 };
 
-ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
+std::vector<ArcSample> SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
     constexpr int Points = 3;
     constexpr double Abscissa[Points] = {-0.7745966692414834, 0.0, 0.7745966692414834};
     constexpr double Weight[Points] = {5.0 / 9, 8.0 / 9, 5.0 / 9};
@@ -185,14 +185,15 @@ ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
     for (const Edge& e : g.Edges)
         if (e.isArc())
             count += Points * piecesOf(e);
-    ArcSamples s;
-    for (std::vector<double>* v : {&s.Excess, &s.Weight, &s.X, &s.Y})
-        v->reserve(count);
-    s.Edge.reserve(count);
+    std::vector<ArcSample> samples;
+    samples.reserve(count);
     // The bends of a profile mostly turn alike: the samples' turns, their cosines and
     // sines are worked out once for each size of turn, and the sign follows the sweep.
+    struct Turn {
+        double angle, cosine, sine;
+    };
     double tableSweep = 0;
-    std::vector<double> turns, cosines, sines;
+    std::vector<Turn> turns;
     for (std::size_t i = 0; i < g.Edges.size(); ++i) {
         const Edge& e = g.Edges[i];
         if (!e.isArc())
@@ -202,28 +203,23 @@ ArcSamples SampleArcs(const TWallGraph& g, const std::vector<TPointMm>& at) {
             tableSweep = std::abs(e.Sweep);
             turns.clear();
             for (int k = 0; k < pieces; ++k)
-                for (int q = 0; q < Points; ++q)
-                    turns.push_back(tableSweep / pieces * (k + (1 + Abscissa[q]) / 2));
-            cosines.clear();
-            sines.clear();
-            for (const double turn : turns) {
-                cosines.push_back(std::cos(turn));
-                sines.push_back(std::sin(turn));
-            }
+                for (int q = 0; q < Points; ++q) {
+                    const double angle = tableSweep / pieces * (k + (1 + Abscissa[q]) / 2);
+                    turns.push_back({angle, std::cos(angle), std::sin(angle)});
+                }
         }
         const double sign = e.Sweep > 0 ? 1 : -1;
         // Each sample is node A turned about the centre.
         const double ax = at[e.A].X - e.Centre.X, ay = at[e.A].Y - e.Centre.Y;
         for (std::size_t j = 0; j < turns.size(); ++j) {
-            const double c = cosines[j], sine = sign * sines[j];
-            s.Edge.push_back(static_cast<int>(i));
-            s.Excess.push_back(ArcExcess(e.radius(), sign * turns[j], sine));
-            s.Weight.push_back(e.Thickness * e.Length / pieces * Weight[j % Points] / 2);
-            s.X.push_back(e.Centre.X + c * ax - sine * ay);
-            s.Y.push_back(e.Centre.Y + sine * ax + c * ay);
+            const double c = turns[j].cosine, sine = sign * turns[j].sine;
+            samples.push_back(
+                {static_cast<int>(i), ArcExcess(e.radius(), sign * turns[j].angle, sine),
+                 e.Thickness * e.Length / pieces * Weight[j % Points] / 2,
+                 e.Centre.X + c * ax - sine * ay, e.Centre.Y + sine * ax + c * ay, 0});
         }
     }
-    return s;
+    return samples;
 }
 
 // Shear centre and warping constant of a tree, by sectorial coordinates: first about the
@@ -234,7 +230,7 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     std::vector<TPointMm> at(n);
     for (std::size_t k = 0; k < n; ++k)
         at[k] = g.point(static_cast<int>(k));
-    ArcSamples arcs = SampleArcs(g, at);
+    std::vector<ArcSample> arcs = SampleArcs(g, at);
     double area = 0, sx = 0, sy = 0;
     for (const Edge& e : g.Edges) {
         const double a = e.Length * e.Thickness;
@@ -244,9 +240,9 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
         sx += a * (at[e.A].X + at[e.B].X) / 2;
         sy += a * (at[e.A].Y + at[e.B].Y) / 2;
     }
-    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
-        sx += arcs.Weight[k] * arcs.X[k];
-        sy += arcs.Weight[k] * arcs.Y[k];
+    for (const ArcSample& s : arcs) {
+        sx += s.Weight * s.X;
+        sy += s.Weight * s.Y;
     }
     const double cx = sx / area, cy = sy / area;
     std::vector<double> x(n), y(n);
@@ -254,9 +250,9 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
         x[k] = at[k].X - cx;
         y[k] = at[k].Y - cy;
     }
-    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
-        arcs.X[k] -= cx;
-        arcs.Y[k] -= cy;
+    for (ArcSample& s : arcs) {
+        s.X -= cx;
+        s.Y -= cy;
     }
 
     // Sectorial coordinate about the centroid, spread from node 0 over the tree.
@@ -282,16 +278,15 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
             todo.push_back(v);
         }
     }
-    arcs.W.resize(arcs.Weight.size());
-    for (std::size_t k = 0; k < arcs.Weight.size(); ++k) {
-        const Edge& e = g.Edges[arcs.Edge[k]];
-        arcs.W[k] = w[e.A] + x[e.A] * arcs.Y[k] - arcs.X[k] * y[e.A] + arcs.Excess[k];
+    for (ArcSample& s : arcs) {
+        const Edge& e = g.Edges[s.Edge];
+        s.W = w[e.A] + x[e.A] * s.Y - s.X * y[e.A] + s.Excess;
     }
 
     // Integrals of products of quantities linear along each straight edge, and sampled
     // along each arc.
     auto product = [&](const std::vector<double>& f, const std::vector<double>& h,
-                       const std::vector<double>& fArc, const std::vector<double>& hArc) {
+                       double ArcSample::*fArc, double ArcSample::*hArc) {
         double sum = 0;
         for (const Edge& e : g.Edges)
             if (!e.isArc())
@@ -299,13 +294,14 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
                        (2 * f[e.A] * h[e.A] + f[e.A] * h[e.B] + f[e.B] * h[e.A] +
                         2 * f[e.B] * h[e.B]) /
                        6;
-        for (std::size_t k = 0; k < arcs.Weight.size(); ++k)
-            sum += arcs.Weight[k] * fArc[k] * hArc[k];
+        for (const ArcSample& s : arcs)
+            sum += s.Weight * (s.*fArc) * (s.*hArc);
         return sum;
     };
-    const double sxx = product(x, x, arcs.X, arcs.X), syy = product(y, y, arcs.Y, arcs.Y),
-                 sxy = product(x, y, arcs.X, arcs.Y);
-    const double iwx = product(w, x, arcs.W, arcs.X), iwy = product(w, y, arcs.W, arcs.Y);
+    using S = ArcSample;
+    const double sxx = product(x, x, &S::X, &S::X), syy = product(y, y, &S::Y, &S::Y),
+                 sxy = product(x, y, &S::X, &S::Y);
+    const double iwx = product(w, x, &S::W, &S::X), iwy = product(w, y, &S::W, &S::Y);
     const double det = sxx * syy - sxy * sxy;
     // All bars on one line: every sectorial coordinate is 0 and the centroid serves.
     double dx = 0, dy = 0;
@@ -319,25 +315,25 @@ void ShearCentreOfTree(const TWallGraph& g, TThinWall& wall) {
     double mean = 0;
     for (std::size_t k = 0; k < n; ++k)
         w[k] += dy * x[k] - dx * y[k];
-    for (std::size_t k = 0; k < arcs.W.size(); ++k)
-        arcs.W[k] += dy * arcs.X[k] - dx * arcs.Y[k];
+    for (ArcSample& s : arcs)
+        s.W += dy * s.X - dx * s.Y;
     for (const Edge& e : g.Edges)
         if (!e.isArc())
             mean += e.Length * e.Thickness * (w[e.A] + w[e.B]) / 2;
-    for (std::size_t k = 0; k < arcs.W.size(); ++k)
-        mean += arcs.Weight[k] * arcs.W[k];
+    for (const ArcSample& s : arcs)
+        mean += s.Weight * s.W;
     mean /= area;
     for (double& value : w)
         value -= mean;
-    for (double& value : arcs.W)
-        value -= mean;
+    for (ArcSample& s : arcs)
+        s.W -= mean;
     double cw = 0;
     for (const Edge& e : g.Edges)
         if (!e.isArc())
             cw +=
                 e.Length * e.Thickness * (w[e.A] * w[e.A] + w[e.A] * w[e.B] + w[e.B] * w[e.B]) / 3;
-    for (std::size_t k = 0; k < arcs.W.size(); ++k)
-        cw += arcs.Weight[k] * arcs.W[k] * arcs.W[k];
+    for (const ArcSample& s : arcs)
+        cw += s.Weight * s.W * s.W;
     wall.Cw = cw;
 }
 

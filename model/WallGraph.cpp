@@ -57,16 +57,14 @@ class NodeTable {
     std::size_t m_mask = 0;
 };
 
-// Strictly between the ends of segment a-b and on it. Products of differences of
-// hundredths need more than 64 bits.
+// Strictly between the ends of segment a-b and on it, for a point already within the
+// segment's X range.
 bool InsideSegment(TExactPoint p, TExactPoint a, TExactPoint b) {
     if (p == a || p == b)
         return false;
     if (p.Y < std::min(a.Y, b.Y) || p.Y > std::max(a.Y, b.Y))
         return false;
-    const __int128 cross = static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) -
-                           static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
-    return cross == 0;
+    return Collinear(p, a, b);
 }
 
 double Distance(TExactPoint a, TExactPoint b) {
@@ -125,67 +123,46 @@ void NodesAlong(const std::vector<TExactPoint>& nodes, const NodeTable& table,
     chain.push_back(table.find(b));
 }
 
-// The edges each object's bar became: [first, last), empty for an object left out.
-using EdgeRange = std::pair<std::size_t, std::size_t>;
+// Where an object's end sits in arrays that hold both ends of every object: [2 i] for P1,
+// [2 i + 1] for P2.
+std::size_t Side(std::size_t object, TEnd end) {
+    return 2 * object + (end == TEnd::P1 ? 0 : 1);
+}
 
-// Each bend's corner gives way to the two points where its arc leaves the bars, joined by
-// the arc. A bar that its two bends take whole leaves no straight piece: both arcs then
-// share one point. Corners that no edge reaches any more are dropped, and the points
-// where bends leave their bars are numbered after the exact nodes.
-void Round(TWallGraph& g, const TBends& bends, const std::vector<EdgeRange>& edgesOf) {
-    const int exactCount = static_cast<int>(g.Nodes.size());
-    std::vector<int> tangentNode(bends.Ends.size(), -1);
-    std::vector<bool> whole(g.Edges.size(), false);
+// The bends' corners, which no edge reaches: the arcs leave the bars before them.
+void DropCorners(std::vector<TExactPoint>& nodes, std::span<const TProfileObject> objects,
+                 const TBends& bends) {
+    std::vector<TExactPoint> corners;
+    corners.reserve(bends.Bends.size());
+    for (const TBend& bend : bends.Bends)
+        corners.push_back(ExactPoint(objects[bend.BarA], bend.EndA));
+    std::sort(corners.begin(), corners.end(), NodeBefore);
+    std::erase_if(nodes, [&](TExactPoint p) {
+        return std::binary_search(corners.begin(), corners.end(), p, NodeBefore);
+    });
+}
+
+// The points where the bends leave their bars, numbered after the exact nodes, for each
+// bar end (by Side), -1 where no bend starts. A bar that its two bends take whole leaves
+// no straight piece: both arcs then share one point.
+std::vector<int> TangentNodes(TWallGraph& g, const TBends& bends) {
+    std::vector<int> node(bends.Ends.size(), -1);
+    g.Tangents.reserve(2 * bends.Bends.size());
     auto leave = [&](std::size_t bar, TEnd end, TPointMm at) {
-        const std::size_t side = 2 * bar + (end == TEnd::P1 ? 0 : 1);
-        const std::size_t other = side ^ 1;
+        const std::size_t side = Side(bar, end), other = side ^ 1;
         const TPointMm a = bends.Ends[side], b = bends.Ends[other];
-        const std::size_t edge = end == TEnd::P1 ? edgesOf[bar].first : edgesOf[bar].second - 1;
-        if (tangentNode[other] >= 0 && std::hypot(b.X - a.X, b.Y - a.Y) <= 1e-9) {
-            tangentNode[side] = tangentNode[other];
-            whole[edge] = true;
-        } else {
-            tangentNode[side] = exactCount + static_cast<int>(g.Tangents.size());
-            g.Tangents.push_back(at);
+        if (node[other] >= 0 && std::hypot(b.X - a.X, b.Y - a.Y) <= 1e-9) {
+            node[side] = node[other];
+            return;
         }
-        (end == TEnd::P1 ? g.Edges[edge].A : g.Edges[edge].B) = tangentNode[side];
-        return tangentNode[side];
+        node[side] = static_cast<int>(g.Nodes.size() + g.Tangents.size());
+        g.Tangents.push_back(at);
     };
     for (const TBend& bend : bends.Bends) {
-        const int a = leave(bend.BarA, bend.EndA, bend.TangentA);
-        const int b = leave(bend.BarB, bend.EndB, bend.TangentB);
-        g.Edges.push_back({a, b, bend.Thickness, bend.length(), bend.Sweep, bend.Centre});
+        leave(bend.BarA, bend.EndA, bend.TangentA);
+        leave(bend.BarB, bend.EndB, bend.TangentB);
     }
-    std::vector<TWallGraph::Edge> edges;
-    for (std::size_t i = 0; i < g.Edges.size(); ++i) {
-        TWallGraph::Edge e = g.Edges[i];
-        if (i < whole.size() && whole[i])
-            continue;
-        if (!e.isArc() && (!g.isExact(e.A) || !g.isExact(e.B))) {
-            const TPointMm a = g.point(e.A), b = g.point(e.B);
-            e.Length = std::hypot(b.X - a.X, b.Y - a.Y);
-        }
-        edges.push_back(e);
-    }
-    g.Edges = std::move(edges);
-
-    std::vector<bool> used(g.nodeCount(), false);
-    for (const TWallGraph::Edge& e : g.Edges)
-        used[e.A] = used[e.B] = true;
-    std::vector<int> renumbered(g.nodeCount());
-    std::vector<TExactPoint> kept;
-    for (int n = 0; n < exactCount; ++n)
-        if (used[n]) {
-            renumbered[n] = static_cast<int>(kept.size());
-            kept.push_back(g.Nodes[n]);
-        }
-    for (std::size_t k = 0; k < g.Tangents.size(); ++k)
-        renumbered[exactCount + k] = static_cast<int>(kept.size() + k);
-    g.Nodes = std::move(kept);
-    for (TWallGraph::Edge& e : g.Edges) {
-        e.A = renumbered[e.A];
-        e.B = renumbered[e.B];
-    }
+    return node;
 }
 
 } // namespace
@@ -203,26 +180,47 @@ TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, const TBends&
         }
     std::sort(g.Nodes.begin(), g.Nodes.end(), NodeBefore);
     g.Nodes.erase(std::unique(g.Nodes.begin(), g.Nodes.end()), g.Nodes.end());
+    // The lattice holds the bars' ends, corners and all, for the search along them.
+    const std::int64_t lattice = LatticeStep(g.Nodes);
+
+    // Each bend's corner gives way to the two points where its arc leaves the bars, joined
+    // by the arc.
+    std::vector<int> tangentNode;
+    if (!bends.Bends.empty()) {
+        DropCorners(g.Nodes, objects, bends);
+        tangentNode = TangentNodes(g, bends);
+    }
+    auto rounded = [&](std::size_t side, int node) {
+        return tangentNode.empty() || tangentNode[side] < 0 ? node : tangentNode[side];
+    };
 
     const NodeTable table(g.Nodes);
-    const std::int64_t lattice = LatticeStep(g.Nodes);
     std::vector<std::pair<std::int64_t, int>> along;
     std::vector<int> chain;
-    std::vector<EdgeRange> edgesOf(objects.size());
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TProfileObject& o = objects[i];
         if (!IsWallBar(o))
             continue;
         NodesAlong(g.Nodes, table, lattice, ExactPoint(o, TEnd::P1), ExactPoint(o, TEnd::P2),
                    along, chain);
-        edgesOf[i].first = g.Edges.size();
+        chain.front() = rounded(Side(i, TEnd::P1), chain.front());
+        chain.back() = rounded(Side(i, TEnd::P2), chain.back());
+        // Taken whole by its bends.
+        if (chain.size() == 2 && chain.front() == chain.back())
+            continue;
         for (std::size_t k = 1; k < chain.size(); ++k) {
             const int a = chain[k - 1], b = chain[k];
-            g.Edges.push_back({a, b, o.Thickness, Distance(g.Nodes[a], g.Nodes[b])});
+            if (g.isExact(a) && g.isExact(b)) {
+                g.Edges.push_back({a, b, o.Thickness, Distance(g.Nodes[a], g.Nodes[b])});
+            } else {
+                const TPointMm p = g.point(a), q = g.point(b);
+                g.Edges.push_back({a, b, o.Thickness, std::hypot(q.X - p.X, q.Y - p.Y)});
+            }
         }
-        edgesOf[i].second = g.Edges.size();
     }
-    if (!bends.Bends.empty())
-        Round(g, bends, edgesOf);
+    for (const TBend& bend : bends.Bends)
+        g.Edges.push_back({tangentNode[Side(bend.BarA, bend.EndA)],
+                           tangentNode[Side(bend.BarB, bend.EndB)], bend.Thickness, bend.length(),
+                           bend.Sweep, bend.Centre});
     return g;
 }
