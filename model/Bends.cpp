@@ -9,29 +9,9 @@
 
 namespace {
 
-bool TakesPart(const TProfileObject& o, TExactPoint p1, TExactPoint p2) {
-    return o.Number != 0 && o.isBar() && p1 != p2 && std::isfinite(o.Thickness) &&
-           o.Thickness > 0.0;
-}
-
-// Strictly between the ends of segment a-b and on it, in exact arithmetic. Most segments
-// are far from the point: their box settles it without products. A lambda, so that the
-// searches below inline it.
-constexpr auto Inside = [](TExactPoint p, TExactPoint a, TExactPoint b) {
-    if (p.X < std::min(a.X, b.X) || p.X > std::max(a.X, b.X) || p.Y < std::min(a.Y, b.Y) ||
-        p.Y > std::max(a.Y, b.Y) || p == a || p == b)
-        return false;
-    // On the line and within the box: on the segment.
-    return Collinear(p, a, b);
-};
-
 TEnd Other(TEnd end) {
     return end == TEnd::P1 ? TEnd::P2 : TEnd::P1;
 }
-
-constexpr auto PointBefore = [](TExactPoint p, TExactPoint q) {
-    return p.X != q.X ? p.X < q.X : p.Y < q.Y;
-};
 
 struct BarEnd {
     std::size_t bar;
@@ -87,7 +67,7 @@ bool JoinedWithin(const std::vector<EndAt>& ends, TExactPoint corner, const Leg&
     auto it = std::lower_bound(ends.begin(), ends.end(), low,
                                [](const EndAt& e, TExactPoint p) { return PointBefore(e.at, p); });
     for (; it != ends.end() && !PointBefore(high, it->at); ++it) {
-        if (it->at.Y < low.Y || it->at.Y > high.Y || !Inside(it->at, corner, leg.far))
+        if (it->at.Y < low.Y || it->at.Y > high.Y || !InsideSegment(it->at, corner, leg.far))
             continue;
         const TPointMm p = Millimetres(it->at), from = Millimetres(corner);
         if (std::hypot(p.X - from.X, p.Y - from.Y) <= reach)
@@ -97,6 +77,11 @@ bool JoinedWithin(const std::vector<EndAt>& ends, TExactPoint corner, const Leg&
 }
 
 } // namespace
+
+bool IsWallBar(const TProfileObject& o) {
+    return o.Number != 0 && o.isBar() && ExactPoint(o, TEnd::P1) != ExactPoint(o, TEnd::P2) &&
+           std::isfinite(o.Thickness) && o.Thickness > 0.0;
+}
 
 double TBend::length() const {
     return Radius * std::abs(Sweep);
@@ -136,7 +121,7 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const TExactPoint a = ExactPoint(objects[i], TEnd::P1);
         const TExactPoint b = ExactPoint(objects[i], TEnd::P2);
-        if (!TakesPart(objects[i], a, b))
+        if (!IsWallBar(objects[i]))
             continue;
         bars.emplace_back(a, b);
         ends.push_back({a, {i, TEnd::P1}});
@@ -159,7 +144,7 @@ TBends FindBends(std::span<const TProfileObject> objects, double innerRadius) {
             continue;
         const TExactPoint at = ends[first].at;
         const bool crossed = std::ranges::any_of(
-            bars, [&](const auto& bar) { return Inside(at, bar.first, bar.second); });
+            bars, [&](const auto& bar) { return InsideSegment(at, bar.first, bar.second); });
         if (crossed)
             continue;
         const BarEnd e0 = ends[first].end, e1 = ends[first + 1].end;

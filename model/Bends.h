@@ -57,11 +57,14 @@ struct TBends {
     }
 };
 
+// A bar of the thin-walled model: a length, a positive finite thickness and a Number
+// other than 0 (not awaiting compaction).
+bool IsWallBar(const TProfileObject& o);
+
 // The bends of the objects for an inner radius (mm). A corner is where the ends of exactly
 // two bars coincide, no other bar passes through the point, and the bars are neither in
-// line nor folded back on each other. Bars take part as in the thin-walled model: a length,
-// a positive finite thickness and a Number other than 0. A radius of 0 gives no bend and
-// no sharp corner, and Ends hold the objects' points exactly.
+// line nor folded back on each other. The wall's bars (IsWallBar) take part. A radius of 0
+// gives no bend and no sharp corner, and Ends hold the objects' points exactly.
 TBends FindBends(std::span<const TProfileObject> objects, double innerRadius);
 
 // The notice for a corner left sharp, its point written as pointText ("12; 30").

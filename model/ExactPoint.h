@@ -2,6 +2,7 @@
 
 #include "ProfileObject.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // A point to the hundredth of a millimetre. X and Y count hundredths, so that sums,
@@ -25,6 +26,20 @@ struct TPointMm {
 inline bool Collinear(TExactPoint p, TExactPoint a, TExactPoint b) {
     return static_cast<__int128>(b.X - a.X) * (p.Y - a.Y) ==
            static_cast<__int128>(b.Y - a.Y) * (p.X - a.X);
+}
+
+// Points ordered by X, then Y. A lambda, so that sorting and searching inline it.
+inline constexpr auto PointBefore = [](TExactPoint p, TExactPoint q) {
+    return p.X != q.X ? p.X < q.X : p.Y < q.Y;
+};
+
+// Strictly between the ends of segment a-b and on it, in exact arithmetic. Most segments
+// are far from the point: their box settles it without products.
+inline bool InsideSegment(TExactPoint p, TExactPoint a, TExactPoint b) {
+    if (p.X < std::min(a.X, b.X) || p.X > std::max(a.X, b.X) || p.Y < std::min(a.Y, b.Y) ||
+        p.Y > std::max(a.Y, b.Y) || p == a || p == b)
+        return false;
+    return Collinear(p, a, b);
 }
 
 // Which point of a record.

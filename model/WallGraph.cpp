@@ -9,17 +9,6 @@
 
 namespace {
 
-bool IsWallBar(const TProfileObject& o) {
-    return o.Number != 0 && o.isBar() && ExactPoint(o, TEnd::P1) != ExactPoint(o, TEnd::P2) &&
-           std::isfinite(o.Thickness) &&
-           o.Thickness > 0.0;
-}
-
-// A lambda, so that sorting and searching inline it.
-constexpr auto NodeBefore = [](TExactPoint a, TExactPoint b) {
-    return a.X != b.X ? a.X < b.X : a.Y < b.Y;
-};
-
 // Node indices by point, open addressing: the lattice search below asks for many points
 // that are no node, and a binary search per point cost most of the graph's time.
 class NodeTable {
@@ -57,16 +46,6 @@ class NodeTable {
     std::size_t m_mask = 0;
 };
 
-// Strictly between the ends of segment a-b and on it, for a point already within the
-// segment's X range.
-bool InsideSegment(TExactPoint p, TExactPoint a, TExactPoint b) {
-    if (p == a || p == b)
-        return false;
-    if (p.Y < std::min(a.Y, b.Y) || p.Y > std::max(a.Y, b.Y))
-        return false;
-    return Collinear(p, a, b);
-}
-
 double Distance(TExactPoint a, TExactPoint b) {
     const TPointMm d = Millimetres({b.X - a.X, b.Y - a.Y});
     return std::sqrt(d.X * d.X + d.Y * d.Y); // hypot cost 6 % of the graph on a full profile
@@ -92,9 +71,9 @@ void NodesAlong(const std::vector<TExactPoint>& nodes, const NodeTable& table,
     const std::int64_t dx = b.X - a.X, dy = b.Y - a.Y;
     const std::int64_t g = std::gcd(dx, dy) / lattice;
     const auto first = std::lower_bound(nodes.begin(), nodes.end(),
-                                        TExactPoint{std::min(a.X, b.X), INT64_MIN}, NodeBefore);
+                                        TExactPoint{std::min(a.X, b.X), INT64_MIN}, PointBefore);
     const auto last = std::upper_bound(first, nodes.end(),
-                                       TExactPoint{std::max(a.X, b.X), INT64_MAX}, NodeBefore);
+                                       TExactPoint{std::max(a.X, b.X), INT64_MAX}, PointBefore);
     along.clear();
     if (g - 1 < last - first) {
         const std::int64_t stepX = dx / g, stepY = dy / g;
@@ -136,9 +115,9 @@ void DropCorners(std::vector<TExactPoint>& nodes, std::span<const TProfileObject
     corners.reserve(bends.Bends.size());
     for (const TBend& bend : bends.Bends)
         corners.push_back(ExactPoint(objects[bend.BarA], bend.EndA));
-    std::sort(corners.begin(), corners.end(), NodeBefore);
+    std::sort(corners.begin(), corners.end(), PointBefore);
     std::erase_if(nodes, [&](TExactPoint p) {
-        return std::binary_search(corners.begin(), corners.end(), p, NodeBefore);
+        return std::binary_search(corners.begin(), corners.end(), p, PointBefore);
     });
 }
 
@@ -178,7 +157,7 @@ TWallGraph BuildWallGraph(std::span<const TProfileObject> objects, const TBends&
             g.Nodes.push_back(ExactPoint(o, TEnd::P1));
             g.Nodes.push_back(ExactPoint(o, TEnd::P2));
         }
-    std::sort(g.Nodes.begin(), g.Nodes.end(), NodeBefore);
+    std::sort(g.Nodes.begin(), g.Nodes.end(), PointBefore);
     g.Nodes.erase(std::unique(g.Nodes.begin(), g.Nodes.end()), g.Nodes.end());
     // The lattice holds the bars' ends, corners and all, for the search along them.
     const std::int64_t lattice = LatticeStep(g.Nodes);
