@@ -12,7 +12,6 @@
 #include "Rounding.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -61,16 +60,6 @@ std::optional<double> UnitScale(long long insUnits) {
 std::string Format(const char* format, auto... values) {
     std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, format, values...)), '\0');
     std::snprintf(text.data(), text.size() + 1, format, values...);
-    return text;
-}
-
-// "2,25": a radius as the notice gives it, to the hundredth with a decimal comma.
-std::string RadiusText(double millimetres) {
-    char buffer[32];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, millimetres, std::chars_format::fixed, 2);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    std::ranges::replace(text, '.', ',');
     return text;
 }
 
@@ -282,10 +271,10 @@ std::string ImportNotice(const TDxfImport& import) {
                                    : Format("%zu objetos importados do desenho DXF", made);
     if (import.Bends == 1)
         notice += Format("; 1 arco importado como dobra (raio interno %s mm)",
-                         RadiusText(import.BendRadius).c_str());
+                         MillimetreText(std::llround(import.BendRadius * 100), true).c_str());
     else if (import.Bends > 1)
         notice += Format("; %d arcos importados como dobras (raio interno %s mm)", import.Bends,
-                         RadiusText(import.BendRadius).c_str());
+                         MillimetreText(std::llround(import.BendRadius * 100), true).c_str());
     if (import.UnequalRadii > 0)
         notice +=
             Format("; %d arcos importados como cordas: raios diferentes", import.UnequalRadii);

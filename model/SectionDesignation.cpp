@@ -1,11 +1,11 @@
 #include "SectionDesignation.h"
 
+#include "NumberText.h"
 #include "PerfilError.h"
 #include "ProfileInfo.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace {
 
@@ -212,19 +212,6 @@ std::string DesignationText(const TSectionDesignation& section) {
     for (std::size_t i = 0; i < section.Dimensions.size(); ++i)
         text += (i == 0 ? "" : "x") +
                 MillimetreText(section.Dimensions[i], shape.Dimensions[i].IsThickness);
-    return text;
-}
-
-std::string MillimetreText(std::int64_t hundredths, bool fixed) {
-    const std::int64_t whole = hundredths / 100;
-    const int fraction = static_cast<int>(hundredths % 100);
-    char text[32];
-    if (fixed || fraction % 10 != 0)
-        std::snprintf(text, sizeof text, "%lld,%02d", static_cast<long long>(whole), fraction);
-    else if (fraction != 0)
-        std::snprintf(text, sizeof text, "%lld,%d", static_cast<long long>(whole), fraction / 10);
-    else
-        std::snprintf(text, sizeof text, "%lld", static_cast<long long>(whole));
     return text;
 }
 

@@ -55,10 +55,6 @@ void CheckSection(const TSectionDesignation& section);
 // comma, thicknesses with two decimals, the other dimensions with the decimals they need.
 std::string DesignationText(const TSectionDesignation& section);
 
-// A dimension in millimetres with a decimal comma: "12,5", "200"; with two decimals
-// always when fixed: "2,00".
-std::string MillimetreText(std::int64_t hundredths, bool fixed = false);
-
 // The inner bend radius a section gets unless told otherwise, in mm: its wall thickness, up
 // to the largest radius a profile holds; none for the welded I, whose plates are not bent.
 double DefaultBendRadius(const TSectionDesignation& section);

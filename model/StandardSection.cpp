@@ -2,6 +2,7 @@
 
 #include "DrawingArea.h"
 #include "ExactPoint.h"
+#include "NumberText.h"
 #include "PerfilError.h"
 
 #include <algorithm>
